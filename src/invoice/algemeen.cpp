@@ -1,0 +1,82 @@
+#include "invoice/algemeen.h"
+
+#include "platform/amount.h"
+
+#include <QTextLayout>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+// A zero VAT or total shows as a blank entry rather than 0,00.
+QString KolomBedrag(float bedrag)
+{
+    return bedrag == 0.0f ? QStringLiteral(" ") : platform::FormatBedrag(bedrag);
+}
+
+}  // namespace
+
+void HerberekenFactuur(Factuur& f)
+{
+    f.KolomDatum.clear();
+    f.KolomOmschrijving.clear();
+    f.KolomPrijs.clear();
+    f.KolomBtw.clear();
+    f.KolomTotaal.clear();
+    f.TotaalExBtw = 0;
+    f.TotaalBtw = 0;
+    f.TotaalInclBtw = 0;
+    for (int i = 0; i < Factuur::kRegels; ++i) {
+        f.KolomDatum += f.Aantal[i] + crlf;
+        f.KolomOmschrijving += f.Omschrijving[i] + crlf;
+        f.KolomPrijs += f.Prijs[i] + crlf;
+        f.Prijs[i].replace(',', '.');
+        const double p = platform::Val(f.Prijs[i]);
+        f.TotaalExBtw = static_cast<float>(f.TotaalExBtw + p);
+        const float btw = static_cast<float>(p / 100 * f.BtwProcent);
+        f.TotaalBtw += btw;
+        f.KolomBtw += KolomBedrag(btw) + crlf;
+        const float totaal = static_cast<float>(p + btw);
+        f.TotaalInclBtw += totaal;
+        f.KolomTotaal += KolomBedrag(totaal) + crlf;
+    }
+}
+
+QStringList TekstRegels(const QString& tekst, const QFont& font, double tekstBreedte)
+{
+    QStringList regels;
+    QString rest = tekst;
+    rest.replace(crlf, QStringLiteral("\n"));
+    const QStringList alineas = rest.split(QLatin1Char('\n'));
+    for (const QString& alinea : alineas) {
+        QTextLayout layout(alinea, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        bool leeg = true;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(tekstBreedte);
+            regels << alinea.mid(line.textStart(), line.textLength()).remove(QLatin1Char('\r'));
+            leeg = false;
+        }
+        layout.endLayout();
+        if (leeg)
+            regels << QString();
+    }
+    regels << QString();
+    return regels;
+}
+
+QString BtwKop(const QString& percentage)
+{
+    return QStringLiteral("Btw ") + percentage + QStringLiteral("%");
+}
+
+QString RgbNaarHex(int rood, int groen, int blauw)
+{
+    auto hex = [](int component) {
+        return QString::number(component, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+    };
+    return hex(rood) + hex(groen) + hex(blauw);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "invoice/factuur.h"
+
+#include <QFont>
+#include <QStringList>
+
+// Rebuilds the five column texts and the three totals from the lines; every
+// comma in a price becomes a point on the way.
+void HerberekenFactuur(Factuur& f);
+
+// The lines a text box shows for a text: hard breaks and word wrap at the
+// box's font and text width. As the edit control reports them, the result
+// holds one more, empty entry after the last displayed line; a wrapped line
+// keeps its trailing blank.
+QStringList TekstRegels(const QString& tekst, const QFont& font, double tekstBreedte);
+
+// "Btw " + percentage + "%", the VAT heading.
+QString BtwKop(const QString& percentage);
+
+// Six upper-case hex digits, red first.
+QString RgbNaarHex(int rood, int groen, int blauw);

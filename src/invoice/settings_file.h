@@ -1,0 +1,19 @@
+#pragma once
+
+#include "invoice/factuur.h"
+
+#include <QByteArray>
+#include <QString>
+
+// "Quillet.ini": 25 records in a fixed order; the position of a record is its meaning.
+constexpr char kInstellingenBestand[] = "Quillet.ini";
+
+// Reads the records into the invoice one by one. A missing file, a record
+// missing at the end or a text where a number belongs stops the reading:
+// the records read before stay in effect and the result is false.
+bool LeesInstellingen(Factuur& f, const QString& pad);
+bool LeesInstellingen(Factuur& f, const QByteArray& bytes);
+
+QByteArray InstellingenBytes(const Factuur& f);
+// Replaces the file as a whole; false when it could not be written.
+bool SchrijfInstellingen(const Factuur& f, const QString& pad);

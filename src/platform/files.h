@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace platform {
+
+// The folder of the running executable: the program keeps its files there.
+QString ProgrammaMap();
+
+// Joins a folder and a relative name with the platform's separator.
+QString Pad(const QString& map, const QString& naam);
+
+bool BestandBestaat(const QString& pad);
+
+// The names (no folder) of the files in a folder matching a wildcard pattern
+// such as "*.fac", compared without regard to case, sorted without regard to case.
+QStringList BestandenLijst(const QString& map, const QString& patroon);
+
+// The whole file, or nothing when it cannot be read or is larger than maxBytes.
+std::optional<QByteArray> LeesBestand(const QString& pad, qint64 maxBytes);
+
+// Replaces the file through a temporary file and a rename, so a failure never
+// leaves a half-written file where a good one stood.
+bool SchrijfBestand(const QString& pad, const QByteArray& bytes);
+
+// A name the user typed for a file in one of the program's folders: not empty,
+// no folder separators, nothing the file system refuses.
+bool GeldigeBestandsnaam(const QString& naam);
+
+}  // namespace platform

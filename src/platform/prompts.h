@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+// Message and input boxes. Every routine that asks the user takes a Prompts&,
+// so tests can answer in its place.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    virtual bool Vraag(const QString& titel, const QString& tekst) = 0;      // Yes/No; true is Yes
+    virtual void Melding(const QString& titel, const QString& tekst) = 0;    // OK
+    // An input box; nothing when the user cancels.
+    virtual std::optional<QString> Invoer(const QString& titel, const QString& tekst,
+                                          const QString& voorstel) = 0;
+};
+
+class QtPrompts : public Prompts {
+public:
+    bool Vraag(const QString& titel, const QString& tekst) override;
+    void Melding(const QString& titel, const QString& tekst) override;
+    std::optional<QString> Invoer(const QString& titel, const QString& tekst,
+                                  const QString& voorstel) override;
+
+private:
+    QWidget* Eigenaar() const;
+};
+
+}  // namespace platform

@@ -1,0 +1,375 @@
+#include "ui/main/main_window.h"
+
+#include "invoice/algemeen.h"
+#include "invoice/settings_file.h"
+#include "platform/amount.h"
+#include "platform/files.h"
+#include "platform/pictures.h"
+#include "platform/prompts.h"
+#include "ui/main/layout_icons.h"
+#include "ui/main/special_characters.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+// The window sizes are outer sizes: a border of 4 pixels on each side, and a
+// caption and menu bar of 43 pixels above the client area.
+constexpr int kRandBreedte = 8;
+constexpr int kTitelEnMenu = 43;
+
+int Px(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+void Plaats(QWidget* w, int top, int left, int width = 0, int height = 0)
+{
+    w->move(Px(left), Px(top));
+    if (width > 0 && height > 0)
+        w->setFixedSize(Px(width), Px(height));
+    else if (width > 0)
+        w->setFixedWidth(Px(width));
+}
+
+void ZetAchtergrondKleur(QWidget* w, const QColor& kleur)
+{
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, kleur);
+    w->setPalette(p);
+}
+
+QFrame* NieuwFrame(QWidget* parent, int top, int left, int width, int height)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Plaats(frame, top, left, width, height);
+    return frame;
+}
+
+QLabel* NieuwLabel(QWidget* parent, int top, int left, const QString& tekst)
+{
+    auto* label = new QLabel(tekst, parent);
+    label->setTextFormat(Qt::PlainText);
+    Plaats(label, top, left);
+    label->adjustSize();
+    return label;
+}
+
+const QString kLegeFactuurLabel = QStringLiteral("Factuurnr.       :\r\nFactuurdatum  :");
+
+}  // namespace
+
+Main::Main(Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap, QWidget* parent)
+    : QMainWindow(parent), factuur(factuur), prompts(prompts), programmaMap(programmaMap)
+{
+    setWindowTitle(QStringLiteral("Quillet"));
+    MaakVenster();
+    MaakZijpaneel();
+    MaakMenus();
+
+    for (int i = 0; i <= 30; ++i)
+        Combo1->addItem(QString::number(i));
+    connect(Combo1, &QComboBox::activated, this, &Main::Combo1_Click);
+    Combo1->setCurrentText(QStringLiteral("21"));
+    Combo1_Click();
+
+    Label6->setText(MetRegeleinden(SpecialeTekens()));
+
+    ZetStandaardwaarden(factuur);
+    factuur.AfzenderTekst = Pic->LabelAfz->Tekst();
+    factuur.AdresTekst = Pic->AdresRechthoek->Tekst();
+    LaadInstellingen();
+}
+
+void Main::MaakVenster()
+{
+    centraal = new QWidget(this);
+    setCentralWidget(centraal);
+    ZetBreedte(kBreedteGesloten);
+
+    Frame1 = NieuwFrame(centraal, 30, 120, 6375, 9480);
+    BackA4 = new QLabel(Frame1);
+    Plaats(BackA4, 195, 90, 6195, 9195);
+    ZetAchtergrondKleur(BackA4, QColor(180, 200, 200));
+
+    Pic = new Pagina(Frame1);
+    Plaats(Pic, 285, 180);
+    HelpLabel = new QLabel(Frame1);
+    Plaats(HelpLabel, 285, 210, 6000, 9000);
+    ZetAchtergrondKleur(HelpLabel, QColor(180, 200, 200));
+    HelpLabel->setFont(PaginaFont(8.25));
+    HelpLabel->setWordWrap(true);
+    HelpLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    HelpLabel->hide();
+
+    Pic->LabelAfz->ToonTekst(kVoorbeeldAfzender);
+    Pic->AdresRechthoek->ToonTekst(kVoorbeeldAdres);
+    Pic->FactuurLabel->ToonTekst(kLegeFactuurLabel);
+    Pic->DatumLabel->ToonTekst(QStringLiteral("Datum"));
+    Pic->OmschrijfLabel->ToonTekst(QStringLiteral("Omschrijving v/d factuur"));
+    Pic->PrijsExBtwLabel->ToonTekst(QStringLiteral("     Prijs"));
+    Pic->BtwLabel->ToonTekst(QStringLiteral("     Btw"));
+    Pic->PrijsTotaalLabel->ToonTekst(QStringLiteral("  Totaal"));
+
+    connect(Pic, &Pagina::achtergrondDubbelKlik, this, [this] { factuur.MijndataModus = 3; });
+    connect(Pic->LabelAfz, &PaginaTekstvak::dubbelKlik, this, [this] { factuur.MijndataModus = 1; });
+    connect(Pic->AdresRechthoek, &PaginaTekstvak::dubbelKlik, this, [this] { factuur.MijndataModus = 2; });
+    connect(Pic->LogoLabel, &PaginaLabel::dubbelKlik, this, [this] { factuur.MijndataModus = 4; });
+}
+
+void Main::MaakZijpaneel()
+{
+    Frame2 = NieuwFrame(centraal, 30, 6615, 1800, 2550);
+    Combo1 = new QComboBox(Frame2);
+    Plaats(Combo1, 240, 150, 780);
+    QPalette combo = Combo1->palette();
+    combo.setColor(QPalette::Base, QColor(230, 220, 220));
+    combo.setColor(QPalette::Button, QColor(230, 220, 220));
+    Combo1->setPalette(combo);
+    Label1 = NieuwLabel(Frame2, 285, 990, QStringLiteral("Btw in %"));
+    Label3 = NieuwLabel(Frame2, 930, 165, QStringLiteral("Layout factuur = 2"));
+    Label2 = new QLabel(Frame2);
+    Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Plaats(Label2, 1200, 150, 1500, 1025);
+    for (int i : {1, 2}) {
+        LayoutKnop[i] = new QPushButton(Frame2);
+        Plaats(LayoutKnop[i], 1230, i == 1 ? 180 : 900, 720, 965);
+        LayoutKnop[i]->setIcon(LayoutIcoon(i));
+        LayoutKnop[i]->setIconSize(LayoutKnop[i]->size() - QSize(10, 10));
+        LayoutKnop[i]->setToolTip(QStringLiteral("Layout %1").arg(i));
+        connect(LayoutKnop[i], &QPushButton::clicked, this, [this, i] { LayoutKnop_Click(i); });
+    }
+    Label4 = NieuwLabel(Frame2, 2250, 480, QStringLiteral("1          2"));
+
+    Frame3 = NieuwFrame(centraal, 2610, 6615, 1800, 6900);
+    Label6 = new QLabel(Frame3);
+    Label6->setTextFormat(Qt::PlainText);
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label6->setWordWrap(true);
+    Plaats(Label6, 240, 150, 1530, 5700);
+    Label5 = new QLabel(Frame3);
+    Label5->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Plaats(Label5, 6360, 150, 1500, 390);
+    Tabblad = new QPushButton(QStringLiteral("Tabblad sluiten"), Frame3);
+    Plaats(Tabblad, 6390, 180, 1440, 330);
+    connect(Tabblad, &QPushButton::clicked, this, &Main::Tabblad_Click);
+}
+
+void Main::MaakMenus()
+{
+    auto actie = [this](QMenu* menu, const QString& tekst, const QKeySequence& toets = {}) {
+        QAction* a = menu->addAction(tekst);
+        a->setShortcut(toets);
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Bestand"));
+    FileNieuw = actie(file, QStringLiteral("Nieuw"), QKeySequence(QStringLiteral("Ctrl+N")));
+    FileLoad = actie(file, QStringLiteral("Factuur Openen"), QKeySequence(QStringLiteral("Ctrl+O")));
+    FileSave = actie(file, QStringLiteral("Factuur Opslaan"), QKeySequence(QStringLiteral("Ctrl+S")));
+    file->addSeparator();
+    QMenu* print = file->addMenu(QStringLiteral("Factuur Afdrukken"));
+    FilePrintTo[1] = actie(print, QStringLiteral("Naar Printer"), QKeySequence(QStringLiteral("Ctrl+P")));
+    FilePrintTo[2] = actie(print, QStringLiteral("Naar Pdf-formaat"));
+    FilePrintTo[3] = print->addSeparator();
+    FilePrintTo[4] = actie(print, QStringLiteral("Print adres op A5 envelope"));
+    FileSetupPrinter = actie(file, QStringLiteral("Setup Printer"));
+    file->addSeparator();
+    FileExit = actie(file, QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+X")));
+    connect(FileExit, &QAction::triggered, this, &Main::FileExit_Click);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    ToolsColorsWijzigen = actie(tools, QStringLiteral("Kleuren Wijzigen"));
+    ToolsCalc = actie(tools, QStringLiteral("Calculator"));
+    ToolsLogoDesign = actie(tools, QStringLiteral("Logo's  Ontwerpen"));
+    ToolsAchtergrond = actie(tools, QStringLiteral("Achtergrond Ontwerpen"));
+
+    QMenu* scherm = menuBar()->addMenu(QStringLiteral("Instellingen"));
+    const QString schermItems[] = {QStringLiteral("Layout"), QStringLiteral("Btw bedrag"),
+                                   QStringLiteral("Speciale Tekens")};
+    for (int i = 0; i < 3; ++i) {
+        SchermLayout[i] = actie(scherm, schermItems[i]);
+        connect(SchermLayout[i], &QAction::triggered, this, &Main::SchermLayout_Click);
+    }
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    HelpHelp = actie(help, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
+    HelpHelp->setCheckable(true);
+    help->addSeparator();
+    HelpMeerSoftware = actie(help, QStringLiteral("Meer Software"), QKeySequence(Qt::Key_F3));
+    HelpOrbano = actie(help, QStringLiteral("Orbano Software"), QKeySequence(Qt::Key_F4));
+
+    // Their windows are not part of the program yet.
+    for (QAction* a : {FileNieuw, FileLoad, FileSave, FilePrintTo[1], FilePrintTo[2], FilePrintTo[4],
+                       FileSetupPrinter, ToolsColorsWijzigen, ToolsCalc, ToolsLogoDesign, ToolsAchtergrond,
+                       HelpHelp, HelpMeerSoftware, HelpOrbano})
+        a->setEnabled(false);
+}
+
+void Main::ZetBreedte(int twips)
+{
+    centraal->setFixedSize(Px(twips) - kRandBreedte, Px(kHoogte) - kRandBreedte - kTitelEnMenu);
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+bool Main::ZijpaneelOpen() const
+{
+    return centraal->width() == Px(kBreedteOpen) - kRandBreedte;
+}
+
+void Main::LaadInstellingen()
+{
+    const QString pad = platform::Pad(programmaMap, QString::fromLatin1(kInstellingenBestand));
+    if (LeesInstellingen(factuur, pad)) {
+        KleurenToepassen(factuur.KleurR, factuur.KleurG, factuur.KleurB);
+        LayoutKnop_Click(factuur.LayoutNr);
+        LaadLogo();
+        LaadAchtergrond();
+        ToonPartijen();
+        ToonVoettekst();
+        return;
+    }
+    // An unreadable file is replaced silently by one made of what stands now.
+    SchrijfInstellingen(factuur, pad);
+    ZetLayout(factuur.LayoutNr);
+    ToonVoettekst();
+    KleurenToepassen(factuur.KleurR, factuur.KleurG, factuur.KleurB);
+    LaadLogo();
+    LaadAchtergrond();
+}
+
+void Main::ZetLayout(int layout)
+{
+    if (const auto indeling = ::ZetLayout(factuur, layout, Combo1->currentText()))
+        Pic->PasIndelingToe(*indeling);
+}
+
+void Main::LayoutKnop_Click(int index)
+{
+    // A layout number from a settings file that the page does not know
+    // arranges nothing, but is kept and shown.
+    if (index == 1 || index == 2) {
+        ZetLayout(index);
+        LayoutKnop[1]->setEnabled(index != 1);
+        LayoutKnop[2]->setEnabled(index != 2);
+        Pic->ZetAchtergrondHoogte(AchtergrondHoogte(index));
+    }
+    factuur.LayoutNr = static_cast<std::uint8_t>(index);
+    Label3->setText(QStringLiteral("Layout factuur = %1").arg(index));
+    Label3->adjustSize();
+}
+
+void Main::Combo1_Click()
+{
+    const QString kop = BtwKop(Combo1->currentText());
+    factuur.KopTekst[4] = kop;
+    factuur.KopTekst[7] = kop;
+    Pic->Kop[4]->ToonTekst(kop);
+    Pic->Kop[7]->ToonTekst(kop);
+    factuur.BtwProcent = static_cast<std::uint8_t>(Combo1->currentText().toInt());
+}
+
+void Main::SchermLayout_Click()
+{
+    ZetBreedte(kBreedteOpen);
+}
+
+void Main::Tabblad_Click()
+{
+    ZetBreedte(kBreedteGesloten);
+}
+
+void Main::KleurenToepassen(int rood, int groen, int blauw)
+{
+    const QColor kleur(rood, groen, blauw);
+    ZetAchtergrondKleur(centraal, kleur);
+    for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), static_cast<QWidget*>(Frame3)})
+        ZetAchtergrondKleur(w, kleur);
+}
+
+void Main::VulAdresLijst(int modus)
+{
+    PaginaTekstvak* vak = modus == 1 ? Pic->LabelAfz : modus == 2 ? Pic->AdresRechthoek : nullptr;
+    if (!vak)
+        return;
+    (modus == 1 ? List1 : List2) = TekstRegels(vak->Tekst(), vak->font(), vak->TekstBreedte());
+}
+
+void Main::LaadLogo()
+{
+    Pic->LogoLabel->clear();
+    if (factuur.LogoBestand.isEmpty())
+        return;
+    if (const auto logo = platform::LaadPlaatje(platform::Pad(programmaMap, "Logo/" + factuur.LogoBestand)))
+        Pic->ZetLogo(*logo);
+}
+
+void Main::LaadAchtergrond()
+{
+    if (factuur.AchtergrondBestand.isEmpty())
+        return;
+    if (const auto plaatje = platform::LaadPlaatje(platform::Pad(programmaMap, "Backgrounds/" + factuur.AchtergrondBestand)))
+        Pic->ZetAchtergrond(*plaatje);
+}
+
+void Main::ToonPartijen()
+{
+    Pic->LabelAfz->ToonTekst(factuur.AfzenderTekst);
+    Pic->AdresRechthoek->ToonTekst(factuur.AdresTekst);
+}
+
+void Main::ToonVoettekst()
+{
+    Pic->BottomLabel->ToonTekst(factuur.VoetTekst[1] + QStringLiteral("\r\n") + factuur.VoetTekst[2]);
+}
+
+void Main::ToonKolommen()
+{
+    const std::pair<PaginaLabel*, const QString*> kolommen[] = {
+        {Pic->DatumLabel, &factuur.KolomDatum},       {Pic->OmschrijfLabel, &factuur.KolomOmschrijving},
+        {Pic->PrijsExBtwLabel, &factuur.KolomPrijs},  {Pic->BtwLabel, &factuur.KolomBtw},
+        {Pic->PrijsTotaalLabel, &factuur.KolomTotaal},
+    };
+    for (const auto& [label, tekst] : kolommen) {
+        label->setFont(PaginaFont(6));
+        label->ToonTekst(*tekst);
+    }
+    Pic->Kop[10]->ToonTekst(platform::FormatBedrag(factuur.TotaalExBtw));
+    Pic->Kop[11]->ToonTekst(platform::FormatBedrag(factuur.TotaalBtw));
+    Pic->Kop[12]->ToonTekst(platform::FormatBedrag(factuur.TotaalInclBtw));
+}
+
+void Main::ToonFactuurLabel()
+{
+    Pic->FactuurLabel->ToonTekst(QStringLiteral("Factuurnr.       : ") + factuur.FactuurNummer
+                                 + QStringLiteral("\r\nFactuurdatum  : ") + factuur.FactuurDatum.value_or(QString()));
+}
+
+void Main::FileExit_Click()
+{
+    close();
+}
+
+void Main::closeEvent(QCloseEvent* event)
+{
+    if (!prompts.Vraag(QStringLiteral(" Exit"), QStringLiteral("Wilt u dit programma nu afsluiten?"))) {
+        event->ignore();
+        return;
+    }
+    const QString pad = platform::Pad(programmaMap, QString::fromLatin1(kInstellingenBestand));
+    if (!SchrijfInstellingen(factuur, pad))
+        prompts.Melding(QStringLiteral(" Exit"),
+                        QStringLiteral("De instellingen konden niet worden opgeslagen in ") + pad + QStringLiteral("."));
+    event->accept();
+    QApplication::exit(0);
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "invoice/factuur.h"
+#include "ui/main/page_preview.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace platform {
+class Prompts;
+}
+
+// The main window: the invoice page preview, the side panel with layout and
+// VAT choice, and the menus. Construction is the load step.
+class Main : public QMainWindow {
+    Q_OBJECT
+public:
+    Main(Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap, QWidget* parent = nullptr);
+
+    // Window sizes in twips, 15 to a pixel.
+    static constexpr int kBreedteGesloten = 6675;
+    static constexpr int kBreedteOpen = 8610;
+    static constexpr int kHoogte = 10390;
+
+    void ZetLayout(int layout);
+    void KleurenToepassen(int rood, int groen, int blauw);
+    // The sender's or addressee's lines as the page shows them (mode 1 or 2),
+    // kept in List1 / List2 for the output.
+    void VulAdresLijst(int modus);
+    void LaadLogo();
+    void LaadAchtergrond();
+    void ToonPartijen();      // sender and addressee boxes from the invoice
+    void ToonVoettekst();
+    void ToonKolommen();      // column bodies and totals from the invoice
+    void ToonFactuurLabel();
+    bool ZijpaneelOpen() const;
+
+    Pagina* Pic;
+    QLabel* HelpLabel;
+    QFrame* Frame1;
+    QFrame* Frame2;
+    QFrame* Frame3;
+    QLabel* BackA4;
+    QComboBox* Combo1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    std::array<QPushButton*, 3> LayoutKnop{};   // 1 and 2
+    QPushButton* Tabblad;
+    QStringList List1;
+    QStringList List2;
+
+    QAction* FileNieuw;
+    QAction* FileLoad;
+    QAction* FileSave;
+    std::array<QAction*, 5> FilePrintTo{};      // 1 printer, 2 PDF, 3 separator, 4 envelope
+    QAction* FileSetupPrinter;
+    QAction* FileExit;
+    QAction* ToolsColorsWijzigen;
+    QAction* ToolsCalc;
+    QAction* ToolsLogoDesign;
+    QAction* ToolsAchtergrond;
+    std::array<QAction*, 3> SchermLayout{};
+    QAction* HelpHelp;
+    QAction* HelpMeerSoftware;
+    QAction* HelpOrbano;
+
+public slots:
+    void LayoutKnop_Click(int index);
+    void Combo1_Click();
+    void SchermLayout_Click();
+    void Tabblad_Click();
+    void FileExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void MaakVenster();
+    void MaakZijpaneel();
+    void MaakMenus();
+    void ZetBreedte(int twips);
+    void LaadInstellingen();
+
+    Factuur& factuur;
+    platform::Prompts& prompts;
+    QString programmaMap;
+    QWidget* centraal;
+};

@@ -1,0 +1,80 @@
+#include "ui/main/page_controls.h"
+
+#include <QMouseEvent>
+
+QFont PaginaFont(double punten)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(punten);
+    return font;
+}
+
+QString MetRegeleinden(const QString& tekst)
+{
+    QString uit = tekst;
+    uit.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return uit;
+}
+
+PaginaLabel::PaginaLabel(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFont(PaginaFont(8.25));
+    setMargin(0);
+}
+
+void PaginaLabel::ToonTekst(const QString& tekst)
+{
+    setText(MetRegeleinden(tekst));
+    adjustSize();
+}
+
+void PaginaLabel::ZetFontGrootte(double punten)
+{
+    setFont(PaginaFont(punten));
+    adjustSize();
+}
+
+void PaginaLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit dubbelKlik();
+}
+
+PaginaTekstvak::PaginaTekstvak(QWidget* parent) : QTextEdit(parent)
+{
+    setFrameStyle(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAcceptRichText(false);
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    document()->setDocumentMargin(1);
+    viewport()->setCursor(Qt::ArrowCursor);
+    setFont(PaginaFont(8.25));
+}
+
+void PaginaTekstvak::ToonTekst(const QString& tekst)
+{
+    setPlainText(MetRegeleinden(tekst));
+}
+
+QString PaginaTekstvak::Tekst() const
+{
+    QString tekst = toPlainText();
+    tekst.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return tekst;
+}
+
+double PaginaTekstvak::TekstBreedte() const
+{
+    return width() - 2 * document()->documentMargin();
+}
+
+void PaginaTekstvak::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit dubbelKlik();
+}

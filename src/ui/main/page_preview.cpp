@@ -1,0 +1,132 @@
+#include "ui/main/page_preview.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+const QColor kLogoAchtergrond(230, 230, 230);
+const QColor kLijnKleur(140, 140, 140);
+const QRect kShape1(176, 117, 195 - 1, 64 - 1);  // the frame around the address
+
+}  // namespace
+
+Pagina::Pagina(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(400, 600);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+
+    LogoLabel = NieuwLabel(4, 4, 8.25, QStringLiteral("Dubbelklik om logo te laden"));
+    LogoLabel->setFixedSize(391, 80);
+    LogoLabel->setAutoFillBackground(true);
+    QPalette logo = LogoLabel->palette();
+    logo.setColor(QPalette::Window, kLogoAchtergrond);
+    LogoLabel->setPalette(logo);
+
+    LabelAfz = new PaginaTekstvak(this);
+    LabelAfz->setGeometry(20, 88, 140, 74);
+    LabelAfz->setFont(PaginaFont(7));
+    LabelAfz->setToolTip(QStringLiteral("Mijn gegevens"));
+
+    FactuurLabel = NieuwLabel(170, 20, 7, QStringLiteral("Factuurdatum en nummer"));
+
+    AdresRechthoek = new PaginaTekstvak(this);
+    AdresRechthoek->setGeometry(182, 120, 185, 58);
+    AdresRechthoek->setToolTip(QStringLiteral("Adres gegevens"));
+
+    DatumLabel = NieuwLabel(226, 8, 8.25);
+    OmschrijfLabel = NieuwLabel(226, 58, 8.25, QStringLiteral("Omschrijving factuur"));
+    PrijsExBtwLabel = NieuwLabel(226, 358, 8.25);
+    BtwLabel = NieuwLabel(226, 314, 8.25);
+    PrijsTotaalLabel = NieuwLabel(226, 358, 8.25);
+    BottomLabel = NieuwLabel(565, 10, 7, QStringLiteral("Voettekst"));
+
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12})
+        Kop[i] = NieuwLabel(204, 8, 8.25);
+    Kop[6]->ToonTekst(QStringLiteral("Ex.Btw"));
+    Kop[8]->ToonTekst(QStringLiteral("Totaal"));
+}
+
+PaginaLabel* Pagina::NieuwLabel(int top, int left, double punten, const QString& hint)
+{
+    auto* label = new PaginaLabel(this);
+    label->move(left, top);
+    label->setFont(PaginaFont(punten));
+    label->setToolTip(hint);
+    return label;
+}
+
+void Pagina::PasIndelingToe(const PaginaIndeling& indeling)
+{
+    for (int i = 1; i <= 12; ++i) {
+        if (!Kop[i])
+            continue;
+        const KopPlaats& plaats = indeling.Kop[i];
+        if (plaats.fontGrootte > 0)
+            Kop[i]->ZetFontGrootte(plaats.fontGrootte);
+        if (plaats.tekst)
+            Kop[i]->ToonTekst(*plaats.tekst);
+        if (plaats.zichtbaar)
+            Kop[i]->move(plaats.plaats);
+        Kop[i]->setVisible(plaats.zichtbaar);
+    }
+    lijnen_ = indeling.Lijn;
+    PrijsExBtwLabel->move(indeling.prijsLinks, PrijsExBtwLabel->y());
+    BtwLabel->setVisible(indeling.btwKolommen);
+    PrijsTotaalLabel->setVisible(indeling.btwKolommen);
+    update();
+}
+
+void Pagina::ZetAchtergrond(const QImage& plaatje)
+{
+    achtergrond_ = plaatje;
+    update();
+}
+
+void Pagina::ZetAchtergrondHoogte(int hoogte)
+{
+    backLabel_.setHeight(hoogte);
+    update();
+}
+
+void Pagina::ZetLogo(const QImage& logo)
+{
+    LogoLabel->setPixmap(QPixmap::fromImage(logo.scaled(391, 80, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+void Pagina::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!achtergrond_.isNull())
+        p.drawImage(backLabel_, achtergrond_);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(kShape1);
+    p.setPen(QPen(kLijnKleur, 1));
+    for (const LijnPlaats& lijn : lijnen_)
+        if (lijn.zichtbaar)
+            p.drawLine(lijn.lijn);
+}
+
+void Pagina::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (backLabel_.contains(event->position().toPoint()))
+        emit achtergrondDubbelKlik();
+}
+
+bool Pagina::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (backLabel_.contains(help->pos()))
+            QToolTip::showText(help->globalPos(), QStringLiteral("Dubbelklik om achtergrond te laden"), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
