@@ -1,0 +1,171 @@
+#include "pdf/bmp_reader.h"
+
+#include <cstring>
+
+namespace pdf {
+namespace {
+
+std::uint16_t U16(const std::uint8_t* p)
+{
+    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
+
+std::uint32_t U32(const std::uint8_t* p)
+{
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+std::int32_t I32(const std::uint8_t* p)
+{
+    return static_cast<std::int32_t>(U32(p));
+}
+
+}  // namespace
+
+bool MemorySource::Read(std::uint64_t offset, std::uint8_t* dest, std::size_t n)
+{
+    if (offset > size_ || n > size_ - offset)
+        return false;
+    if (n > 0)
+        std::memcpy(dest, data_ + offset, n);
+    return true;
+}
+
+FileSource::FileSource(std::FILE* file) : file_(file)
+{
+    if (std::fseek(file_, 0, SEEK_END) == 0) {
+        const long end = std::ftell(file_);
+        if (end > 0)
+            size_ = static_cast<std::uint64_t>(end);
+    }
+}
+
+bool FileSource::Read(std::uint64_t offset, std::uint8_t* dest, std::size_t n)
+{
+    if (offset > size_ || n > size_ - offset)
+        return false;
+    if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0)
+        return false;
+    return std::fread(dest, 1, n, file_) == n;
+}
+
+std::uint8_t GreyValue(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+{
+    // exact in hundredths: no binary fraction decides a half
+    const int hundredths = 33 * r + 59 * g + 11 * b;
+    int grey = hundredths / 100;
+    const int rest = hundredths % 100;
+    if (rest > 50 || (rest == 50 && grey % 2 == 1))
+        ++grey;
+    return static_cast<std::uint8_t>(grey > 255 ? 255 : grey);
+}
+
+bool ReadBmp(ByteSource& source, std::int32_t ColorSpace, BmpImage& image)
+{
+    const std::uint64_t fileSize = source.Size();
+    std::uint8_t header[54];
+    if (!source.Read(0, header, sizeof header))
+        return false;
+
+    // file header: type, file size, two reserved words, offset of the pixels
+    if (header[0] != 'B' || header[1] != 'M')
+        return false;
+    const std::uint64_t pixelOffset = U32(header + 10);
+
+    // information header (40 bytes, or a later version that starts alike)
+    const std::uint64_t infoSize = U32(header + 14);
+    const std::int32_t width = I32(header + 18);
+    const std::int32_t height = I32(header + 22);  // negative: top-down, refused
+    const std::uint16_t planes = U16(header + 26);
+    const std::uint16_t bits = U16(header + 28);
+    const std::uint32_t compression = U32(header + 30);
+    const std::uint32_t colorsUsed = U32(header + 46);
+
+    if (infoSize < 40 || 14 + infoSize > fileSize)
+        return false;
+    if (planes != 1 || compression != 0)
+        return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24)
+        return false;
+    if (width <= 0 || height <= 0 || width > kMaxBmpDimension || height > kMaxBmpDimension)
+        return false;
+
+    // palette: 2^bits entries of blue, green, red, reserved after the
+    // information header; fewer when the header says so (the rest stay black)
+    const bool grey = ColorSpace != 0;
+    const std::uint64_t paletteOffset = 14 + infoSize;
+    std::vector<std::uint8_t> palette;
+    if (bits <= 8) {
+        const std::uint32_t entries = 1u << bits;
+        const std::uint32_t stored = colorsUsed == 0 ? entries : colorsUsed;
+        if (stored > entries || paletteOffset + 4ull * stored > pixelOffset)
+            return false;
+        std::uint8_t raw[256 * 4];
+        if (!source.Read(paletteOffset, raw, 4ull * stored))
+            return false;
+        palette.assign(static_cast<std::size_t>(entries) * (grey ? 1 : 3), 0);
+        for (std::uint32_t i = 0; i < stored; ++i) {
+            const std::uint8_t b = raw[4 * i], g = raw[4 * i + 1], r = raw[4 * i + 2];
+            if (grey) {
+                palette[i] = GreyValue(r, g, b);
+            } else {
+                palette[3 * i] = r;
+                palette[3 * i + 1] = g;
+                palette[3 * i + 2] = b;
+            }
+        }
+    } else if (paletteOffset > pixelOffset) {
+        return false;
+    }
+
+    // pixel rows: width x bits rounded up to bytes, then to 4 bytes
+    const std::uint64_t dataBytes = (static_cast<std::uint64_t>(width) * bits + 7) / 8;
+    const std::uint64_t rowSize = (dataBytes + 3) / 4 * 4;
+    const std::uint64_t pixelBytes = rowSize * static_cast<std::uint64_t>(height);
+    if (pixelBytes > kMaxBmpPixelBytes || pixelOffset > fileSize || pixelBytes > fileSize - pixelOffset)
+        return false;
+
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(pixelBytes));
+    if (!source.Read(pixelOffset, rows.data(), rows.size()))
+        return false;
+
+    // ImgBuf: the rows in file order without padding
+    const auto w = static_cast<std::size_t>(width), h = static_cast<std::size_t>(height);
+    const auto stride = static_cast<std::size_t>(rowSize);
+    std::vector<std::uint8_t> buf;
+    if (bits <= 8) {
+        const auto n = static_cast<std::size_t>(dataBytes);
+        buf.resize(n * h);
+        for (std::size_t y = 0; y < h; ++y)
+            std::memcpy(buf.data() + y * n, rows.data() + y * stride, n);
+    } else if (!grey) {
+        buf.resize(3 * w * h);
+        std::uint8_t* d = buf.data();
+        for (std::size_t y = 0; y < h; ++y) {
+            const std::uint8_t* s = rows.data() + y * stride;
+            for (std::size_t x = 0; x < w; ++x, s += 3, d += 3) {
+                d[0] = s[2];
+                d[1] = s[1];
+                d[2] = s[0];
+            }
+        }
+    } else {
+        buf.resize(w * h);
+        std::uint8_t* d = buf.data();
+        for (std::size_t y = 0; y < h; ++y) {
+            const std::uint8_t* s = rows.data() + y * stride;
+            for (std::size_t x = 0; x < w; ++x, s += 3)
+                *d++ = GreyValue(s[2], s[1], s[0]);
+        }
+    }
+
+    image.ImgBuf = std::move(buf);
+    image.ImgColor = std::move(palette);
+    image.ImgWidth = width;
+    image.ImgHeight = height;
+    image.ImgBPP = static_cast<std::uint8_t>(bits);
+    return true;
+}
+
+}  // namespace pdf
