@@ -144,7 +144,7 @@ PdfFile ParsePdf(const std::string& path)
         problem("startxref does not point exactly at xref");
         return f;
     }
-    std::size_t at = f.xrefOffset + 7;
+    std::size_t at = f.xrefOffset + 8;
     const long long count = NumberAt(b, at, &end);
     if (count <= 0 || !StartsWith(b, end, "\r\n")) {
         problem("bad xref subsection header");
