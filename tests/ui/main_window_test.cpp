@@ -1,0 +1,263 @@
+#include "invoice/settings_file.h"
+#include "platform/pictures.h"
+#include "ui/main/main_window.h"
+
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder and a main window loaded from it.
+struct Opstart {
+    TempProgramFolder map;
+    Factuur factuur;
+    ScriptedPrompts prompts;
+    std::unique_ptr<Main> venster;
+
+    void Start() { venster = std::make_unique<Main>(factuur, prompts, map.path()); }
+
+    QByteArray Instellingen(std::uint8_t layout)
+    {
+        Factuur f;
+        ZetStandaardwaarden(f);
+        f.LayoutNr = layout;
+        f.KleurR = 10;
+        f.AfzenderTekst = QStringLiteral("Eigen bedrijf\r\nStraat 1");
+        return InstellingenBytes(f);
+    }
+};
+
+void Sluit(Main& venster, bool* geaccepteerd)
+{
+    QCloseEvent event;
+    QApplication::sendEvent(&venster, &event);
+    *geaccepteerd = event.isAccepted();
+}
+
+}  // namespace
+
+TEST(MainWindow, FirstStartWritesTheSettingsAndShowsTheSamples)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    Factuur standaard;
+    ZetStandaardwaarden(standaard);
+    EXPECT_EQ(o.map.read("Quillet.ini"), InstellingenBytes(standaard));
+    EXPECT_EQ(o.factuur.LayoutNr, 2);
+    EXPECT_EQ(o.factuur.BtwProcent, 21);
+    EXPECT_EQ(m.Pic->LabelAfz->Tekst(), kVoorbeeldAfzender);
+    EXPECT_EQ(m.Pic->AdresRechthoek->Tekst(), kVoorbeeldAdres);
+    EXPECT_EQ(m.Pic->FactuurLabel->text(), QStringLiteral("Factuurnr.       :\nFactuurdatum  :"));
+    EXPECT_EQ(m.Pic->Kop[7]->text(), QStringLiteral("Btw 21%"));
+    EXPECT_FALSE(m.Pic->Kop[3]->isVisibleTo(m.Pic));
+    EXPECT_EQ(m.Pic->Kop[10]->text(), QStringLiteral("00000,00"));
+    EXPECT_EQ(m.Combo1->count(), 31);
+    EXPECT_EQ(m.Combo1->itemText(0), QStringLiteral("0"));
+    EXPECT_EQ(m.Combo1->currentText(), QStringLiteral("21"));
+    // The failure path leaves both layout buttons as they were built.
+    EXPECT_TRUE(m.LayoutKnop[1]->isEnabled());
+    EXPECT_TRUE(m.LayoutKnop[2]->isEnabled());
+    EXPECT_TRUE(m.Label6->text().startsWith(QStringLiteral("Bijzondere tekens en handelingen met het toetsenbord\n\ná  = ")));
+    EXPECT_TRUE(m.Label6->text().endsWith(QStringLiteral("plakken    = Ctrl-V")));
+}
+
+TEST(MainWindow, ASettingsFileWithLayoutOneOpensInLayoutOne)
+{
+    Opstart o;
+    o.map.write("Quillet.ini", o.Instellingen(1));
+    o.Start();
+    Main& m = *o.venster;
+    EXPECT_EQ(o.factuur.LayoutNr, 1);
+    EXPECT_FALSE(m.LayoutKnop[1]->isEnabled());
+    EXPECT_TRUE(m.LayoutKnop[2]->isEnabled());
+    EXPECT_EQ(m.Pic->AchtergrondRechthoek().height(), 296);
+    EXPECT_EQ(m.Label3->text(), QStringLiteral("Layout factuur = 1"));
+    EXPECT_EQ(m.Pic->Kop[4]->text(), QStringLiteral("Btw 21%"));
+    EXPECT_TRUE(m.Pic->Kop[4]->isVisibleTo(m.Pic));
+    EXPECT_EQ(m.Pic->Kop[4]->pos(), QPoint(315, 204));
+    EXPECT_EQ(m.Pic->PrijsExBtwLabel->x(), 270);
+    EXPECT_EQ(m.Pic->LabelAfz->Tekst(), QStringLiteral("Eigen bedrijf\r\nStraat 1"));
+    EXPECT_EQ(m.Frame1->palette().color(QPalette::Window), QColor(10, 250, 140));
+}
+
+TEST(MainWindow, LayoutButtonsAndVatChoice)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    o.factuur.KolomPrijs = QStringLiteral("12,50\r\n");
+    o.factuur.TotaalExBtw = 12.5f;
+    m.ToonKolommen();
+    EXPECT_EQ(m.Pic->Kop[10]->text(), QStringLiteral("12,50"));
+
+    m.LayoutKnop[1]->click();
+    EXPECT_EQ(o.factuur.LayoutNr, 1);
+    EXPECT_EQ(m.Pic->Kop[10]->text(), QStringLiteral("00000,00"));  // captions reset
+    EXPECT_EQ(m.Pic->PrijsExBtwLabel->text(), QStringLiteral("12,50\n"));  // columns stay
+    EXPECT_EQ(m.Pic->PrijsExBtwLabel->font().pointSizeF(), 6);
+    EXPECT_FALSE(m.LayoutKnop[1]->isEnabled());
+    EXPECT_TRUE(m.Pic->BtwLabel->isVisibleTo(m.Pic));
+
+    m.Combo1->setCurrentText(QStringLiteral("9"));
+    m.Combo1_Click();
+    EXPECT_EQ(o.factuur.BtwProcent, 9);
+    EXPECT_EQ(o.factuur.KopTekst[4], QStringLiteral("Btw 9%"));
+    EXPECT_EQ(m.Pic->Kop[4]->text(), QStringLiteral("Btw 9%"));
+    EXPECT_EQ(m.Pic->Kop[7]->text(), QStringLiteral("Btw 9%"));
+    EXPECT_EQ(o.factuur.TotaalExBtw, 12.5f);  // totals wait for the lines
+
+    m.LayoutKnop[2]->click();
+    EXPECT_EQ(m.Label3->text(), QStringLiteral("Layout factuur = 2"));
+    EXPECT_EQ(m.Pic->AchtergrondRechthoek().height(), 276);
+    EXPECT_EQ(m.Pic->PrijsExBtwLabel->x(), 358);
+    EXPECT_EQ(m.Pic->Kop[7]->pos(), QPoint(300, 524));
+    EXPECT_FALSE(m.Pic->BtwLabel->isVisibleTo(m.Pic));
+}
+
+TEST(MainWindow, SidePanelOpensFromEverySettingsItem)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    const int gesloten = m.centralWidget()->width();
+    EXPECT_EQ(gesloten, 6675 / 15 - 8);
+    EXPECT_FALSE(m.ZijpaneelOpen());
+    for (QAction* item : m.SchermLayout) {
+        item->trigger();
+        EXPECT_TRUE(m.ZijpaneelOpen());
+        EXPECT_EQ(m.centralWidget()->width(), 8610 / 15 - 8);
+        m.Tabblad->click();
+        EXPECT_FALSE(m.ZijpaneelOpen());
+    }
+    EXPECT_EQ(m.Frame2->geometry(), QRect(441, 2, 120, 170));
+    EXPECT_EQ(m.Frame3->geometry(), QRect(441, 174, 120, 460));
+    EXPECT_EQ(m.Frame1->geometry(), QRect(8, 2, 425, 632));
+    EXPECT_EQ(m.Tabblad->text(), QStringLiteral("Tabblad sluiten"));
+}
+
+TEST(MainWindow, MenusCarryTheirCaptionsAndShortcuts)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    QStringList menus;
+    for (QAction* a : m.menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus, QStringList({"Bestand", "Tools", "Instellingen", "Help"}));
+    struct { QAction* item; const char* tekst; const char* toets; } items[] = {
+        {m.FileNieuw, "Nieuw", "Ctrl+N"}, {m.FileLoad, "Factuur Openen", "Ctrl+O"},
+        {m.FileSave, "Factuur Opslaan", "Ctrl+S"}, {m.FilePrintTo[1], "Naar Printer", "Ctrl+P"},
+        {m.FilePrintTo[2], "Naar Pdf-formaat", ""}, {m.FilePrintTo[4], "Print adres op A5 envelope", ""},
+        {m.FileSetupPrinter, "Setup Printer", ""}, {m.FileExit, "Exit", "Ctrl+X"},
+        {m.ToolsColorsWijzigen, "Kleuren Wijzigen", ""}, {m.ToolsCalc, "Calculator", ""},
+        {m.ToolsLogoDesign, "Logo's  Ontwerpen", ""}, {m.ToolsAchtergrond, "Achtergrond Ontwerpen", ""},
+        {m.HelpHelp, "Help", "F1"}, {m.HelpMeerSoftware, "Meer Software", "F3"}, {m.HelpOrbano, "Orbano Software", "F4"},
+    };
+    for (const auto& i : items) {
+        EXPECT_EQ(i.item->text(), QString::fromLatin1(i.tekst));
+        EXPECT_EQ(i.item->shortcut().toString(), QString::fromLatin1(i.toets)) << i.tekst;
+    }
+    EXPECT_TRUE(m.FilePrintTo[3]->isSeparator());
+}
+
+TEST(MainWindow, ExitAsksAndWritesTheSettingsOnlyOnYes)
+{
+    Opstart o;
+    o.Start();
+    QFile::remove(o.map.file("Quillet.ini"));
+    o.factuur.VoetTekst[2] = QStringLiteral("gewijzigd");
+
+    bool geaccepteerd = true;
+    o.prompts.antwoorden = {false};
+    Sluit(*o.venster, &geaccepteerd);
+    EXPECT_FALSE(geaccepteerd);
+    EXPECT_FALSE(QFile::exists(o.map.file("Quillet.ini")));
+    ASSERT_EQ(o.prompts.gevraagd.size(), 1u);
+    EXPECT_EQ(o.prompts.gevraagd[0].titel, QStringLiteral(" Exit"));
+    EXPECT_EQ(o.prompts.gevraagd[0].tekst, QStringLiteral("Wilt u dit programma nu afsluiten?"));
+
+    o.prompts.antwoorden = {true};
+    Sluit(*o.venster, &geaccepteerd);
+    EXPECT_TRUE(geaccepteerd);
+    EXPECT_TRUE(o.map.read("Quillet.ini").contains("\"gewijzigd\"\r\n"));
+}
+
+TEST(MainWindow, AnUnwritableSettingsFileIsReportedOnExit)
+{
+    Opstart o;
+    o.Start();
+    // A folder where the file should be cannot be replaced by a file.
+    QFile::remove(o.map.file("Quillet.ini"));
+    QDir(o.map.path()).mkdir("Quillet.ini");
+    QDir(o.map.file("Quillet.ini")).mkdir("bezet");
+    bool geaccepteerd = false;
+    o.prompts.antwoorden = {true};
+    Sluit(*o.venster, &geaccepteerd);
+    EXPECT_TRUE(geaccepteerd);
+    ASSERT_EQ(o.prompts.gevraagd.size(), 2u);
+    EXPECT_EQ(o.prompts.gevraagd[1].soort, QStringLiteral("Melding"));
+    EXPECT_TRUE(o.prompts.gevraagd[1].tekst.startsWith(QStringLiteral("De instellingen konden niet worden opgeslagen")));
+}
+
+TEST(MainWindow, LogoAndBackgroundComeFromTheirFolders)
+{
+    Opstart o;
+    QImage logo(625, 125, QImage::Format_RGB32);
+    logo.fill(Qt::blue);
+    ASSERT_TRUE(platform::BewaarAlsBmp(logo, o.map.file("Logo/voorbeeld-1.bmp")));
+    o.map.write("Backgrounds/olifant.bmp", "geen plaatje");
+    o.Start();
+    Main& m = *o.venster;
+    const QPixmap getoond = m.Pic->LogoLabel->pixmap();
+    ASSERT_FALSE(getoond.isNull());
+    EXPECT_EQ(getoond.size(), QSize(391, 80));
+    EXPECT_EQ(getoond.toImage().pixel(200, 40), qRgb(0, 0, 255));
+    EXPECT_TRUE(m.Pic->Achtergrond().isNull());  // unreadable: nothing shown, no message
+    EXPECT_TRUE(o.prompts.gevraagd.empty());
+}
+
+TEST(MainWindow, DoubleClicksChooseTheTaskOfTheDialog)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    struct { QWidget* doel; QPoint plek; int modus; } klikken[] = {
+        {m.Pic->LabelAfz->viewport(), {10, 10}, 1},
+        {m.Pic->AdresRechthoek->viewport(), {10, 10}, 2},
+        {m.Pic, {200, 400}, 3},
+        {m.Pic->LogoLabel, {10, 10}, 4},
+    };
+    for (const auto& k : klikken) {
+        o.factuur.MijndataModus = 0;
+        QTest::mouseDClick(k.doel, Qt::LeftButton, {}, k.plek);
+        EXPECT_EQ(o.factuur.MijndataModus, k.modus);
+    }
+    o.factuur.MijndataModus = 0;
+    QTest::mouseDClick(m.Pic, Qt::LeftButton, {}, QPoint(200, 100));  // outside the background
+    EXPECT_EQ(o.factuur.MijndataModus, 0);
+}
+
+TEST(MainWindow, AdresLijstHoldsTheDisplayedLines)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    m.VulAdresLijst(1);
+    EXPECT_EQ(m.List1, QStringList({"Korpela B.V.", "Lindeplein 59", "7701 KL, Dalmere", "Kvk : 123456",
+                                    "Rabobank :912345678", ""}));
+    m.VulAdresLijst(2);
+    EXPECT_EQ(m.List2, QStringList({"Janssen & Zonen", "Voorbeeldstraat 52", "1234 AA, Amsterdam", ""}));
+    m.List1.clear();
+    m.VulAdresLijst(3);
+    EXPECT_TRUE(m.List1.isEmpty());
+}
