@@ -148,6 +148,25 @@ double PdfWriter::FromPoints(double v) const
     }
 }
 
+// Appends "/" + name + " " + object + " 0 R " + CR to a resource list (Part
+// 4.1). A name already listed is not listed again: the dictionary would hold
+// the key twice (qpdf warns, and readers take the last entry while Length
+// measures the first font of that name). The object stays in the file.
+void PdfWriter::AddResource(std::string& list, std::vector<std::string>& names, const std::string& name,
+                            std::int32_t object)
+{
+    for (const auto& n : names) {
+        if (n == name)
+            return;
+    }
+    names.push_back(name);
+    list += '/';
+    list += name;
+    list += ' ';
+    AppendInt(list, object);
+    list += " 0 R \r";
+}
+
 // ---- document -----------------------------------------------------------------
 
 void PdfWriter::InitPDFFile(std::string_view strFileName)

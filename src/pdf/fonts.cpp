@@ -29,9 +29,7 @@ void PdfWriter::LoadFontStandard(std::string_view Name, std::string_view BaseFon
     WriteLine(line_);
     EndObj();
 
-    fontList_ += "/" + name + " ";
-    AppendInt(fontList_, F);
-    fontList_ += " 0 R \r";
+    AddResource(fontList_, fontNames_, name, F);
 }
 
 void PdfWriter::LoadFont(std::string_view Name, std::string_view BaseFont, std::int32_t Options)
@@ -83,9 +81,7 @@ void PdfWriter::LoadFont(std::string_view Name, std::string_view BaseFont, std::
     EndObj();
 
     // 6. resource entry and font index
-    fontList_ += "/" + name + " ";
-    AppendInt(fontList_, F);
-    fontList_ += " 0 R \r";
+    AddResource(fontList_, fontNames_, name, F);
     fontIndex_.push_back({name, k});
 
     // 7. the font descriptor

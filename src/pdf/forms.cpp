@@ -41,9 +41,7 @@ void PdfWriter::StartObject(std::string_view Name, std::int32_t Options)
     WriteLine(line_);
 
     streamStart_ = out_.Offset();
-    formList_ += "/" + name + " ";
-    AppendInt(formList_, O);
-    formList_ += " 0 R \r";
+    AddResource(formList_, xobjectNames_, name, O);
     forms_.push_back({name, Options});
 }
 

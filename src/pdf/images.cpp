@@ -95,9 +95,7 @@ void PdfWriter::LoadImgFromBuffer(std::string_view Name, std::span<const std::ui
     EndObj();
 
     // 5.
-    imageList_ += "/" + name + " ";
-    AppendInt(imageList_, I);
-    imageList_ += " 0 R \r";
+    AddResource(imageList_, xobjectNames_, name, I);
 
     // 6. the length: every byte of the data, "~>" included (the Part's "less
     // 2" would leave the stream two bytes longer than declared)

@@ -188,6 +188,8 @@ private:
     void DrawPageForms();
     void WriteStreamLength();
     void SetColor(std::int32_t rgb, bool stroke);
+    void AddResource(std::string& list, std::vector<std::string>& names, const std::string& name,
+                     std::int32_t object);
 
     OutputStream out_;
     std::string line_;  // the line being built, reused to spare allocations
@@ -209,6 +211,8 @@ private:
     std::string fontList_;
     std::string imageList_;
     std::string formList_;
+    std::vector<std::string> fontNames_;     // names in the font list
+    std::vector<std::string> xobjectNames_;  // names in the image and form lists
     std::vector<FontIndexEntry> fontIndex_;
     std::vector<FontMetrics> fontMetrics_;
     std::vector<FormObject> forms_;
