@@ -247,6 +247,26 @@ TEST(MainWindow, DoubleClicksChooseTheTaskOfTheDialog)
     EXPECT_EQ(o.factuur.MijndataModus, 0);
 }
 
+TEST(MainWindow, DoubleClicksAskForTheirDialogs)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    QStringList gevraagd;
+    QObject::connect(&m, &Main::mijndataGevraagd, [&] { gevraagd << "mijndata"; });
+    QObject::connect(&m, &Main::omschrijvingGevraagd, [&] { gevraagd << "omschrijving"; });
+    QObject::connect(&m, &Main::factuurnummerGevraagd, [&] { gevraagd << "numdat"; });
+    QObject::connect(&m, &Main::kopGevraagd, [&] { gevraagd << "kop"; });
+    QObject::connect(&m, &Main::voettekstGevraagd, [&] { gevraagd << "voet"; });
+    m.LayoutKnop[1]->click();
+    for (QWidget* w : std::initializer_list<QWidget*>{m.Pic->OmschrijfLabel, m.Pic->FactuurLabel, m.Pic->BottomLabel,
+                                                      m.Pic->Kop[1], m.Pic->Kop[5], m.Pic->Kop[8], m.Pic->Kop[10],
+                                                      m.Pic->DatumLabel, m.Pic->LogoLabel})
+        QTest::mouseDClick(w, Qt::LeftButton, {}, QPoint(2, 2));
+    // Kop(8), a total and the date column open nothing.
+    EXPECT_EQ(gevraagd, QStringList({"omschrijving", "numdat", "voet", "kop", "kop", "mijndata"}));
+}
+
 TEST(MainWindow, AdresLijstHoldsTheDisplayedLines)
 {
     Opstart o;

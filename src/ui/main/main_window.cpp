@@ -94,6 +94,7 @@ Main::Main(Factuur& factuur, platform::Prompts& prompts, const QString& programm
 void Main::MaakVenster()
 {
     centraal = new QWidget(this);
+    centraal->setFont(PaginaFont(8));
     setCentralWidget(centraal);
     ZetBreedte(kBreedteGesloten);
 
@@ -121,10 +122,26 @@ void Main::MaakVenster()
     Pic->BtwLabel->ToonTekst(QStringLiteral("     Btw"));
     Pic->PrijsTotaalLabel->ToonTekst(QStringLiteral("  Totaal"));
 
-    connect(Pic, &Pagina::achtergrondDubbelKlik, this, [this] { factuur.MijndataModus = 3; });
-    connect(Pic->LabelAfz, &PaginaTekstvak::dubbelKlik, this, [this] { factuur.MijndataModus = 1; });
-    connect(Pic->AdresRechthoek, &PaginaTekstvak::dubbelKlik, this, [this] { factuur.MijndataModus = 2; });
-    connect(Pic->LogoLabel, &PaginaLabel::dubbelKlik, this, [this] { factuur.MijndataModus = 4; });
+    KoppelDubbelKlikken();
+}
+
+void Main::VraagMijndata(int modus)
+{
+    factuur.MijndataModus = static_cast<std::uint8_t>(modus);
+    emit mijndataGevraagd();
+}
+
+void Main::KoppelDubbelKlikken()
+{
+    connect(Pic->LabelAfz, &PaginaTekstvak::dubbelKlik, this, [this] { VraagMijndata(1); });
+    connect(Pic->AdresRechthoek, &PaginaTekstvak::dubbelKlik, this, [this] { VraagMijndata(2); });
+    connect(Pic, &Pagina::achtergrondDubbelKlik, this, [this] { VraagMijndata(3); });
+    connect(Pic->LogoLabel, &PaginaLabel::dubbelKlik, this, [this] { VraagMijndata(4); });
+    connect(Pic->OmschrijfLabel, &PaginaLabel::dubbelKlik, this, &Main::omschrijvingGevraagd);
+    connect(Pic->FactuurLabel, &PaginaLabel::dubbelKlik, this, &Main::factuurnummerGevraagd);
+    connect(Pic->BottomLabel, &PaginaLabel::dubbelKlik, this, &Main::voettekstGevraagd);
+    for (int i = 1; i <= 5; ++i)
+        connect(Pic->Kop[i], &PaginaLabel::dubbelKlik, this, &Main::kopGevraagd);
 }
 
 void Main::MaakZijpaneel()

@@ -82,6 +82,15 @@ public slots:
     void Tabblad_Click();
     void FileExit_Click();
 
+signals:
+    // Double-clicks on the page ask for the dialog that edits the element;
+    // the program's wiring opens it. Mijndata's task is set in the invoice first.
+    void mijndataGevraagd();
+    void omschrijvingGevraagd();
+    void factuurnummerGevraagd();
+    void kopGevraagd();
+    void voettekstGevraagd();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -89,6 +98,8 @@ private:
     void MaakVenster();
     void MaakZijpaneel();
     void MaakMenus();
+    void KoppelDubbelKlikken();
+    void VraagMijndata(int modus);
     void ZetBreedte(int twips);
     void LaadInstellingen();
 
