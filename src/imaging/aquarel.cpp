@@ -3,6 +3,7 @@
 
 #include "imaging/catalogue.h"
 
+#include <array>
 #include <cstdlib>
 #include <vector>
 
@@ -10,65 +11,110 @@ namespace imaging::catalogus {
 
 namespace {
 
-struct Vierkant {
-    int m = 0;  // sum of the 9 values \ 9
-    int d = 0;  // sum of |value - m| over the 9 values
+// For the 3 x 3 squares centred on one row, per channel and column:
+// m = the sum of the 9 values \ 9 and d = the sum of |value - m|.
+struct VierkantRij {
+    std::array<std::vector<int>, 3> m;
+    std::array<std::vector<int>, 3> d;
 };
 
-// m and d of the 3 x 3 square around every inner pixel, per channel, worked
-// out once: each square is shared by the four pixels at its corners.
+// Each square is shared by the four pixels at its corners, so it is measured
+// once. Output row y needs the squares centred on rows y - 1 and y + 1; three
+// rows of squares and the three image rows under the newest are all that is
+// kept. The work runs channel by channel over plain rows of ints so the inner
+// loops are simple and contiguous.
 class Vierkanten {
 public:
-    explicit Vierkanten(const Pixels& bron) : breedte_(bron.Width()), maten_(bron.ByteCount())
+    explicit Vierkanten(const Pixels& bron) : bron_(bron)
     {
-        for (int y = 1; y < bron.Height() - 1; ++y)
-            for (int x = 1; x < breedte_ - 1; ++x)
-                for (int c = Blauw; c <= Rood; ++c) maten_[Index(x, y, c)] = Meet(bron.Pixel(x, y) + c, bron.BytesPerLine());
+        const auto w = static_cast<std::size_t>(bron.Width());
+        for (int i = 0; i < 3; ++i)
+            for (int c = Blauw; c <= Rood; ++c) {
+                rijen_[i].m[c].assign(w, 0);
+                rijen_[i].d[c].assign(w, 0);
+                beeldRijen_[i][c].assign(w, 0);
+            }
+        kolomSom_.assign(w, 0);
     }
 
-    const Vierkant& Rond(int x, int y, int c) const { return maten_[Index(x, y, c)]; }
+    // Measures the squares centred on row y; rows y - 1 and y of the image
+    // must have been read before.
+    void MeetRij(int y)
+    {
+        LeesBeeldRij(y + 1);
+        VierkantRij& rij = rijen_[static_cast<std::size_t>(y % 3)];
+        const int w = bron_.Width();
+        for (int c = Blauw; c <= Rood; ++c) {
+            const std::vector<int>* waarden[3];
+            for (int j = 0; j < 3; ++j) waarden[j] = &beeldRijen_[static_cast<std::size_t>((y - 1 + j) % 3)][c];
+            for (int x = 0; x < w; ++x) kolomSom_[x] = (*waarden[0])[x] + (*waarden[1])[x] + (*waarden[2])[x];
+            std::vector<int>& m = rij.m[c];
+            std::vector<int>& d = rij.d[c];
+            for (int x = 1; x < w - 1; ++x) {
+                m[x] = (kolomSom_[x - 1] + kolomSom_[x] + kolomSom_[x + 1]) / 9;
+                d[x] = 0;
+            }
+            for (const auto* rijWaarden : waarden)
+                for (int i = -1; i <= 1; ++i)
+                    for (int x = 1; x < w - 1; ++x) d[x] += std::abs((*rijWaarden)[x + i] - m[x]);
+        }
+    }
+
+    void LeesBeeldRij(int y)
+    {
+        auto& rij = beeldRijen_[static_cast<std::size_t>(y % 3)];
+        const std::uint8_t* p = bron_.Pixel(0, y);
+        for (int x = 0; x < bron_.Width(); ++x, p += Pixels::BytesPerPixel)
+            for (int c = Blauw; c <= Rood; ++c) rij[c][x] = p[c];
+    }
+
+    const VierkantRij& Rij(int y) const { return rijen_[static_cast<std::size_t>(y % 3)]; }
 
 private:
-    static Vierkant Meet(const std::uint8_t* centre, std::ptrdiff_t rij)
-    {
-        int waarden[9];
-        int som = 0;
-        for (int i = 0; i < 9; ++i) som += waarden[i] = centre[(i / 3 - 1) * rij + (i % 3 - 1) * Pixels::BytesPerPixel];
-        Vierkant v{som / 9, 0};
-        for (int waarde : waarden) v.d += std::abs(waarde - v.m);
-        return v;
-    }
-
-    std::size_t Index(int x, int y, int c) const
-    {
-        return (static_cast<std::size_t>(y) * static_cast<std::size_t>(breedte_) + static_cast<std::size_t>(x)) * 4 +
-               static_cast<std::size_t>(c);
-    }
-
-    int breedte_;
-    std::vector<Vierkant> maten_;
+    const Pixels& bron_;
+    std::array<VierkantRij, 3> rijen_;
+    std::array<std::array<std::vector<int>, 3>, 3> beeldRijen_;  // [image row % 3][channel]
+    std::vector<int> kolomSom_;
 };
 
 }  // namespace
 
 void Aquarel(FilterWerk& w)
 {
-    const Vierkanten vierkanten(w.pixelsOrigineel);
-    // The squares in their order: above-left, above-right, below-left, below-right.
-    constexpr int Midden[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+    if (w.H() < 5) return;  // no row lies two rows from both edges
+    Vierkanten vierkanten(w.pixelsOrigineel);
+    vierkanten.LeesBeeldRij(0);
+    vierkanten.LeesBeeldRij(1);
+    vierkanten.MeetRij(1);
+    vierkanten.MeetRij(2);
+    const int breedte = w.W();
     PerRij(w, 2, w.H() - 2, [&](int y) {
-        for (int x = 2; x < w.W() - 2; ++x) {
-            std::uint8_t* doel = w.pixels.Pixel(x, y);
-            for (int c = Blauw; c <= Rood; ++c) {
-                // Ties go to the earlier square: a later one must be strictly smaller.
-                int kleinste = 99999;
-                for (const auto& m : Midden) {
-                    const Vierkant& v = vierkanten.Rond(x + m[0], y + m[1], c);
-                    if (v.d < kleinste) {
-                        kleinste = v.d;
-                        doel[c] = static_cast<std::uint8_t>(v.m);
-                    }
-                }
+        vierkanten.MeetRij(y + 1);
+        const VierkantRij& boven = vierkanten.Rij(y - 1);
+        const VierkantRij& onder = vierkanten.Rij(y + 1);
+        for (int c = Blauw; c <= Rood; ++c) {
+            const int* dBoven = boven.d[c].data();
+            const int* mBoven = boven.m[c].data();
+            const int* dOnder = onder.d[c].data();
+            const int* mOnder = onder.m[c].data();
+            std::uint8_t* doel = w.pixels.Pixel(0, y) + c;
+            for (int x = 2; x < breedte - 2; ++x) {
+                // In order above-left, above-right, below-left, below-right;
+                // a later square must be strictly smaller, so ties go to the
+                // earlier one. The first always wins against the start value
+                // 99999 (d is at most 9 * 255). Written without branches: which
+                // square wins is as random as the picture.
+                int kleinste = dBoven[x - 1];
+                int gemiddeld = mBoven[x - 1];
+                const auto kandidaat = [&](int d, int m) {
+                    const bool kleiner = d < kleinste;
+                    gemiddeld = kleiner ? m : gemiddeld;
+                    kleinste = kleiner ? d : kleinste;
+                };
+                kandidaat(dBoven[x + 1], mBoven[x + 1]);
+                kandidaat(dOnder[x - 1], mOnder[x - 1]);
+                kandidaat(dOnder[x + 1], mOnder[x + 1]);
+                doel[x * Pixels::BytesPerPixel] = static_cast<std::uint8_t>(gemiddeld);
             }
         }
     });

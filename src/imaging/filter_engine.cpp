@@ -47,8 +47,16 @@ void VoerFilterUit(int filterNr, FilterWerk& w, std::int32_t param)
 
 Toeval StandaardToeval()
 {
-    return [generator = std::mt19937{std::random_device{}()}]() mutable {
-        return static_cast<double>(generator()) * 0x1p-32;
+    // splitmix64: a few instructions per number, which Defuse and Add noise
+    // (three numbers per pixel) feel; ample quality for jitter and noise.
+    std::uint64_t zaad = (std::uint64_t{std::random_device{}()} << 32) | std::random_device{}();
+    return [toestand = zaad]() mutable {
+        toestand += 0x9E3779B97F4A7C15u;
+        std::uint64_t z = toestand;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+        z ^= z >> 31;
+        return static_cast<double>(z >> 11) * 0x1p-53;  // 53 random bits: [0, 1)
     };
 }
 
@@ -63,11 +71,11 @@ void Filters::FilterToepassen(int filterNr, Pixels& bitmap, std::int32_t param)
 
     // The filter works on its own copy, so whatever the window does to the
     // bitmap while events are processed is replaced by the finished result.
-    Pixels pixels = bitmap;
-    const Pixels pixelsOrigineel = bitmap;
-    FilterWerk werk{pixels, pixelsOrigineel, naElkeRij_, toeval_};
+    pixels_ = bitmap;
+    pixelsOrigineel_ = bitmap;
+    FilterWerk werk{pixels_, pixelsOrigineel_, naElkeRij_, toeval_};
     VoerFilterUit(filterNr, werk, param);
-    bitmap = std::move(pixels);
+    bitmap = pixels_;
 }
 
 }  // namespace imaging

@@ -55,6 +55,10 @@ private:
     NaElkeRij naElkeRij_;
     Toeval toeval_;
     bool filterBezig_ = false;
+    // Kept between calls: fresh memory for every filter costs more in page
+    // faults than the filters themselves.
+    Pixels pixels_;
+    Pixels pixelsOrigineel_;
 };
 
 }  // namespace imaging

@@ -51,13 +51,22 @@ void PerRij(const FilterWerk& w, int van, int tot, Rij&& rij)
 }
 
 // Every pixel of the whole image gets a colour computed from its own colour
-// alone.
+// alone. (Sizes and row pointers live in locals throughout: a byte store may
+// alias anything, so the compiler would otherwise reload them per pixel.)
 template <class Formule>
 void ElkePixel(FilterWerk& w, Leest leest, Formule&& formule)
 {
     const Pixels& bron = w.Bron(leest);
+    const int breedte = w.W();
     PerRij(w, 0, w.H(), [&](int y) {
-        for (int x = 0; x < w.W(); ++x) w.pixels.ZetKleur(x, y, formule(bron.KleurOp(x, y)));
+        const std::uint8_t* van = bron.Pixel(0, y);
+        std::uint8_t* naar = w.pixels.Pixel(0, y);
+        for (int x = 0; x < breedte; ++x, van += Pixels::BytesPerPixel, naar += Pixels::BytesPerPixel) {
+            const Kleur k = formule(Kleur{van[Rood], van[Groen], van[Blauw]});
+            naar[Blauw] = k.B;
+            naar[Groen] = k.G;
+            naar[Rood] = k.R;
+        }
     });
 }
 
@@ -81,13 +90,15 @@ template <class Formule>
 void ElkeBinnenpixel(FilterWerk& w, Leest leest, Formule&& formule)
 {
     const Pixels& bron = w.Bron(leest);
+    const int breedte = w.W();
+    const std::ptrdiff_t rij = bron.BytesPerLine();
     PerRij(w, 1, w.H() - 1, [&](int y) {
-        for (int x = 1; x < w.W() - 1; ++x) {
-            const std::uint8_t* centre = bron.Pixel(x, y);
+        const std::uint8_t* van = bron.Pixel(1, y);
+        std::uint8_t* naar = w.pixels.Pixel(1, y);
+        for (int x = 1; x < breedte - 1; ++x, van += Pixels::BytesPerPixel, naar += Pixels::BytesPerPixel) {
             std::uint8_t nieuw[3];
-            for (int c = Blauw; c <= Rood; ++c)
-                nieuw[c] = formule(Buurt{centre + c, bron.BytesPerLine()}, static_cast<Kanaal>(c));
-            std::copy_n(nieuw, 3, w.pixels.Pixel(x, y));
+            for (int c = Blauw; c <= Rood; ++c) nieuw[c] = formule(Buurt{van + c, rij}, static_cast<Kanaal>(c));
+            std::copy_n(nieuw, 3, naar);
         }
     });
 }

@@ -20,44 +20,74 @@ constexpr int Gewicht[3][5] = {
     {1, 2, 4, 2, 1},
 };
 
-// err[0] is the current row, err[1] and err[2] the next two.
-using FoutRijen = std::array<std::vector<int>, 3>;
+// The error table: for every error e = -255..255 its fifteen shares
+// (Gewicht * e) \ 42, worked out once instead of per pixel.
+struct FoutTabel {
+    std::array<std::array<int, 15>, 511> delen{};
 
-void VerdeelFout(FoutRijen& err, int x, int e, int rijenOver)
-{
-    const int breedte = static_cast<int>(err[0].size());
-    for (int rij = 0; rij < std::min(3, rijenOver); ++rij)
-        for (int dx = -2; dx <= 2; ++dx) {
-            const int doel = x + dx;
-            if (doel >= 0 && doel < breedte) err[rij][doel] += (Gewicht[rij][dx + 2] * e) / 42;
+    FoutTabel()
+    {
+        for (int e = -255; e <= 255; ++e)
+            for (int i = 0; i < 15; ++i) delen[static_cast<std::size_t>(e + 255)][i] = Gewicht[i / 5][i % 5] * e / 42;
+    }
+    const std::array<int, 15>& Voor(int e) const { return delen[static_cast<std::size_t>(e + 255)]; }
+};
+
+// Error for the current row and the two below it. Each row has two spare
+// cells on either side, so shares that fall left or right of the image land
+// there and are never read; likewise shares for rows below the last one.
+class FoutRijen {
+public:
+    explicit FoutRijen(int breedte)
+    {
+        for (auto& rij : rijen_) rij.assign(static_cast<std::size_t>(breedte) + 4, 0);
+    }
+
+    int Huidig(int x) const { return rijen_[0][static_cast<std::size_t>(x) + 2]; }
+
+    void Verdeel(int x, const std::array<int, 15>& delen)
+    {
+        for (int rij = 0; rij < 3; ++rij) {
+            int* doel = rijen_[rij].data() + x;  // column x - 2
+            for (int i = 0; i < 5; ++i) doel[i] += delen[static_cast<std::size_t>(rij * 5 + i)];
         }
-}
+    }
 
-void VolgendeRij(FoutRijen& err)
-{
-    std::swap(err[0], err[1]);
-    std::swap(err[1], err[2]);
-    std::fill(err[2].begin(), err[2].end(), 0);
-}
+    void VolgendeRij()
+    {
+        std::swap(rijen_[0], rijen_[1]);
+        std::swap(rijen_[1], rijen_[2]);
+        std::fill(rijen_[2].begin(), rijen_[2].end(), 0);
+    }
+
+private:
+    std::array<std::vector<int>, 3> rijen_;
+};
 
 }  // namespace
 
 void Scattered(FilterWerk& w, std::int32_t p)
 {
     if (p == 0) return;  // the carried error is scaled by 10 / p
+    static const FoutTabel tabel;
     const Pixels& bron = w.pixelsOrigineel;
     const int gemiddeld = GemiddeldGrijs(bron);
-    FoutRijen err;
-    for (auto& rij : err) rij.assign(static_cast<std::size_t>(w.W()), 0);
+    const int breedte = w.W();
+    FoutRijen err(breedte);
 
     PerRij(w, 0, w.H(), [&](int y) {
-        for (int x = 0; x < w.W(); ++x) {
-            const int v = Klem(GrijsWaarde(bron.KleurOp(x, y)) + (std::int64_t{err[0][x]} * 10) / p);
+        const std::uint8_t* van = bron.Pixel(0, y);
+        std::uint8_t* naar = w.pixels.Pixel(0, y);
+        for (int x = 0; x < breedte; ++x, van += Pixels::BytesPerPixel, naar += Pixels::BytesPerPixel) {
+            const int grijs = GrijsTabel[van[Blauw] + van[Groen] + van[Rood]];
+            // The carried error stays within +-252 (the shares of one error add up to
+            // less than it), so the product fits easily.
+            const int v = Klem(grijs + err.Huidig(x) * 10 / p);
             const std::uint8_t uit = v < gemiddeld ? 0 : 255;
-            w.pixels.ZetKleur(x, y, {uit, uit, uit});
-            VerdeelFout(err, x, v - uit, w.H() - y);
+            naar[Blauw] = naar[Groen] = naar[Rood] = uit;
+            err.Verdeel(x, tabel.Voor(v - uit));
         }
-        VolgendeRij(err);
+        err.VolgendeRij();
     });
 }
 

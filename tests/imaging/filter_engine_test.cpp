@@ -101,6 +101,23 @@ TEST(FilterEngine, ReservedByteIsNeverWritten)
     }
 }
 
+TEST(FilterEngine, DefaultRandomSourceIsUniformInZeroToOne)
+{
+    Toeval a = StandaardToeval();
+    Toeval b = StandaardToeval();
+    int perTiende[10] = {};
+    int gelijk = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const double r = a();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+        ++perTiende[static_cast<int>(r * 10)];
+        gelijk += r == b();
+    }
+    for (int n : perTiende) EXPECT_NEAR(n, 10000, 500);
+    EXPECT_LT(gelijk, 5) << "two sources should not share a sequence";
+}
+
 TEST(Arithmetic, RoundsHalfToEvenAndGreyTableDividesByThree)
 {
     struct {
