@@ -26,7 +26,7 @@ inline std::uint8_t Klem(std::int64_t v)
     return static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
 }
 
-constexpr int GrijsTabelLengte = 766;   // blue + green + red: 0..765
+constexpr int GrijsTabelLengte = 766;  // blue + green + red: 0..765
 
 constexpr std::array<int, GrijsTabelLengte> MaakGrijsTabel()
 {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace imaging {
@@ -87,6 +88,24 @@ TEST(FilterEngine, OddInputsLeaveTheImageAlone)
             EXPECT_EQ(na, een) << nr;
         }
     }
+}
+
+TEST(FilterEngine, ExtremeParametersNeitherOverflowNorHang)
+{
+    // Only the menu's values have a meaning, but the parameter is a plain
+    // 32-bit number: the arithmetic must hold for all of them (the sanitizer
+    // build checks for overflow).
+    const Pixels beeld = Willekeurig(16, 9, 7);
+    for (int nr : {Sharpen, Defuse, Edge, Contour, LightDark, Pixelize, SwapColors, Contrast, Scattered, AddNoise})
+        for (std::int32_t param : {INT32_MIN, INT32_MIN + 1, -101, -100, -1, INT32_MAX - 1, INT32_MAX}) {
+            const Pixels na = testhulp::Gefilterd(nr, beeld, param);
+            ASSERT_EQ(na.Width(), 16);
+            ASSERT_EQ(na.Pixel(15, 8)[Gereserveerd], beeld.Pixel(15, 8)[Gereserveerd]);
+        }
+    // -100 makes the factor 0: Light/Dark turns everything black.
+    const Pixels zwart = testhulp::Gefilterd(LightDark, beeld, -100);
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 16; ++x) ASSERT_EQ(zwart.KleurOp(x, y), (Kleur{0, 0, 0}));
 }
 
 TEST(FilterEngine, ReservedByteIsNeverWritten)
