@@ -1,0 +1,106 @@
+#include "invoice/address_file.h"
+
+#include "invoice/algemeen.h"
+#include "platform/cp1252.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+
+#include <QDir>
+
+namespace {
+
+const QByteArray kKop = QByteArrayLiteral("Averno Software 2011\r\n--------------------------\r\n");
+const QString kOpslaanTitel = QStringLiteral(" Adres opslaan");
+
+// The lines of a byte stream as a line-by-line reader sees them: a line ends
+// at CR LF, a lone CR or a lone LF, and a line end at the very end opens no
+// further line.
+QList<QByteArray> Regels(const QByteArray& bytes)
+{
+    QList<QByteArray> regels;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        regels << bytes.mid(begin, i - begin);
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        begin = i + 1;
+    }
+    if (begin < bytes.size())
+        regels << bytes.mid(begin);
+    return regels;
+}
+
+}  // namespace
+
+QByteArray AdresBytes(const QString& tekst)
+{
+    return kKop + platform::NaarCp1252(tekst);
+}
+
+QString AdresUitBytes(const QByteArray& bytes)
+{
+    const QList<QByteArray> regels = Regels(bytes);
+    QString tekst;
+    for (qsizetype i = 2; i < regels.size(); ++i)
+        tekst += platform::VanCp1252(regels[i]) + QStringLiteral("\r\n");
+    return tekst;
+}
+
+QString AdressenMap(const QString& programmaMap)
+{
+    return platform::Pad(programmaMap, QStringLiteral("Adressen"));
+}
+
+QString AdresPad(const QString& programmaMap, const QString& naam)
+{
+    return platform::Pad(AdressenMap(programmaMap), naam + QStringLiteral(".adr"));
+}
+
+bool SaveAdres(const QString& programmaMap, const QString& naam, const QString& tekst, platform::Prompts& prompts)
+{
+    if (!platform::GeldigeBestandsnaam(naam)) {
+        prompts.Melding(kOpslaanTitel, QStringLiteral("Deze naam kan niet als bestandsnaam worden gebruikt."));
+        return false;
+    }
+    const QString pad = AdresPad(programmaMap, naam);
+    if (platform::BestandBestaat(pad)
+        && !prompts.Vraag(QStringLiteral(" Exist"), QStringLiteral("Naam adres bestaat reeds, wilt u deze overschrijven?")))
+        return false;
+    // The old file is replaced by the rename at the end, never removed first.
+    if (!QDir().mkpath(AdressenMap(programmaMap)) || !platform::SchrijfBestand(pad, AdresBytes(tekst))) {
+        prompts.Melding(kOpslaanTitel, QStringLiteral("Het adres kon niet worden opgeslagen in ") + pad + QStringLiteral("."));
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> OpenAdres(const QString& pad)
+{
+    const auto bytes = platform::LeesBestand(pad, kGrootsteAdresBestand);
+    if (!bytes)
+        return std::nullopt;
+    return AdresUitBytes(*bytes);
+}
+
+QString ZonderRandspaties(const QString& tekst)
+{
+    qsizetype begin = 0;
+    qsizetype eind = tekst.size();
+    while (begin < eind && tekst[begin] == QLatin1Char(' '))
+        ++begin;
+    while (eind > begin && tekst[eind - 1] == QLatin1Char(' '))
+        --eind;
+    return tekst.mid(begin, eind - begin);
+}
+
+QStringList TelRegels(const QString& tekst, const QFont& font, double tekstBreedte)
+{
+    QStringList regels;
+    for (const QString& regel : TekstRegels(tekst, font, tekstBreedte))
+        if (!ZonderRandspaties(regel).isEmpty())
+            regels << regel;
+    return regels;
+}
