@@ -126,39 +126,45 @@ bool ReadBmp(ByteSource& source, std::int32_t ColorSpace, BmpImage& image)
     if (pixelBytes > kMaxBmpPixelBytes || pixelOffset > fileSize || pixelBytes > fileSize - pixelOffset)
         return false;
 
-    std::vector<std::uint8_t> rows(static_cast<std::size_t>(pixelBytes));
-    if (!source.Read(pixelOffset, rows.data(), rows.size()))
+    // One buffer: the rows are read into it and then turned into ImgBuf in
+    // place, front to back. Every pixel's output lies at or before its input,
+    // and each pixel is read whole before it is written.
+    std::vector<std::uint8_t> buf(static_cast<std::size_t>(pixelBytes));
+    if (!source.Read(pixelOffset, buf.data(), buf.size()))
         return false;
 
     // ImgBuf: the rows in file order without padding
     const auto w = static_cast<std::size_t>(width), h = static_cast<std::size_t>(height);
     const auto stride = static_cast<std::size_t>(rowSize);
-    std::vector<std::uint8_t> buf;
+    std::uint8_t* const data = buf.data();
+    std::size_t size;
     if (bits <= 8) {
         const auto n = static_cast<std::size_t>(dataBytes);
-        buf.resize(n * h);
-        for (std::size_t y = 0; y < h; ++y)
-            std::memcpy(buf.data() + y * n, rows.data() + y * stride, n);
+        for (std::size_t y = 1; y < h; ++y)
+            std::memmove(data + y * n, data + y * stride, n);
+        size = n * h;
     } else if (!grey) {
-        buf.resize(3 * w * h);
-        std::uint8_t* d = buf.data();
         for (std::size_t y = 0; y < h; ++y) {
-            const std::uint8_t* s = rows.data() + y * stride;
+            const std::uint8_t* s = data + y * stride;
+            std::uint8_t* d = data + y * 3 * w;
             for (std::size_t x = 0; x < w; ++x, s += 3, d += 3) {
-                d[0] = s[2];
-                d[1] = s[1];
-                d[2] = s[0];
+                const std::uint8_t b = s[0], g = s[1], r = s[2];
+                d[0] = r;
+                d[1] = g;
+                d[2] = b;
             }
         }
+        size = 3 * w * h;
     } else {
-        buf.resize(w * h);
-        std::uint8_t* d = buf.data();
         for (std::size_t y = 0; y < h; ++y) {
-            const std::uint8_t* s = rows.data() + y * stride;
+            const std::uint8_t* s = data + y * stride;
+            std::uint8_t* d = data + y * w;
             for (std::size_t x = 0; x < w; ++x, s += 3)
                 *d++ = GreyValue(s[2], s[1], s[0]);
         }
+        size = w * h;
     }
+    buf.resize(size);
 
     image.ImgBuf = std::move(buf);
     image.ImgColor = std::move(palette);
