@@ -7,6 +7,16 @@
 
 namespace platform {
 
+namespace {
+
+void Bericht(QMessageBox::Icon icoon, const QString& titel, const QString& tekst, QWidget* eigenaar)
+{
+    QMessageBox box(icoon, titel, tekst, QMessageBox::Ok, eigenaar);
+    box.exec();
+}
+
+}  // namespace
+
 QWidget* QtPrompts::Eigenaar() const
 {
     return QApplication::activeWindow();
@@ -24,8 +34,12 @@ bool QtPrompts::Vraag(const QString& titel, const QString& tekst)
 
 void QtPrompts::Melding(const QString& titel, const QString& tekst)
 {
-    QMessageBox box(QMessageBox::Information, titel, tekst, QMessageBox::Ok, Eigenaar());
-    box.exec();
+    Bericht(QMessageBox::Information, titel, tekst, Eigenaar());
+}
+
+void QtPrompts::Fout(const QString& titel, const QString& tekst)
+{
+    Bericht(QMessageBox::Critical, titel, tekst, Eigenaar());
 }
 
 std::optional<QString> QtPrompts::Invoer(const QString& titel, const QString& tekst, const QString& voorstel)

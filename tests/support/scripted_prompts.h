@@ -10,7 +10,7 @@
 class ScriptedPrompts : public platform::Prompts {
 public:
     struct Box {
-        QString soort;  // "Vraag", "Melding" or "Invoer"
+        QString soort;  // "Vraag", "Melding", "Fout" or "Invoer"
         QString titel;
         QString tekst;
     };
@@ -31,6 +31,10 @@ public:
     void Melding(const QString& titel, const QString& tekst) override
     {
         gevraagd.push_back({QStringLiteral("Melding"), titel, tekst});
+    }
+    void Fout(const QString& titel, const QString& tekst) override
+    {
+        gevraagd.push_back({QStringLiteral("Fout"), titel, tekst});
     }
     std::optional<QString> Invoer(const QString& titel, const QString& tekst, const QString&) override
     {
