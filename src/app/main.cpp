@@ -1,3 +1,4 @@
+#include "app/wiring.h"
 #include "invoice/factuur.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
@@ -14,6 +15,8 @@ int main(int argc, char** argv)
     Factuur factuur;
     platform::QtPrompts prompts;
     Main venster(factuur, prompts, platform::ProgrammaMap());
+    Omgeving omgeving{venster, factuur, prompts, platform::ProgrammaMap()};
+    KoppelUitvoer(omgeving);
     venster.show();
     return app.exec();
 }

@@ -16,3 +16,6 @@ struct Omgeving {
     platform::Prompts& prompts;
     QString programmaMap;
 };
+
+// Printing, PDF export, envelope and printer set-up from the "Bestand" menu.
+void KoppelUitvoer(Omgeving& omgeving);

@@ -57,6 +57,15 @@ bool SchrijfBestand(const QString& pad, const QByteArray& bytes)
     return file.commit();
 }
 
+std::optional<QString> BestaandeNaam(const QString& map, const QString& naam)
+{
+    const QStringList namen = QDir(map).entryList(QDir::Files);
+    for (const QString& bestaand : namen)
+        if (bestaand.compare(naam, Qt::CaseInsensitive) == 0)
+            return bestaand;
+    return std::nullopt;
+}
+
 bool GeldigeBestandsnaam(const QString& naam)
 {
     if (naam.trimmed().isEmpty() || naam == "." || naam == "..")

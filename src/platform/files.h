@@ -27,6 +27,10 @@ std::optional<QByteArray> LeesBestand(const QString& pad, qint64 maxBytes);
 // leaves a half-written file where a good one stood.
 bool SchrijfBestand(const QString& pad, const QByteArray& bytes);
 
+// The name of the file in a folder that equals the given name without regard
+// to case, as the files were meant to be found on the program's first platform.
+std::optional<QString> BestaandeNaam(const QString& map, const QString& naam);
+
 // A name the user typed for a file in one of the program's folders: not empty,
 // no folder separators, nothing the file system refuses.
 bool GeldigeBestandsnaam(const QString& naam);

@@ -18,6 +18,13 @@ Qt::BrushStyle VulStijlPenseel(int style)
     }
 }
 
+// The first thing a page does; a device that cannot be drawn on says so here.
+void PainterSurface::setUnit(Unit unit)
+{
+    painter();
+    unit_ = unit;
+}
+
 void PainterSurface::setFontName(const QString& name) { font_.setFamily(name); }
 void PainterSurface::setFontSize(double points) { font_.setPointSizeF(points > 0 ? points : 1); }
 void PainterSurface::setBold(bool on) { font_.setBold(on); }

@@ -11,7 +11,7 @@ namespace platform {
 // whose resolution turns twips into device pixels.
 class PainterSurface : public Surface {
 public:
-    void setUnit(Unit unit) override { unit_ = unit; }
+    void setUnit(Unit unit) override;
     void setFontName(const QString& name) override;
     void setFontSize(double points) override;
     void setBold(bool on) override;

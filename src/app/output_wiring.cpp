@@ -1,0 +1,83 @@
+#include "app/wiring.h"
+
+#include "invoice/factuur.h"
+#include "output/afdrukken.h"
+#include "output/factuur_naar_pdf.h"
+#include "output/pdf_export.h"
+#include "platform/prompts.h"
+#include "platform/printer_surface.h"
+#include "platform/shell.h"
+#include "ui/main/main_window.h"
+
+#include <QAction>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+// Lives as long as the main window: the printer keeps the user's set-up and
+// the amount position carries over from one print to the next.
+class Uitvoer : public QObject {
+public:
+    explicit Uitvoer(Omgeving& omgeving) : QObject(&omgeving.main), o(omgeving) {}
+
+    void NaarPrinter()
+    {
+        o.main.VulAdresLijst(1);
+        o.main.VulAdresLijst(2);
+        platform::PrinterSurface surface(printer);
+        afdrukken.FactuurAfdrukken(o.factuur, surface, {o.main.List1, o.main.List2, o.programmaMap}, o.prompts);
+    }
+
+    void NaarPdf()
+    {
+        const QString map = PdfMap(o.programmaMap);
+        const auto pad = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
+        if (!pad)
+            return;
+        o.main.VulAdresLijst(1);
+        o.main.VulAdresLijst(2);
+        PdfBronnen bronnen{o.main.List1, o.main.List2, {}, o.programmaMap};
+        for (int i = 1; i <= 12; ++i)
+            if (o.main.Pic->Kop[i])
+                bronnen.Kop[i] = o.main.Pic->Kop[i]->text();
+        if (!FactuurNaarPdf(o.factuur, *pad, bronnen)) {
+            o.prompts.Melding(kPdfTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + *pad
+                                             + QStringLiteral("."));
+            return;
+        }
+        platform::OpenMetShell(*pad);
+    }
+
+    void Envelop()
+    {
+        o.main.VulAdresLijst(2);
+        platform::PrinterSurface surface(printer);
+        afdrukken.EnvelopAfdrukken(surface, o.main.List2, o.prompts);
+    }
+
+    void PrinterInstellen()
+    {
+        QPrintDialog dialoog(&printer, &o.main);
+        dialoog.exec();  // a cancel keeps the set-up as it was
+    }
+
+private:
+    Omgeving o;
+    QPrinter printer{QPrinter::HighResolution};
+    Afdrukken afdrukken;
+};
+
+}  // namespace
+
+void KoppelUitvoer(Omgeving& omgeving)
+{
+    auto* uitvoer = new Uitvoer(omgeving);
+    Main& m = omgeving.main;
+    QObject::connect(m.FilePrintTo[1], &QAction::triggered, uitvoer, [uitvoer] { uitvoer->NaarPrinter(); });
+    QObject::connect(m.FilePrintTo[2], &QAction::triggered, uitvoer, [uitvoer] { uitvoer->NaarPdf(); });
+    QObject::connect(m.FilePrintTo[4], &QAction::triggered, uitvoer, [uitvoer] { uitvoer->Envelop(); });
+    QObject::connect(m.FileSetupPrinter, &QAction::triggered, uitvoer, [uitvoer] { uitvoer->PrinterInstellen(); });
+    for (QAction* a : {m.FilePrintTo[1], m.FilePrintTo[2], m.FilePrintTo[4], m.FileSetupPrinter})
+        a->setEnabled(true);
+}

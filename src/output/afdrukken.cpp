@@ -1,0 +1,213 @@
+#include "output/afdrukken.h"
+
+#include "platform/amount.h"
+#include "platform/files.h"
+#include "platform/pictures.h"
+#include "platform/prompts.h"
+#include "platform/surface.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+using platform::Surface;
+
+const QString kGeenPrinter = QStringLiteral("Geen printer aangesloten...\r\nof de printer staat niet aan!");
+
+namespace {
+
+constexpr int kRechterRand = 11190;
+constexpr int kTekenBreedte = 105;
+
+const QColor kGrijs(120, 120, 120);
+
+// The busy pointer while the page is drawn.
+class BezigeMuis {
+public:
+    BezigeMuis() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BezigeMuis() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+void Druk(Surface& s, double x, double y, const QString& tekst)
+{
+    s.setCurrent(x, y);
+    s.print(tekst);
+}
+
+void DrukLijst(Surface& s, const QStringList& regels, double x, double y, double stap)
+{
+    for (const QString& regel : regels) {
+        Druk(s, x, y, regel);
+        y += stap;
+    }
+}
+
+// The picture, stretched; a file that cannot be read is left out.
+void DrukPlaatje(Surface& s, const QString& pad, double x, double y, double breedte, double hoogte)
+{
+    if (const auto plaatje = platform::LaadPlaatje(pad))
+        s.paintPicture(*plaatje, x, y, breedte, hoogte);
+}
+
+struct Kolomkop {
+    int kop;
+    int x;
+};
+
+void DrukKoppen(const Factuur& f, Surface& s, int layout)
+{
+    static const Kolomkop layout1[] = {{1, 150}, {2, 1350}, {3, 7785}, {4, 8895}, {5, 10155}};
+    static const Kolomkop layout2[] = {{1, 90}, {2, 1350}, {5, 10455}};
+    s.setFontSize(11);
+    if (layout == 1)
+        for (const Kolomkop& k : layout1)
+            Druk(s, k.x, 5190, f.KopTekst[k.kop]);
+    else
+        for (const Kolomkop& k : layout2)
+            Druk(s, k.x, 5190, f.KopTekst[k.kop]);
+}
+
+void DrukLijnen(Surface& s, int layout)
+{
+    const QColor kleur(150, 150, 150);
+    const std::vector<int> horizontaal = layout == 1 ? std::vector<int>{5580, 13685, 14270}
+                                                     : std::vector<int>{5580, 13100, 13685, 14270};
+    const std::vector<int> verticaal = layout == 1 ? std::vector<int>{1215, 7530, 8805, 10080}
+                                                   : std::vector<int>{1215, 10080};
+    for (int y : horizontaal)
+        s.filledBox(60, y, 11420, y + 15, kleur);
+    for (int x : verticaal)
+        s.filledBox(x, 5595, x + 15, 14750, kleur);
+}
+
+}  // namespace
+
+void Afdrukken::BedragPositie(int tekens, int verschuiving)
+{
+    if (tekens >= 2 && tekens <= 12)
+        bedragPositie_ = kRechterRand - kTekenBreedte * tekens + verschuiving;
+}
+
+void Afdrukken::DrukBedrag(Surface& s, const QString& tekst, int verschuiving, int y)
+{
+    BedragPositie(static_cast<int>(tekst.size()), verschuiving);
+    Druk(s, bedragPositie_, y, tekst);
+}
+
+void Afdrukken::FactuurAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, platform::Prompts& prompts)
+{
+    BezigeMuis bezig;
+    bool meldFout = true;
+    try {
+        ProbeerAfdrukken(f, s, bronnen, meldFout);
+    } catch (const platform::SurfaceFout&) {
+        // Once a picture was on its way, a failing printer is no longer reported.
+        if (meldFout)
+            prompts.Melding(QApplication::applicationName(), kGeenPrinter);
+    }
+}
+
+void Afdrukken::ProbeerAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, bool& meldFout)
+{
+    s.setUnit(Surface::Unit::Twips);
+    s.setFontName(QStringLiteral("Arial"));
+    s.setBold(true);
+    s.setForeColor(QColor(80, 80, 80));
+    f.TotaalExBtw = 0;
+    f.TotaalBtw = 0;
+    f.TotaalInclBtw = 0;
+
+    if (!f.LogoBestand.isEmpty()) {
+        meldFout = false;
+        DrukPlaatje(s, platform::Pad(bronnen.programmaMap, "Logo/" + f.LogoBestand), 0, 0, 11190, 2280);
+    }
+    s.setFontSize(11);
+    DrukLijst(s, bronnen.afzender, 300, 2400, 240);
+    Druk(s, 300, 4290, QStringLiteral("Factuurnr.       : ") + f.FactuurNummer);
+    Druk(s, 300, 4560, QStringLiteral("Factuurdatum : ") + f.FactuurDatum.value_or(QString()));
+    DrukLijst(s, bronnen.adres, 6000, 3180, 270);
+
+    s.setForeColor(kGrijs);
+    s.setBold(false);
+    s.setFontSize(11);
+    Druk(s, 90, 15200, f.VoetTekst[1]);
+    Druk(s, 90, 15470, f.VoetTekst[2]);
+
+    if (f.LayoutNr == 1 || f.LayoutNr == 2)
+        DrukLayout(f, s, bronnen, meldFout);
+    s.endDoc();
+}
+
+void Afdrukken::DrukLayout(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, bool& meldFout)
+{
+    const int layout = f.LayoutNr;
+    if (!f.AchtergrondBestand.isEmpty()) {
+        meldFout = false;
+        DrukPlaatje(s, platform::Pad(bronnen.programmaMap, "Backgrounds/" + f.AchtergrondBestand), 1260, 5610, 8790,
+                    layout == 1 ? 8070 : 7455);
+    }
+    DrukKoppen(f, s, layout);
+    DrukLijnen(s, layout);
+    DrukRegels(f, s, layout);
+    DrukTotalen(f, s, layout);
+}
+
+void Afdrukken::DrukRegels(Factuur& f, Surface& s, int layout)
+{
+    s.setFontSize(10);
+    s.setForeColor(Qt::black);
+    int y = 5700;
+    for (int i = 0; i < Factuur::kRegels; ++i, y += 270) {
+        f.Prijs[i].replace(',', '.');
+        Druk(s, 60, y, f.Aantal[i]);
+        Druk(s, 1370, y, f.Omschrijving[i]);
+        const double p = platform::Val(f.Prijs[i]);
+        // The price keeps its own text; only its width comes from the amount.
+        BedragPositie(static_cast<int>(platform::FormatBedrag(p).size()), layout == 1 ? -2460 : 30);
+        Druk(s, bedragPositie_, y, QString(f.Prijs[i]).replace('.', ','));
+        f.TotaalExBtw = static_cast<float>(f.TotaalExBtw + p);
+        const float btw = static_cast<float>(p / 100 * f.BtwProcent);
+        f.TotaalBtw += btw;
+        if (layout == 1 && btw != 0.0f)
+            DrukBedrag(s, platform::FormatBedrag(btw), -1140, y);
+        const float totaal = static_cast<float>(p + btw);
+        f.TotaalInclBtw += totaal;
+        if (layout == 1 && totaal != 0.0f)
+            DrukBedrag(s, platform::FormatBedrag(totaal), 0, y);
+    }
+}
+
+void Afdrukken::DrukTotalen(const Factuur& f, Surface& s, int layout)
+{
+    s.setBold(true);
+    s.setFontSize(10);
+    if (layout == 1) {
+        s.setForeColor(QColor(0, 40, 0));
+        Druk(s, 6720, 13850, QStringLiteral("Totaal"));
+        DrukBedrag(s, platform::FormatBedrag(f.TotaalExBtw), -2460, 13850);
+        DrukBedrag(s, platform::FormatBedrag(f.TotaalBtw), -1140, 13850);
+        DrukBedrag(s, platform::FormatBedrag(f.TotaalInclBtw), 0, 13850);
+        return;
+    }
+    s.setForeColor(QColor(40, 0, 0));
+    Druk(s, 9300, 13280, QStringLiteral("Totaal"));
+    DrukBedrag(s, platform::FormatBedrag(f.TotaalExBtw), 0, 13280);
+    Druk(s, 9090, 13880, QStringLiteral("Btw %1%").arg(f.BtwProcent));
+    DrukBedrag(s, platform::FormatBedrag(f.TotaalBtw), 0, 13880);
+    Druk(s, 9300, 14420, QStringLiteral("Totaal"));
+    DrukBedrag(s, platform::FormatBedrag(f.TotaalInclBtw), 0, 14420);
+}
+
+void Afdrukken::EnvelopAfdrukken(Surface& s, const QStringList& adres, platform::Prompts& prompts)
+{
+    try {
+        s.setUnit(Surface::Unit::Twips);
+        s.setFontName(QStringLiteral("Arial"));
+        s.setBold(true);
+        s.setForeColor(Qt::black);
+        s.setFontSize(12);
+        DrukLijst(s, adres, 6000, 4500, 300);
+        s.endDoc();
+    } catch (const platform::SurfaceFout&) {
+        prompts.Melding(QApplication::applicationName(), kGeenPrinter);
+    }
+}

@@ -1,0 +1,186 @@
+#include "output/factuur_naar_pdf.h"
+
+#include "pdf/pdf_writer.h"
+#include "platform/amount.h"
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <exception>
+#include <filesystem>
+
+namespace {
+
+constexpr std::int32_t Rgb(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
+
+constexpr std::int32_t kLinks = 1;
+constexpr std::int32_t kRechts = 2;
+
+std::string Utf8(const QString& tekst)
+{
+    return tekst.toStdString();
+}
+
+void Tekst(pdf::PdfWriter& w, float x, float y, const QString& tekst, const char* font, float grootte,
+           std::int32_t uitlijning = kLinks)
+{
+    w.DrawText(x, y, Utf8(tekst), font, grootte, uitlijning);
+}
+
+void Lijn(pdf::PdfWriter& w, float x1, float y1, float x2, float y2)
+{
+    w.MoveTo(x1, y1);
+    w.LineTo(x2, y2, 1);
+}
+
+void Lijst(pdf::PdfWriter& w, const QStringList& regels, float x, float y, float stap, float grootte)
+{
+    for (const QString& regel : regels) {
+        Tekst(w, x, y, regel, "Fnt2", grootte);
+        y -= stap;
+    }
+}
+
+// Loads a bitmap from one of the program's folders; a missing or unreadable
+// file is simply not drawn.
+bool LaadBeeld(pdf::PdfWriter& w, const char* naam, const QString& pad)
+{
+    try {
+        return w.LoadImgFromBMPFile(naam, Utf8(pad), 0);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void KoppenEnLijnen(pdf::PdfWriter& w, const PdfBronnen& b, int layout)
+{
+    w.SetColorFill(Rgb(50, 50, 50));
+    Tekst(w, 5, 184, b.Kop[1], "Fnt2", 12);
+    Tekst(w, 33, 184, b.Kop[2], "Fnt2", 12);
+    Lijn(w, 5, 180, 205, 180);
+    Lijn(w, 30, 180, 30, 22);
+    Lijn(w, 180, 180, 180, 22);
+    if (layout == 1) {
+        Tekst(w, 179, 184, b.Kop[4], "Fnt2", 12, kRechts);
+        Tekst(w, 154, 184, b.Kop[3], "Fnt2", 12, kRechts);
+        Tekst(w, 205, 184, b.Kop[5], "Fnt2", 12, kRechts);
+        Tekst(w, 113, 33, b.Kop[8], "Fnt2", 12);
+        Tekst(w, 154, 33, b.Kop[10], "Fnt2", 11, kRechts);
+        Tekst(w, 179, 33, b.Kop[11], "Fnt2", 11, kRechts);
+        Tekst(w, 205, 33, b.Kop[12], "Fnt2", 11, kRechts);
+        Lijn(w, 130, 180, 130, 22);
+        Lijn(w, 155, 180, 155, 22);
+    } else if (layout == 2) {
+        Tekst(w, 163, 43, b.Kop[6], "Fnt2", 12);
+        Tekst(w, 205, 43, b.Kop[10], "Fnt2", 11, kRechts);
+        Tekst(w, 160, 33, b.Kop[7], "Fnt2", 12);
+        Tekst(w, 205, 33, b.Kop[11], "Fnt2", 11, kRechts);
+        Tekst(w, 165, 23, b.Kop[8], "Fnt2", 12);
+        Tekst(w, 205, 23, b.Kop[12], "Fnt2", 11, kRechts);
+        Tekst(w, 205, 184, b.Kop[5], "Fnt2", 12, kRechts);
+        Lijn(w, 5, 50, 205, 50);
+    }
+    Lijn(w, 5, 40, 205, 40);
+    Lijn(w, 5, 30, 205, 30);
+}
+
+struct Bedragen {
+    float btw;
+    float totaal;
+};
+
+Bedragen RegelBedragen(const Factuur& f, int i)
+{
+    const double p = platform::Val(QString(f.Prijs[i]).replace(',', '.'));
+    const float btw = static_cast<float>(p / 100 * f.BtwProcent);
+    return {btw, static_cast<float>(p + btw)};
+}
+
+// The lines column by column, as the page has always been written.
+void Regels(pdf::PdfWriter& w, Factuur& f)
+{
+    w.SetColorFill(Rgb(60, 60, 60));
+    auto y = [](int i) { return 175.0f - 5.0f * i; };
+    for (int i = 0; i < Factuur::kRegels; ++i)
+        Tekst(w, 5, y(i), f.Aantal[i], "Fnt1", 11);
+    for (int i = 0; i < Factuur::kRegels; ++i)
+        Tekst(w, 33, y(i), f.Omschrijving[i], "Fnt1", 11);
+    for (int i = 0; i < Factuur::kRegels; ++i) {
+        f.Prijs[i].replace('.', ',');
+        Tekst(w, f.LayoutNr == 1 ? 153 : 205, y(i), f.Prijs[i], "Fnt1", 11, kRechts);
+    }
+    if (f.LayoutNr != 1)
+        return;
+    for (int i = 0; i < Factuur::kRegels; ++i)
+        if (const float btw = RegelBedragen(f, i).btw; btw != 0.0f)
+            Tekst(w, 178, y(i), platform::FormatBedrag(btw), "Fnt1", 11, kRechts);
+    for (int i = 0; i < Factuur::kRegels; ++i)
+        if (const float totaal = RegelBedragen(f, i).totaal; totaal != 0.0f)
+            Tekst(w, 205, y(i), platform::FormatBedrag(totaal), "Fnt1", 11, kRechts);
+}
+
+void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
+{
+    w.LoadFont("Fnt1", "Arial", 1);
+    w.LoadFont("Fnt2", "Arial", 2);
+    const bool logo = !f.LogoBestand.isEmpty()
+                   && LaadBeeld(w, "Img1", platform::Pad(b.programmaMap, "Logo/" + f.LogoBestand));
+    const bool achtergrond = !f.AchtergrondBestand.isEmpty()
+                          && LaadBeeld(w, "Img2", platform::Pad(b.programmaMap, "Backgrounds/" + f.AchtergrondBestand));
+    w.StartPage();
+    if (logo)
+        w.DrawImg("Img1", 2, 295, 206, 43);
+    if (achtergrond)
+        w.DrawImg("Img2", 30, 180, 150, f.LayoutNr == 2 ? 130 : 140);
+
+    w.SetColorFill(Rgb(120, 120, 120));
+    Lijst(w, b.afzender, 15, 240, 5, 12);
+    Tekst(w, 15, 204, QStringLiteral("Factuurnr.          : ") + f.FactuurNummer, "Fnt2", 12);
+    Tekst(w, 15, 199, QStringLiteral("Factuurdatum    : ") + f.FactuurDatum.value_or(QString()), "Fnt2", 12);
+    w.SetColorFill(Rgb(40, 40, 40));
+    Lijst(w, b.adres, 100, 230, 6, 14);
+
+    KoppenEnLijnen(w, b, f.LayoutNr);
+    Regels(w, f);
+    Tekst(w, 5, 15, f.VoetTekst[1], "Fnt1", 11);
+    Tekst(w, 5, 10, f.VoetTekst[2], "Fnt1", 11);
+    w.EndPage();
+}
+
+}  // namespace
+
+QString PdfMap(const QString& programmaMap)
+{
+    QDir(programmaMap).mkpath(QStringLiteral("Pdf"));
+    return platform::Pad(programmaMap, QStringLiteral("Pdf"));
+}
+
+bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen)
+{
+    // Written beside the real name first, so a failed export never leaves a
+    // half-written file where a good one stood.
+    const std::filesystem::path doel = pad.toStdString();
+    std::filesystem::path tijdelijk = doel;
+    tijdelijk += ".part";
+    try {
+        pdf::PdfWriter w;
+        w.Title(Utf8(QFileInfo(pad).completeBaseName()));
+        w.ScaleMode(3);
+        w.PaperSize(0);
+        w.Margin(0);
+        w.Orientation(1);
+        w.InitPDFFile(std::string_view(tijdelijk.string()));
+        Pagina(w, f, bronnen);
+        w.ClosePDFFile();
+        std::filesystem::rename(tijdelijk, doel);
+        return true;
+    } catch (const std::exception&) {
+        std::error_code genegeerd;
+        std::filesystem::remove(tijdelijk, genegeerd);
+        return false;
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace platform {
+class Prompts;
+}
+
+// Asks for the name of the PDF file and whether an existing one may be
+// replaced. The full path to write, or nothing when the user stops.
+std::optional<QString> VraagPdfBestand(const QString& pdfMap, const QString& voorstel, platform::Prompts& prompts);
+
+extern const QString kPdfTitel;

@@ -1,0 +1,206 @@
+#include "output/afdrukken.h"
+
+#include "support/recording_surface.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Afdruk {
+    Factuur f;
+    RecordingSurface s;
+    ScriptedPrompts prompts;
+    Afdrukken afdrukken;
+    AfdrukBronnen bronnen{{"Korpela B.V.", "Lindeplein 59", ""}, {"Janssen & Zonen", ""}, "/nergens"};
+
+    Afdruk()
+    {
+        ZetStandaardwaarden(f);
+        f.LogoBestand.clear();
+        f.AchtergrondBestand.clear();
+    }
+    void Druk() { afdrukken.FactuurAfdrukken(f, s, bronnen, prompts); }
+    // The text printed right after "at x,y".
+    QString Op(double x, double y) const
+    {
+        const int i = s.calls.indexOf(QStringLiteral("at %1,%2").arg(x).arg(y));
+        return i >= 0 && i + 1 < s.calls.size() ? s.calls[i + 1] : QString();
+    }
+    bool Heeft(const QString& call) const { return s.calls.contains(call); }
+};
+
+// Fails its first operation, as a printer that is not there does.
+class GeenPrinter : public RecordingSurface {
+public:
+    void setUnit(Unit) override { throw platform::SurfaceFout("no printer"); }
+};
+
+}  // namespace
+
+TEST(FactuurAfdrukken, PartiesNumberDateAndFooterStandAtTheirPlaces)
+{
+    Afdruk a;
+    a.f.FactuurNummer = QStringLiteral("2026-7");
+    a.f.FactuurDatum = QStringLiteral("08-12-2026");
+    a.f.VoetTekst[2] = QStringLiteral("IBAN NL00 BANK 0123 4567 89");
+    a.Druk();
+    const QStringList& c = a.s.calls;
+    ASSERT_GE(c.size(), 5);
+    EXPECT_EQ(c.mid(0, 4), QStringList({"unit twips", "font Arial", "bold 1", "color (80,80,80)"}));
+    EXPECT_EQ(a.Op(300, 2400), "print Korpela B.V.");
+    EXPECT_EQ(a.Op(300, 2640), "print Lindeplein 59");
+    EXPECT_EQ(a.Op(300, 2880), "print ");  // the list's empty last item
+    EXPECT_EQ(a.Op(300, 4290), "print Factuurnr.       : 2026-7");
+    EXPECT_EQ(a.Op(300, 4560), "print Factuurdatum : 08-12-2026");
+    EXPECT_EQ(a.Op(6000, 3180), "print Janssen & Zonen");
+    EXPECT_EQ(a.Op(6000, 3450), "print ");
+    EXPECT_EQ(a.Op(90, 15200), "print Bij betaling factuurdatum en factuurnummer vermelden.");
+    EXPECT_EQ(a.Op(90, 15470), "print IBAN NL00 BANK 0123 4567 89");
+    const int voet = c.indexOf("at 90,15200");
+    EXPECT_EQ(c.mid(voet - 3, 3), QStringList({"color (120,120,120)", "bold 0", "size 11"}));
+    EXPECT_EQ(c.last(), "enddoc");
+    EXPECT_TRUE(a.prompts.gevraagd.empty());
+}
+
+TEST(FactuurAfdrukken, LayoutOneLinesAmountsAndTotals)
+{
+    Afdruk a;
+    a.f.LayoutNr = 1;
+    a.f.Aantal[0] = QStringLiteral("3");
+    a.f.Omschrijving[0] = QStringLiteral("Advies");
+    a.f.Prijs[0] = QStringLiteral("12,50");
+    a.f.Prijs[1] = QStringLiteral("0");
+    a.Druk();
+    EXPECT_EQ(a.Op(60, 5700), "print 3");
+    EXPECT_EQ(a.Op(1370, 5700), "print Advies");
+    EXPECT_EQ(a.Op(8205, 5700), "print 12,50");        // 8730 - 5 x 105
+    EXPECT_EQ(a.f.Prijs[0], QStringLiteral("12.50"));  // stored back with a point
+    EXPECT_EQ(a.Op(10050 - 4 * 105, 5700), "print 2,63");
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 5700), "print 15,13");
+    // A price of 0 prints its own text and nothing in the other two columns.
+    EXPECT_EQ(a.Op(8730 - 4 * 105, 5970), "print 0");
+    EXPECT_FALSE(a.Heeft("at 9630,5970"));
+    EXPECT_EQ(a.Op(60, 10830), "print ");              // the twentieth line
+    EXPECT_TRUE(a.Heeft("filledbox 60,5580-11420,5595 (150,150,150)"));
+    EXPECT_TRUE(a.Heeft("filledbox 8805,5595-8820,14750 (150,150,150)"));
+    EXPECT_EQ(a.Op(8895, 5190), "print Btw");
+    EXPECT_EQ(a.Op(6720, 13850), "print Totaal");
+    EXPECT_EQ(a.Op(8730 - 5 * 105, 13850), "print 12,50");
+    EXPECT_EQ(a.Op(10050 - 4 * 105, 13850), "print 2,63");
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 13850), "print 15,13");
+    EXPECT_FLOAT_EQ(a.f.TotaalInclBtw, 15.125f);
+}
+
+TEST(FactuurAfdrukken, LayoutTwoStacksTheTotals)
+{
+    Afdruk a;
+    a.f.LayoutNr = 2;
+    a.f.BtwProcent = 0;
+    a.f.Prijs[0] = QStringLiteral("100");
+    a.Druk();
+    EXPECT_EQ(a.Op(11220 - 6 * 105, 5700), "print 100");  // price column ends at 11220
+    EXPECT_FALSE(a.Heeft("at 8895,5190"));                // no VAT heading in layout 2
+    EXPECT_EQ(a.Op(10455, 5190), "print Totaal");
+    EXPECT_TRUE(a.Heeft("filledbox 60,13100-11420,13115 (150,150,150)"));
+    EXPECT_FALSE(a.Heeft("filledbox 7530,5595-7545,14750 (150,150,150)"));
+    EXPECT_EQ(a.Op(9300, 13280), "print Totaal");
+    EXPECT_EQ(a.Op(9090, 13880), "print Btw 0%");
+    EXPECT_EQ(a.Op(11190 - 4 * 105, 13880), "print 0,00");
+    EXPECT_EQ(a.Op(11190 - 6 * 105, 14420), "print 100,00");
+}
+
+TEST(FactuurAfdrukken, LongAmountsTakeThePreviousPosition)
+{
+    Afdruk a;
+    a.f.LayoutNr = 2;
+    a.f.Prijs[0] = QStringLiteral("1");
+    a.f.Prijs[1] = QStringLiteral("1234567890.5");  // 13 characters formatted
+    a.Druk();
+    EXPECT_EQ(a.Op(11220 - 4 * 105, 5700), "print 1");
+    EXPECT_EQ(a.Op(11220 - 4 * 105, 5970), "print 1234567890,5");  // where "1,00" stood
+}
+
+TEST(FactuurAfdrukken, OtherLayoutsPrintNoLinesAndTotalsRepeat)
+{
+    Afdruk a;
+    a.f.LayoutNr = 3;
+    a.f.Prijs[0] = QStringLiteral("1,5");
+    a.Druk();
+    EXPECT_FALSE(a.Heeft("at 60,5700"));
+    EXPECT_EQ(a.f.Prijs[0], QStringLiteral("1,5"));  // untouched without a layout part
+    EXPECT_EQ(a.s.calls.last(), "enddoc");
+
+    Afdruk twee;
+    twee.f.Prijs[0] = QStringLiteral("10");
+    twee.Druk();
+    const float eerste = twee.f.TotaalInclBtw;
+    twee.Druk();
+    EXPECT_EQ(twee.f.TotaalInclBtw, eerste);
+    EXPECT_FLOAT_EQ(eerste, 12.1f);
+}
+
+TEST(FactuurAfdrukken, PicturesAreStretchedIntoTheirRectangles)
+{
+    TempProgramFolder map;
+    QImage logo(625, 125, QImage::Format_RGB32);
+    logo.fill(Qt::blue);
+    logo.save(map.file("Logo/l.bmp"), "BMP");
+    logo.save(map.file("Backgrounds/b.bmp"), "BMP");
+    Afdruk a;
+    a.bronnen.programmaMap = map.path();
+    a.f.LogoBestand = QStringLiteral("l.bmp");
+    a.f.AchtergrondBestand = QStringLiteral("b.bmp");
+    a.f.LayoutNr = 2;
+    a.Druk();
+    EXPECT_TRUE(a.Heeft("picture 625x125 at 0,0 size 11190x2280"));
+    EXPECT_TRUE(a.Heeft("picture 625x125 at 1260,5610 size 8790x7455"));
+
+    Afdruk ontbreekt;
+    ontbreekt.f.LogoBestand = QStringLiteral("weg.bmp");
+    ontbreekt.Druk();
+    EXPECT_EQ(ontbreekt.s.calls.filter("picture").size(), 0);
+    EXPECT_EQ(ontbreekt.s.calls.last(), "enddoc");
+}
+
+TEST(FactuurAfdrukken, AMissingPrinterIsReportedAndNothingIsSent)
+{
+    Afdruk a;
+    GeenPrinter geen;
+    a.afdrukken.FactuurAfdrukken(a.f, geen, a.bronnen, a.prompts);
+    ASSERT_EQ(a.prompts.gevraagd.size(), 1u);
+    EXPECT_EQ(a.prompts.gevraagd[0].tekst, QStringLiteral("Geen printer aangesloten...\r\nof de printer staat niet aan!"));
+    EXPECT_FALSE(geen.calls.contains("enddoc"));
+
+    a.afdrukken.EnvelopAfdrukken(geen, {"x"}, a.prompts);
+    EXPECT_EQ(a.prompts.gevraagd.size(), 2u);
+}
+
+TEST(EnvelopAfdrukken, AddressLinesThreeHundredTwipsApart)
+{
+    Afdruk a;
+    a.afdrukken.EnvelopAfdrukken(a.s, {"Janssen & Zonen", "Voorbeeldstraat 52", "1234 AA, Amsterdam", "Nederland", ""},
+                                 a.prompts);
+    EXPECT_EQ(a.s.calls.mid(0, 5), QStringList({"unit twips", "font Arial", "bold 1", "color (0,0,0)", "size 12"}));
+    EXPECT_EQ(a.Op(6000, 4500), "print Janssen & Zonen");
+    EXPECT_EQ(a.Op(6000, 4800), "print Voorbeeldstraat 52");
+    EXPECT_EQ(a.Op(6000, 5400), "print Nederland");
+    EXPECT_EQ(a.Op(6000, 5700), "print ");
+    EXPECT_EQ(a.s.calls.last(), "enddoc");
+}
+
+TEST(BedragPositie, OnlyTwoToTwelveCharactersMove)
+{
+    Afdrukken a;
+    a.BedragPositie(5, -2460);
+    EXPECT_EQ(a.Bedragpositie(), 8205);
+    for (int n : {0, 1, 13, 200}) {
+        a.BedragPositie(n, 0);
+        EXPECT_EQ(a.Bedragpositie(), 8205) << n;
+    }
+    a.BedragPositie(12, 30);
+    EXPECT_EQ(a.Bedragpositie(), 9960);
+    a.BedragPositie(2, 0);
+    EXPECT_EQ(a.Bedragpositie(), 10980);
+}
