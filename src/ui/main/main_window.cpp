@@ -322,13 +322,14 @@ void Main::VulAdresLijst(int modus)
     (modus == 1 ? List1 : List2) = TekstRegels(vak->Tekst(), vak->font(), vak->TekstBreedte());
 }
 
-void Main::LaadLogo()
+void Main::LaadLogo(QSize maat)
 {
-    Pic->LogoLabel->clear();
-    if (factuur.LogoBestand.isEmpty())
+    if (factuur.LogoBestand.isEmpty()) {
+        Pic->LogoLabel->clear();
         return;
+    }
     if (const auto logo = platform::LaadPlaatje(platform::Pad(programmaMap, "Logo/" + factuur.LogoBestand)))
-        Pic->ZetLogo(*logo);
+        Pic->ZetLogo(*logo, maat);
 }
 
 void Main::LaadAchtergrond()

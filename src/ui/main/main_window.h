@@ -34,7 +34,9 @@ public:
     // The sender's or addressee's lines as the page shows them (mode 1 or 2),
     // kept in List1 / List2 for the output.
     void VulAdresLijst(int modus);
-    void LaadLogo();
+    // The logo named in the invoice, painted at the given size; an empty name
+    // clears the logo box, a picture that does not load leaves it as it was.
+    void LaadLogo(QSize maat = Pagina::kLogoMaat);
     void LaadAchtergrond();
     void ToonPartijen();      // sender and addressee boxes from the invoice
     void ToonVoettekst();

@@ -16,6 +16,13 @@ QString MetRegeleinden(const QString& tekst)
     return uit;
 }
 
+QString MetCrLf(const QString& tekst)
+{
+    QString uit = tekst;
+    uit.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return uit;
+}
+
 PaginaLabel::PaginaLabel(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
@@ -63,9 +70,7 @@ void PaginaTekstvak::ToonTekst(const QString& tekst)
 
 QString PaginaTekstvak::Tekst() const
 {
-    QString tekst = toPlainText();
-    tekst.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return tekst;
+    return MetCrLf(toPlainText());
 }
 
 double PaginaTekstvak::TekstBreedte() const

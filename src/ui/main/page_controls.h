@@ -39,3 +39,4 @@ protected:
 
 QFont PaginaFont(double punten);
 QString MetRegeleinden(const QString& tekst);  // CR LF to the toolkit's line breaks
+QString MetCrLf(const QString& tekst);         // the toolkit's line breaks to CR LF

@@ -22,7 +22,7 @@ Pagina::Pagina(QWidget* parent) : QWidget(parent)
     setPalette(p);
 
     LogoLabel = NieuwLabel(4, 4, 8.25, QStringLiteral("Dubbelklik om logo te laden"));
-    LogoLabel->setFixedSize(391, 80);
+    LogoLabel->setFixedSize(kLogoMaat);
     LogoLabel->setAutoFillBackground(true);
     QPalette logo = LogoLabel->palette();
     logo.setColor(QPalette::Window, kLogoAchtergrond);
@@ -94,9 +94,14 @@ void Pagina::ZetAchtergrondHoogte(int hoogte)
     update();
 }
 
-void Pagina::ZetLogo(const QImage& logo)
+void Pagina::ZetLogo(const QImage& logo, QSize maat)
 {
-    LogoLabel->setPixmap(QPixmap::fromImage(logo.scaled(391, 80, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    QPixmap vak(kLogoMaat);
+    vak.fill(kLogoAchtergrond);
+    QPainter p(&vak);   // without smoothing: the pixels are copied, not blended
+    p.drawImage(QRect(QPoint(0, 0), maat), logo);
+    p.end();
+    LogoLabel->setPixmap(vak);
 }
 
 void Pagina::paintEvent(QPaintEvent*)

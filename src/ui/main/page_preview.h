@@ -19,7 +19,11 @@ public:
     void PasIndelingToe(const PaginaIndeling& indeling);
     void ZetAchtergrond(const QImage& plaatje);   // a null image shows none
     void ZetAchtergrondHoogte(int hoogte);
-    void ZetLogo(const QImage& logo);             // drawn scaled into the logo box
+    // The logo box, 5865 x 1200 twips.
+    static constexpr QSize kLogoMaat{391, 80};
+    // Paints the logo scaled to the given size at the box's top left corner,
+    // pixel for pixel; what falls outside the box is cut off.
+    void ZetLogo(const QImage& logo, QSize maat = kLogoMaat);
     QRect AchtergrondRechthoek() const { return backLabel_; }
     const QImage& Achtergrond() const { return achtergrond_; }
     const std::array<LijnPlaats, 8>& Lijnen() const { return lijnen_; }

@@ -1,0 +1,278 @@
+#include "ui/dialogs/mijndata.h"
+
+#include "invoice/address_file.h"
+#include "invoice/factuur.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+#include "ui/main/main_window.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+const QString kAanhalingstekens = QStringLiteral("Géén aanhalingstekens \" of ' gebruiken in de teksten.");
+const QString kAdresHint = kAanhalingstekens + QStringLiteral("\r\nMaximaal 4 regels tekst per adres invullen.");
+
+QPushButton* NieuweKnop(QWidget* parent, const QString& tekst, const QString& hint, int left, int width)
+{
+    auto* knop = new QPushButton(tekst, parent);
+    knop->setToolTip(hint);
+    ZetGeometrie(knop, left, 2820, width, 330);
+    return knop;
+}
+
+QLabel* NieuwPaneel(QWidget* parent, int left)
+{
+    auto* paneel = new QLabel(parent);
+    paneel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ZetGeometrie(paneel, left, 2790, 1800, 390);
+    return paneel;
+}
+
+}  // namespace
+
+Mijndata::Mijndata(Main& main, Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
+                   QWidget* parent)
+    : QDialog(parent), main(main), factuur(factuur), prompts(prompts), programmaMap(programmaMap)
+{
+    setModal(true);
+    MaakBesturing();
+    ZetAchtergrondKleur(this, SchemaKleur(factuur));
+    ZetAchtergrondKleur(Frame1, SchemaKleur(factuur));
+    switch (factuur.MijndataModus) {
+    case 1:
+        LaadAfzender();
+        break;
+    case 2:
+        LaadAdres();
+        break;
+    case 3:
+        setWindowTitle(QStringLiteral(" Achtergrond Openen"));
+        LaadPlaatjes(QStringLiteral("Backgrounds"),
+                     QStringLiteral("Dubbelklik op naam is achtergrond exporteren naar factuur,\r\n"
+                                    "géén naam selecteren is geen achtergrond."));
+        break;
+    case 4:
+        setWindowTitle(QStringLiteral(" Logo Openen"));
+        LaadPlaatjes(QStringLiteral("Logo"), QStringLiteral("Dubbelklik op naam is logo exporteren naar factuur,\r\n"
+                                                            "géén naam selecteren is geen logo."));
+        break;
+    }
+}
+
+void Mijndata::MaakBesturing()
+{
+    setFont(PaginaFont(8));
+    ZetVenstermaat(this, 6000, 3900);
+    Frame1 = new QFrame(this);
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    ZetGeometrie(Frame1, 90, 30, 5730, 3315);
+
+    Text1 = new QTextEdit(Frame1);
+    Text1->setAcceptRichText(false);
+    Text1->setLineWrapMode(QTextEdit::WidgetWidth);
+    // Without scroll bars the box keeps one width, the width the lines are counted at.
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ZetGeometrie(Text1, 150, 240, 5415, 1950);
+    ZetVakKleur(Text1, QColor(230, 230, 180));
+
+    List1 = new QListWidget(Frame1);
+    ZetGeometrie(List1, 150, 240, 5415, 1950);
+    ZetVakKleur(List1, QColor(180, 230, 230));
+    List1->hide();
+    connect(List1, &QListWidget::itemDoubleClicked, this, &Mijndata::List1_DblClick);
+
+    Label5 = new QLabel(Frame1);
+    Label5->setTextFormat(Qt::PlainText);
+    ZetGeometrie(Label5, 165, 2250);
+
+    Label4 = NieuwPaneel(Frame1, 150);
+    AddKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan"), QStringLiteral(" Nieuwe adres opslaan "), 180, 900);
+    OpenKnop = NieuweKnop(Frame1, QStringLiteral("Openen"), QStringLiteral(" Adressenbestand openen "), 1080, 840);
+    Label1 = NieuwPaneel(Frame1, 3780);
+    CancelKnop = NieuweKnop(Frame1, QStringLiteral("Cancel"), QString(), 3810, 900);
+    OkKnop = NieuweKnop(Frame1, QStringLiteral("Ok"), QStringLiteral(" Adres of afbeelding  exporteren "), 4710, 840);
+    OkKnop->setDefault(true);
+    connect(AddKnop, &QPushButton::clicked, this, &Mijndata::AddKnop_Click);
+    connect(OpenKnop, &QPushButton::clicked, this, &Mijndata::OpenKnop_Click);
+    connect(CancelKnop, &QPushButton::clicked, this, &Mijndata::CancelKnop_Click);
+    connect(OkKnop, &QPushButton::clicked, this, &Mijndata::OkKnop_Click);
+
+    Grijs = QImage(1, 1, QImage::Format_RGB32);
+    Grijs.fill(Qt::white);   // the page's own colour: no background
+}
+
+void Mijndata::LaadAfzender()
+{
+    setWindowTitle(QStringLiteral(" Mijn gegevens"));
+    ZetTekst(main.Pic->LabelAfz->Tekst());
+    ZetHint(kAanhalingstekens + QStringLiteral("\r\nMaximaal 6 regels tekst invullen."));
+    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(AddKnop), static_cast<QWidget*>(OpenKnop)})
+        w->hide();
+}
+
+void Mijndata::LaadAdres()
+{
+    setWindowTitle(QStringLiteral(" Adres gegevens"));
+    ZetTekst(main.Pic->AdresRechthoek->Tekst());
+    ZetHint(kAdresHint);
+    VulFile1(AdressenMap(programmaMap), QStringLiteral("*.adr"));
+}
+
+void Mijndata::LaadPlaatjes(const QString& submap, const QString& hint)
+{
+    ZetHint(hint);
+    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(AddKnop), static_cast<QWidget*>(OpenKnop),
+                       static_cast<QWidget*>(Text1)})
+        w->hide();
+    List1->show();
+    VulFile1(platform::Pad(programmaMap, submap), QStringLiteral("*.bmp"));
+    VulList1();
+}
+
+void Mijndata::ZetHint(const QString& tekst)
+{
+    Label5->setText(MetRegeleinden(tekst));
+    Label5->adjustSize();
+}
+
+void Mijndata::VulFile1(const QString& folder, const QString& patroon)
+{
+    map = folder;
+    File1 = platform::BestandenLijst(folder, patroon);  // a missing folder lists nothing
+}
+
+void Mijndata::VulList1()
+{
+    List1->clear();
+    for (const QString& bestand : File1)
+        List1->addItem(bestand.chopped(4));   // the pattern guarantees a four-character extension
+}
+
+QString Mijndata::Tekst() const
+{
+    return MetCrLf(Text1->toPlainText());
+}
+
+void Mijndata::ZetTekst(const QString& tekst)
+{
+    Text1->setPlainText(MetRegeleinden(tekst));
+}
+
+double Mijndata::TekstBreedte() const
+{
+    return Text1->width() - 2 * Text1->frameWidth() - 2 * Text1->document()->documentMargin();
+}
+
+void Mijndata::AddKnop_Click()
+{
+    const auto naam = prompts.Invoer(QStringLiteral(" Adres opslaan"), QStringLiteral("Geef een naam voor dit adres..."),
+                                     QString());
+    if (naam && !ZonderRandspaties(*naam).isEmpty())
+        SaveAdres(programmaMap, *naam, Tekst(), prompts);
+}
+
+void Mijndata::OpenKnop_Click()
+{
+    // Read the folder again: an address saved a moment ago belongs in the list.
+    VulFile1(map, QStringLiteral("*.adr"));
+    VulList1();
+    Text1->hide();
+    List1->show();
+    ZetHint(QStringLiteral("Dubbelklik op één van bovenstaande adressen."));
+}
+
+QString Mijndata::GekozenBestand() const
+{
+    const int rij = List1->currentRow();
+    if (rij < 0 || rij >= File1.size() || !List1->currentItem()->isSelected())
+        return QString();
+    return File1[rij];
+}
+
+void Mijndata::List1_DblClick()
+{
+    const QString bestand = GekozenBestand();
+    if (bestand.isEmpty())
+        return;
+    switch (factuur.MijndataModus) {
+    case 2:
+        List1->hide();
+        if (const auto tekst = OpenAdres(platform::Pad(map, bestand)))
+            ZetTekst(*tekst);
+        Text1->show();
+        ZetHint(kAdresHint);
+        break;
+    case 3:
+        KiesAchtergrond(bestand);
+        accept();
+        break;
+    case 4:
+        KiesLogo(bestand, kLogoDubbelklik);
+        accept();
+        break;
+    }
+}
+
+void Mijndata::KiesAchtergrond(const QString& bestand)
+{
+    factuur.AchtergrondBestand = bestand;
+    main.LaadAchtergrond();   // a picture that does not load leaves the old one
+}
+
+void Mijndata::KiesLogo(const QString& bestand, QSize maat)
+{
+    factuur.LogoBestand = bestand;
+    main.LaadLogo(maat);
+}
+
+bool Mijndata::BinnenRegelLimiet(int maximum)
+{
+    if (TelRegels(Tekst(), Text1->font(), TekstBreedte()).size() <= maximum)
+        return true;
+    prompts.Melding(QCoreApplication::applicationName(),
+                    QStringLiteral("Maximaal %1 regels tekst invoeren!").arg(maximum));
+    return false;
+}
+
+void Mijndata::OkKnop_Click()
+{
+    ZetTekst(ZonderRandspaties(Tekst()));
+    switch (factuur.MijndataModus) {
+    case 1:
+        if (!BinnenRegelLimiet(kMaxAfzenderRegels))
+            return;
+        factuur.AfzenderTekst = Tekst().isEmpty() ? QStringLiteral("Mijn gegevens") : Tekst();
+        main.ToonPartijen();
+        break;
+    case 2:
+        if (!BinnenRegelLimiet(kMaxAdresRegels))
+            return;
+        factuur.AdresTekst = Tekst().isEmpty() ? QStringLiteral("Waar moet de factuur naar toe?") : Tekst();
+        main.ToonPartijen();
+        break;
+    case 3:
+        if (const QString bestand = GekozenBestand(); !bestand.isEmpty()) {
+            KiesAchtergrond(bestand);
+        } else {
+            main.Pic->ZetAchtergrond(Grijs);
+            factuur.AchtergrondBestand.clear();
+        }
+        break;
+    case 4:
+        KiesLogo(GekozenBestand(), kLogoOk);   // no name: no logo
+        break;
+    }
+    accept();
+}
+
+void Mijndata::CancelKnop_Click()
+{
+    reject();
+}
