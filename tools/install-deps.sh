@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-urw-base35
   qpdf poppler-utils xvfb xauth xdotool x11-utils imagemagick
+  cups cups-client cups-filters printer-driver-cups-pdf
 )
 
 missing=()

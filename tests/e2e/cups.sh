@@ -1,0 +1,62 @@
+# A private print system for the tests: a CUPS scheduler with its own
+# configuration folder and socket, so the machine's own printing is left
+# alone. Source it; start_cups [with-queue] starts it and exports CUPS_SERVER,
+# stop_cups ends it. With a queue, a cups-pdf printer is the default
+# destination and writes each job as a PDF into the job owner's ~/PDF.
+
+start_cups() {
+  CUPS_DIR=$(mktemp -d)
+  chmod 755 "$CUPS_DIR"
+  mkdir -p "$CUPS_DIR"/{state,cache,spool,tmp,log,ppd}
+  chown -R lp:lp "$CUPS_DIR"/{cache,spool,tmp} 2>/dev/null || true
+  cat > "$CUPS_DIR/cupsd.conf" <<CONF
+Listen $CUPS_DIR/cups.sock
+LogLevel warn
+DefaultAuthType None
+WebInterface No
+Browsing No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+  cat > "$CUPS_DIR/cups-files.conf" <<CONF
+User lp
+Group lp
+SystemGroup root
+ServerRoot $CUPS_DIR
+StateDir $CUPS_DIR/state
+CacheDir $CUPS_DIR/cache
+RequestRoot $CUPS_DIR/spool
+TempDir $CUPS_DIR/tmp
+ErrorLog $CUPS_DIR/log/error_log
+AccessLog $CUPS_DIR/log/access_log
+PageLog $CUPS_DIR/log/page_log
+CONF
+  cupsd -c "$CUPS_DIR/cupsd.conf" -s "$CUPS_DIR/cups-files.conf" -f &
+  CUPS_PID=$!
+  export CUPS_SERVER="$CUPS_DIR/cups.sock"
+  for _ in $(seq 1 50); do
+    [ -S "$CUPS_SERVER" ] && lpstat -r >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  if [ "${1:-}" = with-queue ]; then
+    lpadmin -p quillet-pdf -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o pdftops-renderer-default=pdftocairo
+    lpadmin -d quillet-pdf
+  fi
+}
+
+stop_cups() {
+  [ -n "${CUPS_PID:-}" ] && kill "$CUPS_PID" 2>/dev/null && wait "$CUPS_PID" 2>/dev/null
+  rm -rf "$CUPS_DIR"
+}
+
+# The folder cups-pdf writes the current user's jobs to.
+cups_pdf_out() {
+  echo "$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+}
