@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     Main venster(factuur, prompts, platform::ProgrammaMap());
     Omgeving omgeving{venster, factuur, prompts, platform::ProgrammaMap()};
     KoppelUitvoer(omgeving);
+    KoppelMijndata(omgeving);
     venster.show();
     return app.exec();
 }

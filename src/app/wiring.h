@@ -19,3 +19,6 @@ struct Omgeving {
 
 // Printing, PDF export, envelope and printer set-up from the "Bestand" menu.
 void KoppelUitvoer(Omgeving& omgeving);
+
+// Sender, address book, background and logo: the dialog the page's double-clicks ask for.
+void KoppelMijndata(Omgeving& omgeving);
