@@ -10,8 +10,6 @@ using platform::RecordWriter;
 
 namespace {
 
-constexpr char kKop[] = "Averno Software 2011";
-constexpr char kStreep[] = "--------------------------";
 // Far beyond any real settings file; a larger file is not one of ours.
 constexpr qint64 kGrootsteBestand = 4 * 1024 * 1024;
 
@@ -25,38 +23,25 @@ bool LeesGeheel(RecordReader& r, T& veld)
     return true;
 }
 
-bool LeesTekst(RecordReader& r, QString& veld)
-{
-    const auto waarde = r.LeesTekst();
-    if (!waarde)
-        return false;
-    veld = *waarde;
-    return true;
-}
-
-bool SlaOver(RecordReader& r)
-{
-    return r.LeesTekst().has_value();
-}
-
 }  // namespace
 
 bool LeesInstellingen(Factuur& f, const QByteArray& bytes)
 {
     RecordReader r(bytes);
-    if (!SlaOver(r) || !SlaOver(r) || !LeesTekst(r, f.GereserveerdeTekst))
+    if (!r.SlaVeldOver() || !r.SlaVeldOver() || !r.LeesTekstIn(f.GereserveerdeTekst))
         return false;
     if (!LeesGeheel(r, f.KleurR) || !LeesGeheel(r, f.KleurG) || !LeesGeheel(r, f.KleurB))
         return false;
-    if (!SlaOver(r) || !LeesTekst(r, f.AchtergrondBestand) || !LeesTekst(r, f.LogoBestand) || !SlaOver(r))
+    if (!r.SlaVeldOver() || !r.LeesTekstIn(f.AchtergrondBestand) || !r.LeesTekstIn(f.LogoBestand)
+        || !r.SlaVeldOver())
         return false;
     for (int i = 1; i <= 8; ++i)
-        if (!LeesTekst(r, f.KopTekst[i]))
+        if (!r.LeesTekstIn(f.KopTekst[i]))
             return false;
-    if (!SlaOver(r) || !LeesGeheel(r, f.LayoutNr) || !SlaOver(r))
+    if (!r.SlaVeldOver() || !LeesGeheel(r, f.LayoutNr) || !r.SlaVeldOver())
         return false;
-    return LeesTekst(r, f.AfzenderTekst) && SlaOver(r) && LeesTekst(r, f.AdresTekst) && SlaOver(r)
-        && LeesTekst(r, f.VoetTekst[1]) && LeesTekst(r, f.VoetTekst[2]);
+    return r.LeesTekstIn(f.AfzenderTekst) && r.SlaVeldOver() && r.LeesTekstIn(f.AdresTekst) && r.SlaVeldOver()
+        && r.LeesTekstIn(f.VoetTekst[1]) && r.LeesTekstIn(f.VoetTekst[2]);
 }
 
 bool LeesInstellingen(Factuur& f, const QString& pad)
@@ -69,7 +54,7 @@ QByteArray InstellingenBytes(const Factuur& f)
 {
     const QString streep = QString::fromLatin1(kStreep);
     RecordWriter w;
-    w.Schrijf({QString::fromLatin1(kKop)});
+    w.Schrijf({QString::fromLatin1(kBestandsKop)});
     w.Schrijf({streep});
     w.Schrijf({f.GereserveerdeTekst});
     w.Schrijf({double(f.KleurR), double(f.KleurG), double(f.KleurB)});

@@ -32,6 +32,18 @@ void RecordWriter::Schrijf(std::initializer_list<Veld> velden)
     bytes_.append("\r\n");
 }
 
+bool RecordReader::LeesLegeRegel()
+{
+    const qsizetype begin = pos_;
+    SlaBlancoOver();
+    if (pos_ < bytes_.size() && (bytes_[pos_] == '\r' || bytes_[pos_] == '\n')) {
+        SlaVeldEindeOver();
+        return true;
+    }
+    pos_ = begin;
+    return false;
+}
+
 bool RecordReader::AanHetEinde() const
 {
     return pos_ >= bytes_.size();
@@ -96,6 +108,20 @@ std::optional<QString> RecordReader::LeesTekst()
     if (!veld)
         return std::nullopt;
     return VanCp1252(veld->tekst);
+}
+
+bool RecordReader::LeesTekstIn(QString& veld)
+{
+    const auto waarde = LeesTekst();
+    if (!waarde)
+        return false;
+    veld = *waarde;
+    return true;
+}
+
+bool RecordReader::SlaVeldOver()
+{
+    return LeesVeld().has_value();
 }
 
 std::optional<double> RecordReader::LeesGetal()

@@ -32,11 +32,18 @@ public:
     explicit RecordReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
 
     std::optional<QString> LeesTekst();
+    // Reads a text into a field; on failure the field keeps its value.
+    bool LeesTekstIn(QString& veld);
+    // Reads a field whose content does not matter.
+    bool SlaVeldOver();
     // A field that is not a number (a quoted text, letters) fails; an empty
     // field reads as 0.
     std::optional<double> LeesGetal();
     // The same, for a whole number that must lie within [min, max].
     std::optional<int> LeesGeheel(int min, int max);
+    // A value that was never set is written as an empty line. When the next
+    // record is one, reads past it and says so; otherwise reads nothing.
+    bool LeesLegeRegel();
     bool AanHetEinde() const;
 
 private:

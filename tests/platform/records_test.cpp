@@ -51,3 +51,18 @@ TEST(Records, WrittenRecordsReadBack)
     EXPECT_EQ(r.LeesGetal(), 21.0);
     EXPECT_TRUE(r.AanHetEinde());
 }
+
+TEST(Records, AnUnsetValueReadsBackAsAnEmptyLine)
+{
+    RecordWriter w;
+    w.Schrijf({QStringLiteral("voor")});
+    w.Schrijf({NietGezet{}});
+    w.Schrijf({QString()});
+    RecordReader r(w.Bytes());
+    EXPECT_FALSE(r.LeesLegeRegel());  // a text record is not taken
+    EXPECT_EQ(r.LeesTekst(), QStringLiteral("voor"));
+    EXPECT_TRUE(r.LeesLegeRegel());
+    EXPECT_FALSE(r.LeesLegeRegel());  // an empty quoted text is a value
+    EXPECT_EQ(r.LeesTekst(), QString());
+    EXPECT_FALSE(r.LeesLegeRegel());  // nor is the end of the data
+}
