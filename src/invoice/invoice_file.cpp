@@ -1,0 +1,128 @@
+#include "invoice/invoice_file.h"
+
+#include "invoice/settings_file.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+#include "platform/records.h"
+
+#include <QDir>
+
+using platform::RecordReader;
+using platform::RecordWriter;
+
+namespace {
+
+// Twenty lines of typed text come nowhere near this; a larger file is not one of ours.
+constexpr qint64 kGrootsteBestand = 1024 * 1024;
+
+const QString kOpslaanTitel = QStringLiteral(" Factuur opslaan");
+
+bool LeesDatum(RecordReader& r, std::optional<QString>& datum)
+{
+    if (r.LeesLegeRegel()) {
+        datum.reset();
+        return true;
+    }
+    QString gelezen;
+    if (!r.LeesTekstIn(gelezen))
+        return false;
+    datum = gelezen;
+    return true;
+}
+
+bool SchrijfInMap(const QString& map, const QString& bestandsnaam, const QByteArray& bytes)
+{
+    return QDir().mkpath(map) && platform::SchrijfBestand(platform::Pad(map, bestandsnaam), bytes);
+}
+
+}  // namespace
+
+void NieuweFactuur(Factuur& f)
+{
+    for (int i = 0; i < Factuur::kRegels; ++i) {
+        f.Aantal[i].clear();
+        f.Omschrijving[i].clear();
+        f.Prijs[i].clear();
+    }
+    f.TotaalExBtw = 0;
+    f.TotaalBtw = 0;
+    f.TotaalInclBtw = 0;
+}
+
+void WisRegelsZonderOmschrijving(Factuur& f)
+{
+    for (int i = 0; i < Factuur::kRegels; ++i) {
+        if (f.Omschrijving[i].trimmed().isEmpty()) {
+            f.Aantal[i].clear();
+            f.Omschrijving[i].clear();
+            f.Prijs[i].clear();
+        }
+    }
+}
+
+QByteArray FactuurBytes(const Factuur& f)
+{
+    const QString streep = QString::fromLatin1(kStreep);
+    RecordWriter w;
+    w.Schrijf({QString::fromLatin1(kBestandsKop)});
+    w.Schrijf({streep});
+    for (int i = 0; i < Factuur::kRegels; ++i)
+        w.Schrijf({f.Aantal[i], f.Omschrijving[i], f.Prijs[i]});
+    w.Schrijf({streep});
+    if (f.FactuurDatum)
+        w.Schrijf({*f.FactuurDatum});
+    else
+        w.Schrijf({platform::NietGezet{}});
+    w.Schrijf({f.FactuurNummer});
+    return w.Bytes();
+}
+
+bool LeesFactuur(Factuur& f, const QByteArray& bytes)
+{
+    RecordReader r(bytes);
+    Factuur gelezen = f;
+    if (!r.SlaVeldOver() || !r.SlaVeldOver())
+        return false;
+    for (int i = 0; i < Factuur::kRegels; ++i)
+        if (!r.LeesTekstIn(gelezen.Aantal[i]) || !r.LeesTekstIn(gelezen.Omschrijving[i])
+            || !r.LeesTekstIn(gelezen.Prijs[i]))
+            return false;
+    if (!r.SlaVeldOver() || !LeesDatum(r, gelezen.FactuurDatum) || !r.LeesTekstIn(gelezen.FactuurNummer))
+        return false;
+    f = std::move(gelezen);
+    return true;
+}
+
+bool LeesFactuur(Factuur& f, const QString& pad)
+{
+    const auto bytes = platform::LeesBestand(pad, kGrootsteBestand);
+    return bytes && LeesFactuur(f, *bytes);
+}
+
+bool SaveFactuur(Factuur& f, platform::Prompts& prompts, const QString& programmaMap)
+{
+    const auto naam = prompts.Invoer(kOpslaanTitel, QStringLiteral("Geef een naam voor deze factuur.."),
+                                     f.FactuurDatum.value_or(QString()));
+    if (!naam || naam->isEmpty())
+        return false;
+    if (!platform::GeldigeBestandsnaam(*naam)) {
+        prompts.Melding(kOpslaanTitel, QStringLiteral("De naam '") + *naam
+                                           + QStringLiteral("' kan niet als bestandsnaam worden gebruikt."));
+        return false;
+    }
+    const QString map = platform::Pad(programmaMap, QString::fromLatin1(kFacturenMap));
+    QString bestandsnaam = *naam + kFactuurExtensie;
+    if (const auto bestaand = platform::BestaandeNaam(map, bestandsnaam)) {
+        if (!prompts.Vraag(QStringLiteral(" File exist"),
+                           QStringLiteral("Bestand '") + *naam + QStringLiteral("' bestaat reeds, overschrijven?")))
+            return false;
+        bestandsnaam = *bestaand;  // the file asked about is the one replaced
+    }
+    WisRegelsZonderOmschrijving(f);
+    if (!SchrijfInMap(map, bestandsnaam, FactuurBytes(f))) {
+        prompts.Melding(kOpslaanTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ")
+                                           + platform::Pad(map, bestandsnaam) + QStringLiteral("."));
+        return false;
+    }
+    return true;
+}

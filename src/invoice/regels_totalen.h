@@ -1,0 +1,33 @@
+#pragma once
+
+#include "invoice/factuur.h"
+
+#include <QString>
+
+#include <array>
+
+// The lines editor's own rule for the totals: the VAT is taken once, on the
+// sum of the prices, and rounded to cents.
+
+using RegelTeksten = std::array<QString, Factuur::kRegels>;
+
+// Whether a price box holds a number as the user writes it: blanks around an
+// optional sign, digits and at most one decimal comma or point.
+bool IsBedrag(const QString& tekst);
+
+// The amount a price text stands for: every comma read as a decimal point.
+double BedragWaarde(const QString& tekst);
+
+// A price box as the "Totaal" button leaves it: a number formatted with two
+// decimals, anything else unchanged.
+QString OpgemaaktePrijs(const QString& tekst);
+
+// The sum of the prices as the "Totaal" button formats them (so rounded to
+// cents), kept as a 32-bit float as it is added up.
+float SomVanPrijzen(const RegelTeksten& prijzen);
+
+// Confirms the typed lines: stores them (prices with decimal commas),
+// rebuilds the date, description and price columns and computes the three
+// totals. The VAT and line total columns are left as they are.
+void BevestigRegels(Factuur& f, const RegelTeksten& aantal, const RegelTeksten& omschrijving,
+                    const RegelTeksten& prijs);

@@ -1,0 +1,92 @@
+#include "invoice/regels_totalen.h"
+#include "platform/amount.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+RegelTeksten Teksten(std::initializer_list<const char*> teksten)
+{
+    RegelTeksten t;
+    int i = 0;
+    for (const char* tekst : teksten)
+        t[i++] = QString::fromUtf8(tekst);
+    return t;
+}
+
+struct Bevestigd {
+    Factuur f;
+    explicit Bevestigd(const RegelTeksten& prijzen, std::uint8_t btw = 21)
+    {
+        f.BtwProcent = btw;
+        f.KolomBtw = QStringLiteral("blijft");
+        BevestigRegels(f, Teksten({"01-03"}), Teksten({"Werk"}), prijzen);
+    }
+};
+
+}  // namespace
+
+TEST(RegelsTotalen, AnEmptyInvoiceHasTwentyEmptyEntriesAndZeroTotals)
+{
+    Bevestigd b(RegelTeksten{});
+    const QString twintig = QStringLiteral("\r\n").repeated(19);
+    EXPECT_EQ(b.f.KolomDatum, QStringLiteral("01-03\r\n") + twintig);
+    EXPECT_EQ(b.f.KolomOmschrijving, QStringLiteral("Werk\r\n") + twintig);
+    EXPECT_EQ(b.f.KolomPrijs, QStringLiteral("\r\n").repeated(20));
+    EXPECT_EQ(b.f.KolomBtw, QStringLiteral("blijft"));
+    for (float totaal : {b.f.TotaalExBtw, b.f.TotaalBtw, b.f.TotaalInclBtw})
+        EXPECT_EQ(platform::FormatBedrag(totaal), QStringLiteral("0,00"));
+}
+
+TEST(RegelsTotalen, PricesAreStoredWithACommaAndCountedAsTyped)
+{
+    Bevestigd b(Teksten({"12.5", "abc", " 7 ", "1.234,50"}));
+    EXPECT_EQ(b.f.Prijs[0], QStringLiteral("12,5"));
+    EXPECT_EQ(b.f.Prijs[1], QStringLiteral("abc"));
+    EXPECT_EQ(b.f.Prijs[3], QStringLiteral("1,234,50"));
+    EXPECT_EQ(b.f.KolomPrijs.left(11), QStringLiteral("12,5\r\nabc\r\n"));
+    // 12.5 + 0 + 7 + 1.234: a thousands point ends the number at the second separator.
+    EXPECT_FLOAT_EQ(b.f.TotaalExBtw, 20.734f);
+}
+
+TEST(RegelsTotalen, TheVatIsTakenOnceOnTheSumAndRoundedToCents)
+{
+    Bevestigd b(Teksten({"0,10", "0,20"}));
+    EXPECT_FLOAT_EQ(b.f.TotaalExBtw, 0.3f);
+    EXPECT_FLOAT_EQ(b.f.TotaalBtw, 0.06f);       // 0.063
+    EXPECT_FLOAT_EQ(b.f.TotaalInclBtw, 0.36f);   // 0.363
+
+    // Rounded line by line this would be 0,01 + 0,01.
+    Bevestigd halve(Teksten({"0,05", "0,05"}), 10);
+    EXPECT_EQ(platform::FormatBedrag(halve.f.TotaalBtw), QStringLiteral("0,01"));
+    Bevestigd nul(Teksten({"100"}), 0);
+    EXPECT_FLOAT_EQ(nul.f.TotaalBtw, 0.0f);
+    EXPECT_FLOAT_EQ(nul.f.TotaalInclBtw, 100.0f);
+}
+
+TEST(RegelsTotalen, TheSumCountsThePricesAsTheTotalButtonShowsThem)
+{
+    // 0,125 shows as 0,13; three of them make 0,39, not 0,375.
+    EXPECT_FLOAT_EQ(SomVanPrijzen(Teksten({"0,125", "0,125", "0,125"})), 0.39f);
+    float verwacht = 0;
+    for (double p : {19.99, 0.01, 1000.0})
+        verwacht = static_cast<float>(verwacht + p);
+    EXPECT_EQ(SomVanPrijzen(Teksten({"19,99", "0.01", "1000"})), verwacht);
+}
+
+TEST(RegelsTotalen, WhatCountsAsANumberInAPriceBox)
+{
+    struct {
+        const char* tekst;
+        bool getal;
+        const char* opgemaakt;
+    } gevallen[] = {
+        {"12,5", true, "12,50"}, {"12.5", true, "12,50"}, {" 7 ", true, "7,00"},  {"-3", true, "-3,00"},
+        {",5", true, "0,50"},    {"5,", true, "5,00"},    {"", false, ""},        {"abc", false, "abc"},
+        {"1.234,50", false, "1.234,50"}, {"12a", false, "12a"}, {"-", false, "-"}, {",", false, ","},
+    };
+    for (const auto& g : gevallen) {
+        EXPECT_EQ(IsBedrag(QString::fromUtf8(g.tekst)), g.getal) << g.tekst;
+        EXPECT_EQ(OpgemaaktePrijs(QString::fromUtf8(g.tekst)), QString::fromUtf8(g.opgemaakt)) << g.tekst;
+    }
+}
