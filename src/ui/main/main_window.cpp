@@ -65,6 +65,13 @@ QLabel* NieuwLabel(QWidget* parent, int top, int left, const QString& tekst)
     return label;
 }
 
+// A filled column body is written small enough for its 20 lines.
+void ToonKolom(PaginaLabel* label, const QString& tekst)
+{
+    label->setFont(PaginaFont(6));
+    label->ToonTekst(tekst);
+}
+
 const QString kLegeFactuurLabel = QStringLiteral("Factuurnr.       :\r\nFactuurdatum  :");
 
 }  // namespace
@@ -116,13 +123,18 @@ void Main::MaakVenster()
     Pic->LabelAfz->ToonTekst(kVoorbeeldAfzender);
     Pic->AdresRechthoek->ToonTekst(kVoorbeeldAdres);
     Pic->FactuurLabel->ToonTekst(kLegeFactuurLabel);
+    ToonKolomPlaatshouders();
+
+    KoppelDubbelKlikken();
+}
+
+void Main::ToonKolomPlaatshouders()
+{
     Pic->DatumLabel->ToonTekst(QStringLiteral("Datum"));
     Pic->OmschrijfLabel->ToonTekst(QStringLiteral("Omschrijving v/d factuur"));
     Pic->PrijsExBtwLabel->ToonTekst(QStringLiteral("     Prijs"));
     Pic->BtwLabel->ToonTekst(QStringLiteral("     Btw"));
     Pic->PrijsTotaalLabel->ToonTekst(QStringLiteral("  Totaal"));
-
-    KoppelDubbelKlikken();
 }
 
 void Main::VraagMijndata(int modus)
@@ -353,18 +365,30 @@ void Main::ToonVoettekst()
 
 void Main::ToonKolommen()
 {
-    const std::pair<PaginaLabel*, const QString*> kolommen[] = {
-        {Pic->DatumLabel, &factuur.KolomDatum},       {Pic->OmschrijfLabel, &factuur.KolomOmschrijving},
-        {Pic->PrijsExBtwLabel, &factuur.KolomPrijs},  {Pic->BtwLabel, &factuur.KolomBtw},
-        {Pic->PrijsTotaalLabel, &factuur.KolomTotaal},
-    };
-    for (const auto& [label, tekst] : kolommen) {
-        label->setFont(PaginaFont(6));
-        label->ToonTekst(*tekst);
-    }
+    ToonRegelKolommen();
+    ToonKolom(Pic->BtwLabel, factuur.KolomBtw);
+    ToonKolom(Pic->PrijsTotaalLabel, factuur.KolomTotaal);
+}
+
+void Main::ToonRegelKolommen()
+{
+    ToonKolom(Pic->DatumLabel, factuur.KolomDatum);
+    ToonKolom(Pic->OmschrijfLabel, factuur.KolomOmschrijving);
+    ToonKolom(Pic->PrijsExBtwLabel, factuur.KolomPrijs);
     Pic->Kop[10]->ToonTekst(platform::FormatBedrag(factuur.TotaalExBtw));
     Pic->Kop[11]->ToonTekst(platform::FormatBedrag(factuur.TotaalBtw));
     Pic->Kop[12]->ToonTekst(platform::FormatBedrag(factuur.TotaalInclBtw));
+}
+
+void Main::ToonNieuweFactuur()
+{
+    for (PaginaLabel* kolom : {Pic->DatumLabel, Pic->OmschrijfLabel, Pic->PrijsExBtwLabel, Pic->BtwLabel,
+                               Pic->PrijsTotaalLabel})
+        kolom->setFont(PaginaFont(8));
+    ToonKolomPlaatshouders();
+    for (int i : {10, 11, 12})
+        Pic->Kop[i]->ToonTekst(QString::fromLatin1(kLegeTotalen));
+    Pic->FactuurLabel->ToonTekst(kLegeFactuurLabel);
 }
 
 void Main::ToonFactuurLabel()

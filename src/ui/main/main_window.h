@@ -41,6 +41,12 @@ public:
     void ToonPartijen();      // sender and addressee boxes from the invoice
     void ToonVoettekst();
     void ToonKolommen();      // column bodies and totals from the invoice
+    // The date, description and price columns and the totals; the VAT and
+    // line total columns stay as they are, as the lines editor leaves them.
+    void ToonRegelKolommen();
+    // A new invoice: placeholder captions in the columns, zero totals and
+    // the number/date caption without values.
+    void ToonNieuweFactuur();
     void ToonFactuurLabel();
     bool ZijpaneelOpen() const;
 
@@ -98,6 +104,7 @@ protected:
 
 private:
     void MaakVenster();
+    void ToonKolomPlaatshouders();
     void MaakZijpaneel();
     void MaakMenus();
     void KoppelDubbelKlikken();
