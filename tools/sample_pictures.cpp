@@ -1,6 +1,7 @@
-// Draws the two sample pictures that a fresh program folder starts with:
-// the logo strip of the sample company and a pale elephant as background.
-//   make_sample_pictures <logo.bmp> <background.bmp>
+// Draws the two sample pictures that a fresh program folder starts with --
+// the logo strip of the sample company and a pale elephant as background --
+// and the program's icon for the desktop.
+//   make_sample_pictures <logo.bmp> <background.bmp> <icon.png>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -85,17 +86,42 @@ QImage Olifant()
     return image;
 }
 
+// A sheet of paper with a quill across it.
+QImage Icoon()
+{
+    QImage image(128, 128, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(22, 60, 110), 4));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(22, 8, 80, 108), 6, 6);
+    p.setPen(QPen(QColor(150, 160, 175), 4));
+    for (int y = 34; y <= 94; y += 15)
+        p.drawLine(34, y, 76, y);
+    QPainterPath veer;
+    veer.moveTo(46, 118);
+    veer.cubicTo(62, 74, 92, 36, 124, 10);
+    veer.cubicTo(112, 52, 88, 88, 54, 116);
+    veer.closeSubpath();
+    p.setPen(QPen(QColor(22, 60, 110), 3));
+    p.setBrush(QColor(240, 250, 140));
+    p.drawPath(veer);
+    return image;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <logo.bmp> <background.bmp>\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s <logo.bmp> <background.bmp> <icon.png>\n", argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const bool ok = Logo().save(QString::fromLocal8Bit(argv[1]), "BMP")
-                 && Olifant().save(QString::fromLocal8Bit(argv[2]), "BMP");
+                 && Olifant().save(QString::fromLocal8Bit(argv[2]), "BMP")
+                 && Icoon().save(QString::fromLocal8Bit(argv[3]), "PNG");
     return ok ? 0 : 1;
 }
