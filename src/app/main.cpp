@@ -1,3 +1,4 @@
+#include "app/titel.h"
 #include "app/wiring.h"
 #include "invoice/factuur.h"
 #include "platform/files.h"
@@ -5,6 +6,9 @@
 #include "ui/main/main_window.h"
 
 #include <QApplication>
+#include <QScreen>
+
+#include <optional>
 
 int main(int argc, char** argv)
 {
@@ -14,10 +18,19 @@ int main(int argc, char** argv)
 
     Factuur factuur;
     platform::QtPrompts prompts;
-    Main venster(factuur, prompts, platform::ProgrammaMap());
-    Omgeving omgeving{venster, factuur, prompts, platform::ProgrammaMap()};
-    KoppelUitvoer(omgeving);
-    KoppelMijndata(omgeving);
-    venster.show();
+    // The main window is made, and reads the settings, when the start window hands over.
+    std::optional<Main> venster;
+    std::optional<Omgeving> omgeving;
+    auto toonHoofdvenster = [&] {
+        venster.emplace(factuur, prompts, platform::ProgrammaMap());
+        omgeving.emplace(*venster, factuur, prompts, platform::ProgrammaMap());
+        KoppelUitvoer(*omgeving);
+        KoppelMijndata(*omgeving);
+        venster->setWindowModality(Qt::ApplicationModal);
+        venster->show();
+    };
+    Titel titel(QCoreApplication::applicationFilePath(), SchermVan(*QGuiApplication::primaryScreen()), prompts);
+    QObject::connect(&titel, &Titel::hoofdvensterGevraagd, toonHoofdvenster);
+    titel.show();
     return app.exec();
 }

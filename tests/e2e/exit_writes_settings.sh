@@ -3,20 +3,12 @@
 # checks the settings file it leaves behind.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-
-if [ -z "${QUILLET_E2E_DISPLAY:-}" ]; then
-  export QUILLET_E2E_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
 source "$here/lib.sh"
+on_virtual_screen "$0" "$@"
 
-folder=$(new_program_folder "$1")
-trap 'rm -rf "$folder"' EXIT
-cd "$folder"
-./quillet 2>/dev/null &
-pid=$!
+start_in_fresh_folder "$1"
 
-main=$(wait_window "Quillet")
+main=$(start_main_window)
 [ -f Quillet.ini ] || { echo "no settings file written at the first start"; exit 1; }
 press "$main" ctrl+x
 question=$(wait_window " Exit")

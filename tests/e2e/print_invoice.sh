@@ -24,7 +24,7 @@ touch "$folder/.voor-het-afdrukken"
 sleep 1  # file times have one-second steps on some file systems
 ./quillet 2>/dev/null &
 pid=$!
-main=$(wait_window "Quillet")
+main=$(start_main_window)
 press "$main" ctrl+p
 printed=""
 for _ in $(seq 1 150); do
@@ -50,7 +50,7 @@ stop_cups
 start_cups
 ./quillet 2>/dev/null &
 pid=$!
-main=$(wait_window "Quillet")
+main=$(start_main_window)
 press "$main" ctrl+p
 for _ in $(seq 1 50); do
   [ "$(xdotool search --name '^Quillet$' 2>/dev/null | wc -l)" -ge 2 ] && break
