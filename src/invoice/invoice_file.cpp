@@ -1,6 +1,7 @@
 #include "invoice/invoice_file.h"
 
 #include "invoice/settings_file.h"
+#include "platform/doelbestand.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 #include "platform/records.h"
@@ -28,11 +29,6 @@ bool LeesDatum(RecordReader& r, std::optional<QString>& datum)
         return false;
     datum = gelezen;
     return true;
-}
-
-bool SchrijfInMap(const QString& map, const QString& bestandsnaam, const QByteArray& bytes)
-{
-    return QDir().mkpath(map) && platform::SchrijfBestand(platform::Pad(map, bestandsnaam), bytes);
 }
 
 }  // namespace
@@ -101,27 +97,16 @@ bool LeesFactuur(Factuur& f, const QString& pad)
 
 bool SaveFactuur(Factuur& f, platform::Prompts& prompts, const QString& programmaMap)
 {
-    const auto naam = prompts.Invoer(kOpslaanTitel, QStringLiteral("Geef een naam voor deze factuur.."),
-                                     f.FactuurDatum.value_or(QString()));
-    if (!naam || naam->isEmpty())
-        return false;
-    if (!platform::GeldigeBestandsnaam(*naam)) {
-        prompts.Melding(kOpslaanTitel, QStringLiteral("De naam '") + *naam
-                                           + QStringLiteral("' kan niet als bestandsnaam worden gebruikt."));
-        return false;
-    }
     const QString map = platform::Pad(programmaMap, QString::fromLatin1(kFacturenMap));
-    QString bestandsnaam = *naam + kFactuurExtensie;
-    if (const auto bestaand = platform::BestaandeNaam(map, bestandsnaam)) {
-        if (!prompts.Vraag(QStringLiteral(" File exist"),
-                           QStringLiteral("Bestand '") + *naam + QStringLiteral("' bestaat reeds, overschrijven?")))
-            return false;
-        bestandsnaam = *bestaand;  // the file asked about is the one replaced
-    }
+    const auto pad = platform::VraagDoelbestand(prompts, kOpslaanTitel,
+                                                QStringLiteral("Geef een naam voor deze factuur.."),
+                                                f.FactuurDatum.value_or(QString()), map, kFactuurExtensie);
+    if (!pad)
+        return false;
     WisRegelsZonderOmschrijving(f);
-    if (!SchrijfInMap(map, bestandsnaam, FactuurBytes(f))) {
-        prompts.Melding(kOpslaanTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ")
-                                           + platform::Pad(map, bestandsnaam) + QStringLiteral("."));
+    if (!QDir().mkpath(map) || !platform::SchrijfBestand(*pad, FactuurBytes(f))) {
+        prompts.Melding(kOpslaanTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + *pad
+                                           + QStringLiteral("."));
         return false;
     }
     return true;

@@ -1,0 +1,29 @@
+#include "platform/doelbestand.h"
+
+#include "platform/files.h"
+#include "platform/prompts.h"
+
+namespace platform {
+
+std::optional<QString> VraagDoelbestand(Prompts& prompts, const QString& titel, const QString& vraag,
+                                        const QString& voorstel, const QString& map, const QString& extensie)
+{
+    const auto naam = prompts.Invoer(titel, vraag, voorstel);
+    if (!naam || naam->isEmpty())
+        return std::nullopt;
+    if (!GeldigeBestandsnaam(*naam)) {
+        prompts.Melding(titel, QStringLiteral("De naam '") + *naam
+                                   + QStringLiteral("' kan niet als bestandsnaam worden gebruikt."));
+        return std::nullopt;
+    }
+    QString bestand = *naam + extensie;
+    if (const auto bestaand = BestaandeNaam(map, bestand)) {
+        if (!prompts.Vraag(QStringLiteral(" File exist"),
+                           QStringLiteral("Bestand '") + *naam + QStringLiteral("' bestaat reeds, overschrijven?")))
+            return std::nullopt;
+        bestand = *bestaand;
+    }
+    return Pad(map, bestand);
+}
+
+}  // namespace platform

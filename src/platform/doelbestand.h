@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace platform {
+
+class Prompts;
+
+// Asks under the given title for the name of a file to write into a folder
+// (the extension, such as ".fac", is added). Nothing when the user cancels,
+// answers with an empty name, gives a name the file system cannot hold (told
+// in a message) or will not replace the file that is there. A file that
+// differs only in letter case counts as there, and is the one replaced.
+std::optional<QString> VraagDoelbestand(Prompts& prompts, const QString& titel, const QString& vraag,
+                                        const QString& voorstel, const QString& map, const QString& extensie);
+
+}  // namespace platform
