@@ -1,0 +1,119 @@
+#include "ui/dialogs/calculator.h"
+
+#include "platform/prompts.h"
+#include "ui/dialogs/besturing.h"
+#include "ui/dialogs/dialoog.h"
+#include "ui/main/page_controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// The keys stand in a grid of five columns under the display.
+constexpr int kToetsLinks = 105;
+constexpr int kToetsBoven = 930;
+constexpr int kKolomStap = 615;
+constexpr int kRijStap = 510;
+constexpr int kToetsBreedte = 555;
+constexpr int kToetsHoogte = 465;
+
+struct Plek {
+    int rij;
+    int kolom;
+};
+constexpr Plek kCijferPlek[10] = {{3, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 0}, {1, 1}, {1, 2}, {0, 0}, {0, 1}, {0, 2}};
+constexpr Plek kOperatorPlek[5] = {{3, 4}, {2, 3}, {1, 3}, {1, 4}, {3, 3}};
+const QString kOperatorTekst[5] = {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("X"),
+                                   QStringLiteral("/"), QStringLiteral("=")};
+
+}  // namespace
+
+Calculator::Calculator(platform::Prompts& prompts, QWidget* parent) : QDialog(parent), prompts(prompts)
+{
+    setWindowTitle(QStringLiteral("Calculator"));
+    setFont(PaginaFont(8));
+    ZetVenstermaat(this, 3330, 3450);
+
+    Text1 = new QLineEdit(this);
+    Text1->setReadOnly(true);
+    Text1->setAlignment(Qt::AlignRight);
+    Text1->setToolTip(QStringLiteral(" Bedrag copyeren "));
+    ZetGeometrie(Text1, 105, 105, 3015, 315);
+
+    Readout = new QLabel(this);
+    Readout->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Readout->setFont(PaginaFont(12));
+    ZetGeometrie(Readout, 105, 480, 3015, 375);
+
+    for (int i = 0; i < 10; ++i) {
+        const bool nul = i == 0;
+        Number[i] = NieuweToets(QString::number(i), kCijferPlek[i].rij, kCijferPlek[i].kolom, nul ? 2 : 1);
+        connect(Number[i], &QPushButton::clicked, this, [this, i] { Number_Click(i); });
+    }
+    for (int i = 0; i < 5; ++i) {
+        Operator[i] = NieuweToets(kOperatorTekst[i], kOperatorPlek[i].rij, kOperatorPlek[i].kolom);
+        connect(Operator[i], &QPushButton::clicked, this, [this, i] { Operator_Click(i); });
+    }
+    Decimal = NieuweToets(QStringLiteral(","), 3, 2);
+    Percent = NieuweToets(QStringLiteral("%"), 2, 4);
+    Cancel = NieuweToets(QStringLiteral("C"), 0, 3);
+    CancelEntry = NieuweToets(QStringLiteral("CE"), 0, 4);
+    connect(Decimal, &QPushButton::clicked, this, &Calculator::Decimal_Click);
+    connect(Percent, &QPushButton::clicked, this, &Calculator::Percent_Click);
+    connect(Cancel, &QPushButton::clicked, this, &Calculator::Cancel_Click);
+    connect(CancelEntry, &QPushButton::clicked, this, &Calculator::CancelEntry_Click);
+    Toon();
+}
+
+QPushButton* Calculator::NieuweToets(const QString& tekst, int rij, int kolom, int breedte)
+{
+    return NieuweKnop(this, tekst, kToetsLinks + kolom * kKolomStap, kToetsBoven + rij * kRijStap,
+                      kToetsBreedte + (breedte - 1) * kKolomStap, kToetsHoogte);
+}
+
+// The copy box always holds what the display shows.
+void Calculator::Toon()
+{
+    Readout->setText(rekenmachine.Display());
+    Text1->setText(rekenmachine.Display());
+}
+
+void Calculator::Number_Click(int index)
+{
+    rekenmachine.Cijfer(index);
+    Toon();
+}
+
+void Calculator::Decimal_Click()
+{
+    rekenmachine.Decimaal();
+    Toon();
+}
+
+void Calculator::Operator_Click(int index)
+{
+    if (!rekenmachine.Bewerking(static_cast<Rekenmachine::Toets>(index)))
+        prompts.Melding(QStringLiteral("Calculator"), QStringLiteral("Can't divide by zero"));
+    Toon();
+}
+
+void Calculator::Percent_Click()
+{
+    rekenmachine.Procent();
+    Toon();
+}
+
+void Calculator::Cancel_Click()
+{
+    rekenmachine.Wis();
+    Toon();
+}
+
+void Calculator::CancelEntry_Click()
+{
+    rekenmachine.WisInvoer();
+    Toon();
+}

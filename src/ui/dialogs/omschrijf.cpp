@@ -1,0 +1,162 @@
+#include "ui/dialogs/omschrijf.h"
+
+#include "invoice/factuur.h"
+#include "invoice/invoice_file.h"
+#include "platform/amount.h"
+#include "platform/prompts.h"
+#include "ui/dialogs/besturing.h"
+#include "ui/dialogs/calculator.h"
+#include "ui/dialogs/dialoog.h"
+#include "ui/main/main_window.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kEersteRij = 510;
+constexpr int kRijStap = 285;
+constexpr int kRijHoogte = 270;
+
+const QString kHint = QStringLiteral(
+    "Maximaal 20 regels tekst kunnen er worden geplaatst op de factuur.\r\n"
+    "Géén aanhalingstekens \" of ' gebruiken in de teksten.");
+
+}  // namespace
+
+Omschrijf::Omschrijf(Main& main, Factuur& factuur, platform::Prompts& prompts, QWidget* parent)
+    : OkCancelDialoog(main, factuur, QStringLiteral("Omschrijving factuur"), {9300, 8025, 90, 30, 9030, 7425},
+                      parent),
+      prompts(prompts)
+{
+    Label2 = NieuwLabel(Frame1, factuur.KopTekst[1], 150, 165);
+    Label3 = NieuwLabel(Frame1, factuur.KopTekst[2], 1170, 165);
+    Label4 = NieuwLabel(Frame1, factuur.KopTekst[5], 8420, 165);
+    MaakRegels();
+    MaakKnoppen();
+}
+
+void Omschrijf::MaakRegels()
+{
+    BackInvoer = NieuwPaneel(Frame1, 120, 450, 8790, 5820);
+    for (int i = 0; i < Factuur::kRegels; ++i) {
+        const int top = kEersteRij + kRijStap * i;
+        Invoer1[i] = NieuwRegelvak(180, top, 1050);
+        Invoer1[i]->setMaxLength(10);
+        Invoer1[i]->setText(factuur.Aantal[i]);
+        Invoer2[i] = NieuwRegelvak(1245, top, 6525);
+        Invoer2[i]->setText(factuur.Omschrijving[i]);
+        Invoer3[i] = NieuwRegelvak(7785, top, 1050);
+        Invoer3[i]->setAlignment(Qt::AlignRight);
+        Invoer3[i]->setText(QString(factuur.Prijs[i]).replace(QLatin1Char('.'), QLatin1Char(',')));
+        Invoer3[i]->installEventFilter(this);
+    }
+}
+
+void Omschrijf::MaakKnoppen()
+{
+    Label8 = NieuwPaneel(Frame1, 6900, 6315, 900, 315);
+    TotaalKnop = NieuweKnop(Frame1, QStringLiteral("Totaal"), 6930, 6345, 840, 255);
+    TotaalText = new QLineEdit(Frame1);
+    TotaalText->setAlignment(Qt::AlignRight);
+    ZetGeometrie(TotaalText, 7845, 6315, 1035, 300);
+    ZetVakKleur(TotaalText, QColor(240, 210, 210));
+    Label6 = NieuwLabel(Frame1, MetRegeleinden(kHint), 150, 6345);
+
+    Label5 = NieuwPaneel(Frame1, 120, 6915, 1950, 390);
+    AddKnop = NieuweKnop(Frame1, QStringLiteral("Clear"), 150, 6945, 870, 330);
+    DelKnop = NieuweKnop(Frame1, QStringLiteral("Calculator"), 1020, 6945, 1020, 330);
+    PlaatsOkCancel(7110, 6915);
+    OkKnop->setToolTip(QStringLiteral(" Gegevens exporteren naar de factuur "));
+
+    connect(TotaalKnop, &QPushButton::clicked, this, &Omschrijf::TotaalKnop_Click);
+    connect(AddKnop, &QPushButton::clicked, this, &Omschrijf::AddKnop_Click);
+    connect(DelKnop, &QPushButton::clicked, this, &Omschrijf::DelKnop_Click);
+}
+
+QLineEdit* Omschrijf::NieuwRegelvak(int left, int top, int width)
+{
+    auto* vak = new QLineEdit(Frame1);
+    vak->setFont(PaginaFont(10));
+    ZetGeometrie(vak, left, top, width, kRijHoogte);
+    QPalette p = vak->palette();
+    p.setColor(QPalette::Base, QColor(230, 230, 190));
+    p.setColor(QPalette::Text, QColor(60, 60, 60));
+    vak->setPalette(p);
+    return vak;
+}
+
+RegelTeksten Omschrijf::Teksten(const std::array<QLineEdit*, Factuur::kRegels>& vakken) const
+{
+    RegelTeksten teksten;
+    for (int i = 0; i < Factuur::kRegels; ++i)
+        teksten[i] = vakken[i]->text();
+    return teksten;
+}
+
+void Omschrijf::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Invoer1[0]->setFocus();
+}
+
+bool Omschrijf::eventFilter(QObject* object, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        for (int i = 0; i < Factuur::kRegels; ++i)
+            if (object == Invoer3[i])
+                Invoer3_Click(i);
+    return QDialog::eventFilter(object, event);
+}
+
+void Omschrijf::AddKnop_Click()
+{
+    if (!prompts.Vraag(QStringLiteral(" Clear"), QStringLiteral("Wilt u alle velden weer leeg maken?")))
+        return;
+    for (int i = 0; i < Factuur::kRegels; ++i) {
+        Invoer1[i]->clear();
+        Invoer2[i]->clear();
+        Invoer3[i]->clear();
+    }
+    TotaalText->setText(QStringLiteral("0000,00"));
+    Invoer1[0]->setFocus();
+}
+
+void Omschrijf::DelKnop_Click()
+{
+    Calculator calculator(prompts, this);
+    calculator.exec();
+}
+
+void Omschrijf::Invoer3_Click(int index)
+{
+    if (!IsBedrag(Invoer3[index]->text()))
+        Invoer3[index]->clear();
+}
+
+// Shows the sum only: the invoice takes its totals when the lines are confirmed.
+void Omschrijf::TotaalKnop_Click()
+{
+    for (QLineEdit* prijs : Invoer3)
+        prijs->setText(OpgemaaktePrijs(prijs->text()));
+    TotaalText->setText(platform::FormatBedrag(SomVanPrijzen(Teksten(Invoer3))));
+}
+
+void Omschrijf::OkKnop_Click()
+{
+    BevestigRegels(factuur, Teksten(Invoer1), Teksten(Invoer2), Teksten(Invoer3));
+    TotaalKnop_Click();
+    main.ToonRegelKolommen();
+    accept();
+}
+
+void FileNieuw_Click(Main& main, Factuur& factuur, platform::Prompts& prompts)
+{
+    if (!prompts.Vraag(QStringLiteral(" Nieuw"), QStringLiteral("Wilt u een nieuwe factuur maken?")))
+        return;
+    NieuweFactuur(factuur);
+    main.ToonNieuweFactuur();
+    Omschrijf(main, factuur, prompts, &main).exec();
+}

@@ -1,0 +1,102 @@
+#include "ui/dialogs/calculator.h"
+#include "ui/dialogs/rekenmachine.h"
+
+#include "support/scripted_prompts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Types keys as written on the calculator: digits, ",", "+", "-", "X", "/",
+// "=", "%", "C" and "CE", separated by blanks. Returns whether every
+// operation was carried out.
+bool Typ(Rekenmachine& r, const QString& toetsen)
+{
+    bool gelukt = true;
+    for (const QString& t : toetsen.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (t.size() == 1 && t[0].isDigit())
+            r.Cijfer(t.toInt());
+        else if (t == ",")
+            r.Decimaal();
+        else if (t == "%")
+            r.Procent();
+        else if (t == "C")
+            r.Wis();
+        else if (t == "CE")
+            r.WisInvoer();
+        else
+            gelukt &= r.Bewerking(static_cast<Rekenmachine::Toets>(QStringLiteral("+-X/=").indexOf(t)));
+    }
+    return gelukt;
+}
+
+}  // namespace
+
+TEST(Rekenmachine, Sequences)
+{
+    struct {
+        const char* toetsen;
+        const char* display;
+    } gevallen[] = {
+        {"", "0,"},
+        {"1 2", "12,"},
+        {"1 , 5", "1,5"},
+        {", 5", "0,5"},
+        {"1 2 + 3 =", "15"},
+        {"2 + 3 + 4 =", "9"},            // each operator finishes the one before
+        {"5 - - 3 =", "8"},              // the second minus makes the 3 negative
+        {"- 4 X 2 =", "-8"},
+        {"2 0 0 X 1 0 %", "0,1"},
+        {"2 0 0 X 1 0 % =", "20"},       // percent turns 10 into 0.1, the next operator multiplies
+        {"1 0 / 4 =", "2,5"},
+        {"1 / 3 =", "0,333333333333333"},
+        {"1 0 0 0 0 0 0 0 X 1 0 0 0 0 0 0 0 X 1 0 0 0 0 0 =", "1E+19"},
+        {"7 + 8 CE 2 =", "9"},
+        {"7 + 8 C", "0,"},
+        {"7 + 8 C 2 + 2 =", "4"},
+        {"6 = 5 =", "5"},
+        {"3 , , 5", "3,5"},
+    };
+    for (const auto& g : gevallen) {
+        Rekenmachine r;
+        EXPECT_TRUE(Typ(r, QString::fromLatin1(g.toetsen))) << g.toetsen;
+        EXPECT_EQ(r.Display(), QString::fromLatin1(g.display)) << g.toetsen;
+    }
+}
+
+TEST(Rekenmachine, DividingByZeroIsRefusedAndKeepsTheFirstOperand)
+{
+    Rekenmachine r;
+    EXPECT_FALSE(Typ(r, QStringLiteral("7 / 0 =")));
+    EXPECT_EQ(r.Display(), QStringLiteral("7"));
+    EXPECT_TRUE(Typ(r, QStringLiteral("+ 1 =")));
+    EXPECT_EQ(r.Display(), QStringLiteral("8"));
+}
+
+TEST(Calculator, TheCopyBoxAlwaysShowsTheDisplay)
+{
+    ScriptedPrompts prompts;
+    Calculator c(prompts);
+    EXPECT_EQ(c.windowTitle(), QStringLiteral("Calculator"));
+    EXPECT_EQ(c.Text1->toolTip(), QStringLiteral(" Bedrag copyeren "));
+    EXPECT_EQ(c.Text1->geometry().topLeft(), QPoint(7, 7));
+    EXPECT_EQ(c.Text1->width(), 201);
+    EXPECT_EQ(c.Text1->text(), QStringLiteral("0,"));
+
+    QPushButton* toetsen[] = {c.Number[7], c.Operator[3], c.Number[0], c.Operator[4], c.Decimal, c.Number[5],
+                              c.Operator[2], c.Number[4], c.Percent, c.CancelEntry, c.Number[1], c.Cancel};
+    for (QPushButton* t : toetsen) {
+        QTest::mouseClick(t, Qt::LeftButton);
+        EXPECT_EQ(c.Text1->text(), c.Readout->text()) << t->text().toStdString();
+    }
+    ASSERT_EQ(prompts.gevraagd.size(), 1u);
+    EXPECT_EQ(prompts.gevraagd[0].titel, QStringLiteral("Calculator"));
+    EXPECT_EQ(prompts.gevraagd[0].tekst, QStringLiteral("Can't divide by zero"));
+    const QString opschriften[] = {"+", "-", "X", "/", "="};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(c.Operator[i]->text(), opschriften[i]);
+}

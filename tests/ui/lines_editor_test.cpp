@@ -1,0 +1,208 @@
+#include "invoice/algemeen.h"
+#include "ui/dialogs/calculator.h"
+#include "ui/dialogs/omschrijf.h"
+
+#include "hoofdvenster.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Editor : Venster {
+    QString Totaal(int kop) const { return main->Pic->Kop[kop]->text(); }
+    std::unique_ptr<Omschrijf> o;
+    void Open() { o = std::make_unique<Omschrijf>(*main, factuur, prompts); }
+    void Prijzen(std::initializer_list<const char*> prijzen)
+    {
+        int i = 0;
+        for (const char* p : prijzen) {
+            o->Invoer2[i]->setText(QStringLiteral("regel %1").arg(i));
+            o->Invoer3[i++]->setText(QString::fromUtf8(p));
+        }
+    }
+};
+
+// Closes the modal dialog that the next event loop shows, and says which it was.
+void SluitVolgendDialoog(QString* titel)
+{
+    QTimer::singleShot(0, [titel] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            *titel = w->windowTitle();
+            w->close();
+        }
+    });
+}
+
+}  // namespace
+
+TEST(Omschrijf, LoadsTheLinesWithDecimalCommas)
+{
+    Editor e;
+    e.factuur.KleurR = 1;
+    e.factuur.KopTekst[5] = QStringLiteral("Bedrag");
+    e.factuur.Aantal[0] = QStringLiteral("01-02");
+    e.factuur.Omschrijving[0] = QStringLiteral("Werk");
+    e.factuur.Prijs[0] = QStringLiteral("12.50");   // as an opened file leaves it
+    e.factuur.Prijs[19] = QStringLiteral("1.2.3");
+    e.Open();
+    Omschrijf& o = *e.o;
+    EXPECT_EQ(o.windowTitle(), QStringLiteral("Omschrijving factuur"));
+    EXPECT_EQ(o.palette().color(QPalette::Window), QColor(1, 250, 140));
+    EXPECT_EQ(o.Frame1->palette().color(QPalette::Window), QColor(1, 250, 140));
+    EXPECT_EQ(o.Label2->text(), QStringLiteral("Datum"));
+    EXPECT_EQ(o.Label3->text(), QStringLiteral("Omschrijving"));
+    EXPECT_EQ(o.Label4->text(), QStringLiteral("Bedrag"));
+    EXPECT_EQ(o.Invoer1[0]->text(), QStringLiteral("01-02"));
+    EXPECT_EQ(o.Invoer2[0]->text(), QStringLiteral("Werk"));
+    EXPECT_EQ(o.Invoer3[0]->text(), QStringLiteral("12,50"));
+    EXPECT_EQ(o.Invoer3[19]->text(), QStringLiteral("1,2,3"));
+    EXPECT_EQ(o.Invoer1[0]->maxLength(), 10);
+    EXPECT_EQ(o.Invoer3[19]->geometry(), QRect(519, 34 + 19 * 19, 70, 18));
+    EXPECT_EQ(o.Invoer2[5]->palette().color(QPalette::Base), QColor(230, 230, 190));
+    EXPECT_EQ(o.Invoer2[5]->palette().color(QPalette::Text), QColor(60, 60, 60));
+    EXPECT_EQ(o.OkKnop->toolTip(), QStringLiteral(" Gegevens exporteren naar de factuur "));
+    EXPECT_EQ(o.DelKnop->text(), QStringLiteral("Calculator"));
+    EXPECT_TRUE(o.Label6->text().endsWith(QStringLiteral("Géén aanhalingstekens \" of ' gebruiken in de teksten.")));
+}
+
+TEST(Omschrijf, EmptyLinesConfirmedGiveTwentyEntriesAndZeroTotals)
+{
+    Editor e;
+    e.Open();
+    QTest::mouseClick(e.o->OkKnop, Qt::LeftButton);
+    EXPECT_EQ(e.o->result(), QDialog::Accepted);
+    const QString twintig = QStringLiteral("\r\n").repeated(20);
+    EXPECT_EQ(e.factuur.KolomDatum, twintig);
+    EXPECT_EQ(e.factuur.KolomOmschrijving, twintig);
+    EXPECT_EQ(e.factuur.KolomPrijs, twintig);
+    for (int kop : {10, 11, 12})
+        EXPECT_EQ(e.Totaal(kop), QStringLiteral("0,00"));
+    EXPECT_EQ(e.main->Pic->DatumLabel->font().pointSizeF(), 6.0);
+    // The VAT column keeps its caption: only the lines' own columns are rebuilt.
+    EXPECT_EQ(e.Tekst(e.main->Pic->BtwLabel), QStringLiteral("     Btw"));
+}
+
+TEST(Omschrijf, PricesAreStoredWithACommaAndShownWithTwoDecimals)
+{
+    Editor e;
+    e.Open();
+    e.Prijzen({"12.5", "abc", "0,10", "0,20"});
+    e.o->Invoer1[0]->setText(QStringLiteral("05-06"));
+    e.o->OkKnop_Click();
+    EXPECT_EQ(e.factuur.Prijs[0], QStringLiteral("12,5"));
+    EXPECT_EQ(e.factuur.Prijs[1], QStringLiteral("abc"));
+    EXPECT_EQ(e.o->Invoer3[0]->text(), QStringLiteral("12,50"));
+    EXPECT_EQ(e.o->Invoer3[1]->text(), QStringLiteral("abc"));
+    EXPECT_EQ(e.o->TotaalText->text(), QStringLiteral("12,80"));
+    EXPECT_EQ(e.factuur.Aantal[0], QStringLiteral("05-06"));
+    EXPECT_TRUE(e.Tekst(e.main->Pic->PrijsExBtwLabel).startsWith(QStringLiteral("12,5\nabc\n0,10\n")));
+    EXPECT_EQ(e.Totaal(10), QStringLiteral("12,80"));
+    EXPECT_EQ(e.Totaal(11), QStringLiteral("2,69"));   // 2.688
+    EXPECT_EQ(e.Totaal(12), QStringLiteral("15,49"));  // 15.488
+}
+
+TEST(Omschrijf, TwoSmallPricesAtTwentyOnePercent)
+{
+    Editor e;
+    e.Open();
+    e.Prijzen({"0,10", "0,20"});
+    e.o->OkKnop_Click();
+    EXPECT_EQ(e.Totaal(10), QStringLiteral("0,30"));
+    EXPECT_EQ(e.Totaal(11), QStringLiteral("0,06"));
+    EXPECT_EQ(e.Totaal(12), QStringLiteral("0,36"));
+}
+
+TEST(Omschrijf, AClickEmptiesAPriceThatIsNoNumber)
+{
+    Editor e;
+    e.Open();
+    e.Prijzen({"abc", "12.5", "7,25"});
+    for (int i : {0, 1, 2})
+        QTest::mouseClick(e.o->Invoer3[i], Qt::LeftButton);
+    EXPECT_EQ(e.o->Invoer3[0]->text(), QString());
+    EXPECT_EQ(e.o->Invoer3[1]->text(), QStringLiteral("12.5"));
+    EXPECT_EQ(e.o->Invoer3[2]->text(), QStringLiteral("7,25"));
+}
+
+TEST(Omschrijf, ClearAsksFirstAndTouchesOnlyTheBoxes)
+{
+    Editor e;
+    e.factuur.Omschrijving[3] = QStringLiteral("bewaard");
+    e.Open();
+    e.prompts.antwoorden = {false, true};
+    e.o->AddKnop_Click();
+    ASSERT_EQ(e.prompts.gevraagd.size(), 1u);
+    EXPECT_EQ(e.prompts.gevraagd[0].titel, QStringLiteral(" Clear"));
+    EXPECT_EQ(e.prompts.gevraagd[0].tekst, QStringLiteral("Wilt u alle velden weer leeg maken?"));
+    EXPECT_EQ(e.o->Invoer2[3]->text(), QStringLiteral("bewaard"));
+
+    e.o->AddKnop_Click();
+    EXPECT_EQ(e.o->Invoer2[3]->text(), QString());
+    EXPECT_EQ(e.o->TotaalText->text(), QStringLiteral("0000,00"));
+    EXPECT_EQ(e.factuur.Omschrijving[3], QStringLiteral("bewaard"));
+}
+
+TEST(Omschrijf, CancelAndTheTotalButtonLeaveTheInvoiceAlone)
+{
+    Editor e;
+    e.factuur.TotaalExBtw = 5;
+    e.Open();
+    e.Prijzen({"100"});
+    QTest::mouseClick(e.o->TotaalKnop, Qt::LeftButton);
+    EXPECT_EQ(e.o->TotaalText->text(), QStringLiteral("100,00"));
+    EXPECT_EQ(e.o->Invoer3[0]->text(), QStringLiteral("100,00"));
+    QTest::mouseClick(e.o->CancelKnop, Qt::LeftButton);
+    EXPECT_EQ(e.o->result(), QDialog::Rejected);
+    EXPECT_EQ(e.factuur.TotaalExBtw, 5.0f);
+    EXPECT_TRUE(e.factuur.Omschrijving[0].isEmpty());
+    EXPECT_TRUE(e.factuur.Prijs[0].isEmpty());
+}
+
+TEST(Omschrijf, TheCalculatorButtonOpensTheCalculator)
+{
+    Editor e;
+    e.Open();
+    QString geopend;
+    SluitVolgendDialoog(&geopend);
+    e.o->DelKnop_Click();
+    EXPECT_EQ(geopend, QStringLiteral("Calculator"));
+}
+
+TEST(FileNieuw, StartsANewInvoiceAfterYes)
+{
+    Venster v;
+    v.factuur.Omschrijving[0] = QStringLiteral("oud");
+    v.factuur.Prijs[0] = QStringLiteral("10");
+    v.factuur.FactuurDatum = QStringLiteral("01-01-2024");
+    HerberekenFactuur(v.factuur);
+    v.main->ToonKolommen();
+    v.main->ToonFactuurLabel();
+
+    FileNieuw_Click(*v.main, v.factuur, v.prompts);   // No
+    ASSERT_EQ(v.prompts.gevraagd.size(), 1u);
+    EXPECT_EQ(v.prompts.gevraagd[0].titel, QStringLiteral(" Nieuw"));
+    EXPECT_EQ(v.prompts.gevraagd[0].tekst, QStringLiteral("Wilt u een nieuwe factuur maken?"));
+    EXPECT_EQ(v.factuur.Omschrijving[0], QStringLiteral("oud"));
+
+    v.prompts.antwoorden = {true};
+    QString geopend;
+    SluitVolgendDialoog(&geopend);
+    FileNieuw_Click(*v.main, v.factuur, v.prompts);
+    EXPECT_EQ(geopend, QStringLiteral("Omschrijving factuur"));
+    EXPECT_TRUE(v.factuur.Omschrijving[0].isEmpty());
+    EXPECT_TRUE(v.factuur.Prijs[0].isEmpty());
+    EXPECT_EQ(v.factuur.TotaalInclBtw, 0.0f);
+    EXPECT_EQ(v.factuur.FactuurDatum, QStringLiteral("01-01-2024"));
+    EXPECT_EQ(v.Tekst(v.main->Pic->OmschrijfLabel), QStringLiteral("Omschrijving v/d factuur"));
+    EXPECT_EQ(v.Tekst(v.main->Pic->PrijsTotaalLabel), QStringLiteral("  Totaal"));
+    EXPECT_EQ(v.main->Pic->BtwLabel->font().pointSizeF(), 8.0);
+    EXPECT_EQ(v.Tekst(v.main->Pic->Kop[11]), QStringLiteral("00000,00"));
+    EXPECT_EQ(v.Tekst(v.main->Pic->FactuurLabel), QStringLiteral("Factuurnr.       :\nFactuurdatum  :"));
+}
