@@ -21,6 +21,24 @@ std::int32_t I32(const std::uint8_t* p)
     return static_cast<std::int32_t>(U32(p));
 }
 
+// Four pixels of blue, green, red become red, green, blue: 12 bytes as three
+// little-endian words, read before any is written (d may equal s).
+void SwapFourPixels(const std::uint8_t* s, std::uint8_t* d)
+{
+    std::uint32_t w0, w1, w2;
+    std::memcpy(&w0, s, 4);
+    std::memcpy(&w1, s + 4, 4);
+    std::memcpy(&w2, s + 8, 4);
+    // in:  B0 G0 R0 B1 | G1 R1 B2 G2 | R2 B3 G3 R3
+    // out: R0 G0 B0 R1 | G1 B1 R2 G2 | B2 R3 G3 B3
+    const std::uint32_t o0 = ((w0 >> 16) & 0xFF) | (w0 & 0xFF00) | ((w0 & 0xFF) << 16) | (((w1 >> 8) & 0xFF) << 24);
+    const std::uint32_t o1 = (w1 & 0xFF) | ((w0 >> 24) << 8) | ((w2 & 0xFF) << 16) | (w1 & 0xFF000000);
+    const std::uint32_t o2 = ((w1 >> 16) & 0xFF) | ((w2 >> 24) << 8) | (w2 & 0xFF0000) | (((w2 >> 8) & 0xFF) << 24);
+    std::memcpy(d, &o0, 4);
+    std::memcpy(d + 4, &o1, 4);
+    std::memcpy(d + 8, &o2, 4);
+}
+
 }  // namespace
 
 bool MemorySource::Read(std::uint64_t offset, std::uint8_t* dest, std::size_t n)
@@ -147,7 +165,10 @@ bool ReadBmp(ByteSource& source, std::int32_t ColorSpace, BmpImage& image)
         for (std::size_t y = 0; y < h; ++y) {
             const std::uint8_t* s = data + y * stride;
             std::uint8_t* d = data + y * 3 * w;
-            for (std::size_t x = 0; x < w; ++x, s += 3, d += 3) {
+            std::size_t x = 0;
+            for (; x + 4 <= w; x += 4, s += 12, d += 12)
+                SwapFourPixels(s, d);
+            for (; x < w; ++x, s += 3, d += 3) {
                 const std::uint8_t b = s[0], g = s[1], r = s[2];
                 d[0] = r;
                 d[1] = g;

@@ -103,6 +103,27 @@ TEST(LeggeBMP, TwentyFourBitRowsDropTheirPaddingRedFirst)
                             static_cast<std::uint8_t>(Grey(11, 100, 201)), static_cast<std::uint8_t>(Grey(12, 100, 202))}));
 }
 
+TEST(LeggeBMP, EveryPixelOfWiderRowsInItsPlace)
+{
+    TempDir dir;
+    for (int width : {1, 2, 5, 8, 13, 16, 31}) {
+        const int height = 5;
+        auto pixel = [](int x, int y) { return Rgb(7 * x + y, 255 - 11 * x, 3 * y + x); };
+        const Read r = LeggeBMP(dir, MakeBmp(width, height, 24, {}, pixel));
+        ASSERT_TRUE(r.ok);
+        Bytes expected;
+        for (int y = height - 1; y >= 0; --y) {
+            for (int x = 0; x < width; ++x) {
+                const std::uint32_t v = pixel(x, y);
+                expected.push_back(static_cast<std::uint8_t>(v >> 16));
+                expected.push_back(static_cast<std::uint8_t>(v >> 8));
+                expected.push_back(static_cast<std::uint8_t>(v));
+            }
+        }
+        EXPECT_EQ(r.buf, expected) << "width " << width;
+    }
+}
+
 TEST(LeggeBMP, GreyValueRoundsHalvesToEvenAndStopsAt255)
 {
     EXPECT_EQ(pdf::GreyValue(255, 255, 255), 255);  // 262.65

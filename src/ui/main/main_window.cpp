@@ -83,6 +83,7 @@ Main::Main(Factuur& factuur, platform::Prompts& prompts, const QString& programm
     MaakVenster();
     MaakZijpaneel();
     MaakMenus();
+    KoppelKleurenEnHelp();
 
     for (int i = 0; i <= 30; ++i)
         Combo1->addItem(QString::number(i));
@@ -112,12 +113,10 @@ void Main::MaakVenster()
 
     Pic = new Pagina(Frame1);
     Plaats(Pic, 285, 180);
-    HelpLabel = new QLabel(Frame1);
+    HelpLabel = new PaginaLabel(Frame1);
     Plaats(HelpLabel, 285, 210, 6000, 9000);
     ZetAchtergrondKleur(HelpLabel, QColor(180, 200, 200));
-    HelpLabel->setFont(PaginaFont(8.25));
     HelpLabel->setWordWrap(true);
-    HelpLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     HelpLabel->hide();
 
     Pic->LabelAfz->ToonTekst(kVoorbeeldAfzender);
@@ -239,8 +238,7 @@ void Main::MaakMenus()
 
     // Their windows are not part of the program yet.
     for (QAction* a : {FileNieuw, FileLoad, FileSave, FilePrintTo[1], FilePrintTo[2], FilePrintTo[4],
-                       FileSetupPrinter, ToolsColorsWijzigen, ToolsCalc, ToolsLogoDesign, ToolsAchtergrond,
-                       HelpHelp, HelpMeerSoftware, HelpOrbano})
+                       FileSetupPrinter, ToolsCalc, ToolsLogoDesign, ToolsAchtergrond})
         a->setEnabled(false);
 }
 

@@ -51,7 +51,7 @@ public:
     bool ZijpaneelOpen() const;
 
     Pagina* Pic;
-    QLabel* HelpLabel;
+    PaginaLabel* HelpLabel;
     QFrame* Frame1;
     QFrame* Frame2;
     QFrame* Frame3;
@@ -89,6 +89,11 @@ public slots:
     void SchermLayout_Click();
     void Tabblad_Click();
     void FileExit_Click();
+    void ToolsColorsWijzigen_Click();
+    void HelpHelp_Click();
+    void HelpLabel_DblClick();
+    void HelpMeerSoftware_Click();
+    void HelpOrbano_Click();
 
 signals:
     // Double-clicks on the page ask for the dialog that edits the element;
@@ -108,6 +113,7 @@ private:
     void MaakZijpaneel();
     void MaakMenus();
     void KoppelDubbelKlikken();
+    void KoppelKleurenEnHelp();
     void VraagMijndata(int modus);
     void ZetBreedte(int twips);
     void LaadInstellingen();
