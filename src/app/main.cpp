@@ -25,6 +25,7 @@ int main(int argc, char** argv)
         venster.emplace(factuur, prompts, platform::ProgrammaMap());
         omgeving.emplace(*venster, factuur, prompts, platform::ProgrammaMap());
         KoppelUitvoer(*omgeving);
+        KoppelFactuurInvoer(*omgeving);
         KoppelMijndata(*omgeving);
         venster->setWindowModality(Qt::ApplicationModal);
         venster->show();

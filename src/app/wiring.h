@@ -22,3 +22,7 @@ void KoppelUitvoer(Omgeving& omgeving);
 
 // Sender, address book, background and logo: the dialog the page's double-clicks ask for.
 void KoppelMijndata(Omgeving& omgeving);
+
+// The lines editor, the heading, number/date and footer dialogs, the invoice
+// files of the "Bestand" menu and the calculator.
+void KoppelFactuurInvoer(Omgeving& omgeving);
