@@ -1,23 +1,15 @@
 #include "ui/main/help_text.h"
-#include "ui/main/main_window.h"
 #include "ui/main/special_characters.h"
 
+#include "hoofdvenster.h"
+
 #include "support/opened_urls.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
 
 #include <QAction>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Opstart {
-    TempProgramFolder map;
-    Factuur factuur;
-    ScriptedPrompts prompts;
-    Main main{factuur, prompts, map.path()};
-};
 
 bool PaginaGetoond(const Main& m)
 {
@@ -81,14 +73,14 @@ TEST(Help, TheSpecialCharactersWordForWord)
     };
     EXPECT_EQ(SpecialeTekens(), verwacht.join(QStringLiteral("\r\n")));
 
-    Opstart o;
-    EXPECT_EQ(o.main.Label6->text(), verwacht.join(QLatin1Char('\n')));
+    Venster o;
+    EXPECT_EQ(o.main->Label6->text(), verwacht.join(QLatin1Char('\n')));
 }
 
 TEST(Help, HelpTwiceAndADoubleClickReturnToThePage)
 {
-    Opstart o;
-    Main& m = o.main;
+    Venster o;
+    Main& m = *o.main;
     ASSERT_TRUE(m.HelpHelp->isEnabled());
     EXPECT_TRUE(PaginaGetoond(m));
 
@@ -109,12 +101,12 @@ TEST(Help, HelpTwiceAndADoubleClickReturnToThePage)
 
 TEST(Help, WebLinksOpenTheMakersPages)
 {
-    Opstart o;
+    Venster o;
     GeopendeAdressen geopend({QStringLiteral("https")});
-    ASSERT_TRUE(o.main.HelpMeerSoftware->isEnabled());
-    ASSERT_TRUE(o.main.HelpOrbano->isEnabled());
-    o.main.HelpMeerSoftware->trigger();
-    o.main.HelpOrbano->trigger();
+    ASSERT_TRUE(o.main->HelpMeerSoftware->isEnabled());
+    ASSERT_TRUE(o.main->HelpOrbano->isEnabled());
+    o.main->HelpMeerSoftware->trigger();
+    o.main->HelpOrbano->trigger();
     EXPECT_EQ(geopend.adressen, QStringList({kMeerSoftwareAdres, kOrbanoAdres}));
     EXPECT_NE(kMeerSoftwareAdres, kOrbanoAdres);
 }

@@ -1,10 +1,8 @@
 #include "invoice/algemeen.h"
 #include "ui/dialogs/mijndata.h"
-#include "ui/main/main_window.h"
 #include "ui/main/palette.h"
 
-#include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "hoofdvenster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,13 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Opstart {
-    TempProgramFolder map;
-    Factuur factuur;
-    ScriptedPrompts prompts;
-    Main main{factuur, prompts, map.path()};
-};
 
 // The middle of where a colour lies in the palette picture (QTest takes a
 // null point for the middle of the widget, so the corner is no good).
@@ -71,8 +62,8 @@ TEST(Kleuren, ThePictureFillsThePaletteAreaAndHoldsTheUsualColours)
 
 TEST(Kleuren, WindowLayout)
 {
-    Opstart o;
-    Kleuren palet(o.main, o.factuur);
+    Venster o;
+    Kleuren palet(*o.main, o.factuur);
     EXPECT_EQ(palet.windowTitle(), QStringLiteral("Kleurenpalet"));
     EXPECT_EQ(palet.size(), QSize(213, 215));
     EXPECT_EQ(palet.Picture2->geometry(), QRect(6, 6, 200, 177));
@@ -83,8 +74,8 @@ TEST(Kleuren, WindowLayout)
 
 TEST(Kleuren, MovingOverThePaletteChangesOnlyTheHint)
 {
-    Opstart o;
-    Kleuren palet(o.main, o.factuur);
+    Venster o;
+    Kleuren palet(*o.main, o.factuur);
     palet.show();
     const QPoint wit = PlekVan(Qt::white);
     QTest::mouseMove(palet.Picture1, wit);
@@ -93,7 +84,7 @@ TEST(Kleuren, MovingOverThePaletteChangesOnlyTheHint)
     EXPECT_EQ(palet.Picture1->toolTip(), QStringLiteral(" 240,250,140 / #F0FA8C "));
     EXPECT_EQ(o.factuur.KleurR, 240);
     EXPECT_EQ(o.factuur.KleurB, 140);
-    EXPECT_EQ(Achtergrond(o.main.Frame1), QColor(240, 250, 140));
+    EXPECT_EQ(Achtergrond(o.main->Frame1), QColor(240, 250, 140));
     EXPECT_TRUE(palet.isVisible());
 
     palet.reject();   // closed without a click: nothing changes
@@ -102,28 +93,28 @@ TEST(Kleuren, MovingOverThePaletteChangesOnlyTheHint)
 
 TEST(Kleuren, APickSetsTheSchemeRepaintsMainAndReachesLaterDialogs)
 {
-    Opstart o;
-    o.main.move(100, 50);
-    o.main.show();
-    ASSERT_TRUE(o.main.ToolsColorsWijzigen->isEnabled());
+    Venster o;
+    o.main->move(100, 50);
+    o.main->show();
+    ASSERT_TRUE(o.main->ToolsColorsWijzigen->isEnabled());
     QPoint geplaatst;
     QTimer::singleShot(0, [&] {
         auto* palet = qobject_cast<Kleuren*>(QApplication::activeModalWidget());
         ASSERT_NE(palet, nullptr);
-        geplaatst = palet->pos() - o.main.frameGeometry().topLeft();
+        geplaatst = palet->pos() - o.main->frameGeometry().topLeft();
         QTest::mouseClick(palet->Picture1, Qt::RightButton, {}, PlekVan(Qt::white));   // any button picks
     });
-    o.main.ToolsColorsWijzigen->trigger();   // returns when the palette has closed
+    o.main->ToolsColorsWijzigen->trigger();   // returns when the palette has closed
     EXPECT_EQ(geplaatst, QPoint(80, 40));
     EXPECT_EQ(o.factuur.KleurR, 255);
     EXPECT_EQ(o.factuur.KleurG, 255);
     EXPECT_EQ(o.factuur.KleurB, 255);
-    for (const QWidget* w : {o.main.centralWidget(), static_cast<QWidget*>(o.main.Frame1),
-                             static_cast<QWidget*>(o.main.Frame2), static_cast<QWidget*>(o.main.Frame3)})
+    for (const QWidget* w : {o.main->centralWidget(), static_cast<QWidget*>(o.main->Frame1),
+                             static_cast<QWidget*>(o.main->Frame2), static_cast<QWidget*>(o.main->Frame3)})
         EXPECT_EQ(Achtergrond(w), QColor(Qt::white));
 
     o.factuur.MijndataModus = 1;
-    Mijndata later(o.main, o.factuur, o.prompts, o.map.path());
+    Mijndata later(*o.main, o.factuur, o.prompts, o.map.path());
     EXPECT_EQ(Achtergrond(&later), QColor(Qt::white));
     EXPECT_EQ(Achtergrond(later.Frame1), QColor(Qt::white));
 }
