@@ -45,7 +45,7 @@ struct Page {
     std::vector<Rule> rules;
 };
 
-// Layout 1 of Part 3.2 with its 90 text runs and 12 rules.
+// The exported invoice's layout 1 with its 90 text runs and 12 rules.
 Page InvoicePage()
 {
     Page p;

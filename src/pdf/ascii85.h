@@ -1,4 +1,4 @@
-// ASCII base-85 as the PDF filter ASCII85Decode reads it (Part 4.4).
+// ASCII base-85 as the PDF filter ASCII85Decode reads it.
 #pragma once
 
 #include <cstdint>

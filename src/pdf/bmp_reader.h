@@ -1,4 +1,4 @@
-// Reading Windows bitmaps for LeggeBMP (Part 4.4), with every header field
+// Reading Windows bitmaps for LeggeBMP, with every header field
 // and size checked before anything is allocated or copied.
 #pragma once
 
@@ -39,7 +39,7 @@ private:
     std::uint64_t size_ = 0;
 };
 
-// The arrays of Part 4.4: ImgBuf rows bottom row first without padding,
+// The arrays LeggeBMP hands back: ImgBuf rows bottom row first without padding,
 // ImgColor the palette (3 bytes an entry for colour, 1 for grey).
 struct BmpImage {
     std::vector<std::uint8_t> ImgBuf;

@@ -1,4 +1,4 @@
-// Part 4.1: document skeleton, object numbering, cross-reference table,
+// Document skeleton, object numbering, cross-reference table,
 // properties and unit conversion.
 #include <cstdio>
 #include <ctime>
@@ -15,7 +15,7 @@ namespace {
 
 constexpr char CR = '\r';
 
-// "The maker's web address; any short text may stand in its place" (Part 4.1).
+// "The maker's web address; any short text may stand in its place".
 constexpr std::string_view kAuthor = "Quillet";
 
 std::tm LocalNow()
@@ -35,7 +35,7 @@ std::filesystem::path ProgramFolder()
 }
 
 // Program folder + "~" + H + ".pdf", H the upper-case hexadecimal form of the
-// number "dhhmmss" + one random digit (Part 4.1, InitPDFFile step 2).
+// number "dhhmmss" + one random digit (InitPDFFile step 2).
 std::string GeneratedFileName()
 {
     const std::tm t = LocalNow();
@@ -148,9 +148,9 @@ double PdfWriter::FromPoints(double v) const
     }
 }
 
-// Appends "/" + name + " " + object + " 0 R " + CR to a resource list (Part
-// 4.1). A name already listed is not listed again: the dictionary would hold
-// the key twice (qpdf warns, and readers take the last entry while Length
+// Appends "/" + name + " " + object + " 0 R " + CR to a resource list. A
+// name already listed is not listed again: the dictionary would hold the key
+// twice (qpdf warns, and readers take the last entry while Length
 // measures the first font of that name). The object stays in the file.
 void PdfWriter::AddResource(std::string& list, std::vector<std::string>& names, const std::string& name,
                             std::int32_t object)

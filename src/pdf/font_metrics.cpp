@@ -1,4 +1,4 @@
-// The names and font descriptors of the built-in families (Part 4.3); the
+// The names and font descriptors of the built-in families; the
 // width tables are generated into font_widths.cpp.
 #include "pdf/font_metrics.h"
 

@@ -1,4 +1,4 @@
-// Built-in metrics of the four TrueType families of LoadFont (Part 4.3).
+// Built-in metrics of the four TrueType families of LoadFont.
 #pragma once
 
 #include <array>

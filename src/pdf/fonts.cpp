@@ -1,4 +1,4 @@
-// Part 4.3: font resources and text width.
+// Font resources and text width.
 #include "pdf/font_metrics.h"
 #include "pdf/number_format.h"
 #include "pdf/pdf_writer.h"

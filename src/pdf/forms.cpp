@@ -1,4 +1,4 @@
-// Part 4.4: form XObjects, drawn explicitly and by their page options.
+// Form XObjects, drawn explicitly and by their page options.
 #include "pdf/number_format.h"
 #include "pdf/pdf_writer.h"
 #include "pdf/text_encoding.h"
@@ -6,7 +6,7 @@
 namespace pdf {
 namespace {
 
-// The options table of Part 4.4: may a form with these options be drawn
+// The form options: may a form with these options be drawn
 // automatically on this page?
 bool FormOnPage(std::int32_t Options, int page)
 {

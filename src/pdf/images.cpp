@@ -1,4 +1,4 @@
-// Part 4.4: image XObjects from bitmap files and pixel buffers.
+// Image XObjects from bitmap files and pixel buffers.
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -80,7 +80,7 @@ void PdfWriter::LoadImgFromBuffer(std::string_view Name, std::span<const std::ui
         WriteLine(line_);
     }
 
-    // 4. the data. "stream" is followed by CR LF, not the Part's lone CR: a
+    // 4. the data. "stream" is followed by CR LF, not a lone CR: a
     // reader takes CR LF as the end of that line, and data starting with a
     // line feed would lose its first byte.
     std::string encoded;
@@ -97,8 +97,8 @@ void PdfWriter::LoadImgFromBuffer(std::string_view Name, std::span<const std::ui
     // 5.
     AddResource(imageList_, xobjectNames_, name, I);
 
-    // 6. the length: every byte of the data, "~>" included (the Part's "less
-    // 2" would leave the stream two bytes longer than declared)
+    // 6. the length: every byte of the data, "~>" included ("less 2" would
+    // leave the stream two bytes longer than declared)
     BeginObj(0);
     line_.clear();
     AppendInt(line_, static_cast<std::int64_t>(data.size()));

@@ -1,4 +1,4 @@
-// Numbers as they are written into the PDF (Part 4.1, FormatNum).
+// Numbers as they are written into the PDF (FormatNum).
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-// Part 4.2: pages, text, colours, line style and paths.
+// Pages, text, colours, line style and paths.
 #include <cmath>
 #include <stdexcept>
 
@@ -9,7 +9,7 @@
 namespace pdf {
 namespace {
 
-constexpr double kPi = 3.141592;  // the Part's value of pi, which the output shows
+constexpr double kPi = 3.141592;  // this value of pi shows in the output, so it stays
 
 }  // namespace
 
@@ -52,7 +52,7 @@ void PdfWriter::EndPage()
 }
 
 // Shared by EndPage and EndObject: ends the open stream and writes its length
-// as the next object (Part 4.2, EndPage).
+// as the next object (EndPage).
 void PdfWriter::WriteStreamLength()
 {
     const std::uint64_t length = out_.Offset() - streamStart_;
@@ -155,7 +155,7 @@ void PdfWriter::SetColor(std::int32_t rgb, bool stroke)
     line_.clear();
     if (rgb > 0 || rgb < -255) {
         // red in the low byte; outside -255..16777215 the bytes are simply
-        // taken as they stand (the Part leaves that domain open)
+        // taken as they stand
         const auto u = static_cast<std::uint32_t>(rgb);
         const int r = u & 0xFF, g = (u >> 8) & 0xFF, b = (u >> 16) & 0xFF;
         AppendNum(line_, r / 255.0, 3);
@@ -326,8 +326,7 @@ void PdfWriter::DrawCircle(float x, float y, float Ray, std::int32_t Options)
 void PdfWriter::Arc(float x, float y, float Ray, float StartAngle, float EndAngle, float Ratio, bool Pie,
                     float Rotate, std::int16_t Quality, std::int32_t Options)
 {
-    // A step of 0 or less would never reach EndAngle (Part 4.2 leaves the
-    // refusal to the implementer): nothing is drawn.
+    // A step of 0 or less would never reach EndAngle: nothing is drawn.
     if (Quality <= 0)
         return;
     WriteLine("n");

@@ -1,5 +1,5 @@
-// PdfWriter: the program's own forward-only writer of PDF 1.3 files
-// (Parts 4.1 to 4.4). Standard C++ only.
+// PdfWriter: the program's own forward-only writer of PDF 1.3 files.
+// Standard C++ only.
 //
 // Units: every coordinate and length is in ScaleMode units (1 points,
 // 2 inches, 3 millimetres, 4 centimetres), origin at the bottom-left corner of
@@ -31,9 +31,9 @@ public:
     PdfWriter(const PdfWriter&) = delete;
     PdfWriter& operator=(const PdfWriter&) = delete;
 
-    // ---- Part 4.1: properties --------------------------------------------
+    // ---- properties --------------------------------------------
 
-    // Image data written ASCII85-encoded from now on (Part 4.4).
+    // Image data written ASCII85-encoded from now on.
     void EncodeASCII85(bool value) { encodeAscii85_ = value; }
     bool EncodeASCII85() const { return encodeAscii85_; }
     // Inset of the crop box and form bounding boxes; converted to points now.
@@ -59,7 +59,7 @@ public:
     void Title(std::string_view value) { title_ = value; }
     const std::string& Title() const { return title_; }
 
-    // ---- Part 4.1: document ----------------------------------------------
+    // ---- document ----------------------------------------------
 
     // Creates the file, writes the header, Info (1) and Catalog (2). An empty
     // name is replaced by "~" + hex + ".pdf" in the program folder and handed
@@ -69,7 +69,7 @@ public:
     // Writes resources (4), page tree (3), cross-reference table and trailer; closes.
     void ClosePDFFile();
 
-    // ---- Part 4.2: pages and text ------------------------------------------
+    // ---- pages and text ------------------------------------------
 
     // Writes the page object and opens its content stream; draws the forms
     // registered for this page. Returns the new page number.
@@ -87,7 +87,7 @@ public:
     void DrawText(float x, float y, std::string_view strTemp, std::string_view FontName, float Fontsize,
                   std::int32_t Align = 1, float Rotate = 0);
 
-    // ---- Part 4.2: colours and line style ----------------------------------
+    // ---- colours and line style ----------------------------------
 
     // Writes "RG" for a colour 0xBBGGRR (> 0), "G" for a grey level -255..0 (0 black).
     void SetColorStroke(std::int32_t rgb);
@@ -104,7 +104,7 @@ public:
     // Writes "M" for 1 or more, nothing otherwise.
     void SetMiterLimit(float W);
 
-    // ---- Part 4.2: paths (Options: 4 fill, 2 close, 1 stroke, 0 keep open) --
+    // ---- paths (Options: 4 fill, 2 close, 1 stroke, 0 keep open) --
 
     // Writes "m".
     void MoveTo(float x, float y);
@@ -121,7 +121,7 @@ public:
     void Arc(float x, float y, float Ray, float StartAngle = 0, float EndAngle = 360, float Ratio = 1,
              bool Pie = false, float Rotate = 0, std::int16_t Quality = 1, std::int32_t Options = 1);
 
-    // ---- Part 4.3: fonts -------------------------------------------------------
+    // ---- fonts -------------------------------------------------------
 
     // Writes a Type1 font resource by name only; Length measures it as 0.
     void LoadFontStandard(std::string_view Name, std::string_view BaseFont, std::int32_t Options = 1);
@@ -133,7 +133,7 @@ public:
     // Fontsize points with the current text state; 0 for any other name.
     float Length(std::string_view Phrase, std::string_view FontName, float Fontsize) const;
 
-    // ---- Part 4.4: images and form objects -----------------------------------
+    // ---- images and form objects -----------------------------------
 
     // LeggeBMP, then LoadImgFromBuffer; false (and nothing written) when the
     // file is not a bitmap this writer reads.

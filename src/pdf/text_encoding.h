@@ -1,4 +1,4 @@
-// Texts come in as UTF-8 and go into the PDF as Windows-1252 (Part 4.1).
+// Texts come in as UTF-8 and go into the PDF as Windows-1252.
 #pragma once
 
 #include <string>
@@ -11,7 +11,7 @@ namespace pdf {
 std::string ToAnsi(std::string_view utf8);
 void AppendAnsi(std::string& out, std::string_view utf8);
 
-// Part 4.1: "\" becomes "\\", then "(" becomes "\(" and ")" becomes "\)".
+// Escaping: "\" becomes "\\", then "(" becomes "\(" and ")" becomes "\)".
 std::string EscapeText(std::string_view text);
 void AppendEscaped(std::string& out, std::string_view text);
 

@@ -1,4 +1,4 @@
-// Part 4.1: the document skeleton, byte for byte.
+// The document skeleton, byte for byte.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -24,7 +24,7 @@ std::string CreationDate(const std::string& bytes)
 }
 
 // The file of a document with one empty page and no resources, put together
-// from the text of Part 4.1 with offsets counted here.
+// by hand, object by object, with offsets counted here.
 std::string ExpectedOnePageFile(const std::string& date)
 {
     std::string f = "%PDF-1.3\r\n";

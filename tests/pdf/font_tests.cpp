@@ -1,4 +1,4 @@
-// Part 4.3: font resources, the generated width tables and Length.
+// Font resources, the generated width tables and Length.
 #include <gtest/gtest.h>
 
 #include <cmath>

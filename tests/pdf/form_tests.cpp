@@ -1,4 +1,4 @@
-// Part 4.4: form objects, drawn explicitly and by their page options.
+// Form objects, drawn explicitly and by their page options.
 #include <gtest/gtest.h>
 
 #include <string>

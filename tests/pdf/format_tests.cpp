@@ -1,4 +1,4 @@
-// FormatNum, EscapeText, the Windows-1252 conversion and ASCII85 (Parts 4.1, 4.4).
+// FormatNum, EscapeText, the Windows-1252 conversion and ASCII85.
 #include <gtest/gtest.h>
 
 #include <clocale>

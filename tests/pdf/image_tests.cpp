@@ -1,4 +1,4 @@
-// Part 4.4: bitmaps, image objects, ASCII85 and DrawImg.
+// Bitmaps, image objects, ASCII85 and DrawImg.
 #include <gtest/gtest.h>
 
 #include <filesystem>

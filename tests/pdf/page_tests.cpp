@@ -1,4 +1,4 @@
-// Part 4.2: the operator lines of the content stream.
+// The operator lines of the content stream.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -169,7 +169,7 @@ PdfFile ParsePdf(const std::string& path)
     const std::size_t trailerAt = at + 20 * static_cast<std::size_t>(count);
     const std::string trailer = "trailer\r<<\r/Size " + std::to_string(count) + "\r/Info 1 0 R\r/Root 2 0 R\r>>\r\n";
     if (!StartsWith(b, trailerAt, trailer) || trailerAt + trailer.size() != sx)
-        problem("trailer is not as Part 4.1 writes it");
+        problem("trailer is not as the writer lays it out");
     f.size = static_cast<int>(count);
 
     // object bodies: from "N 0 obj" CR LF to the next object or the table
@@ -212,7 +212,7 @@ PdfFile ParsePdf(const std::string& path)
         }
         const std::string rest = body.substr(data + static_cast<std::size_t>(length));
         // the data ends either with the CR LF of the last line (content
-        // streams) or is followed by one CR (image data, Part 4.4)
+        // streams) or is followed by one CR (image data)
         if (rest != "endstream\r\n" && rest != "\rendstream\r\n")
             problem("/Length of stream " + std::to_string(n) + " is not the bytes of its data");
         f.streams[n] = body.substr(data, static_cast<std::size_t>(length));

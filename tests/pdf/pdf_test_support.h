@@ -36,8 +36,8 @@ struct CommandResult {
 CommandResult Run(const std::string& command);
 std::string Quote(const std::string& path);
 
-// The file as PdfWriter lays it out, taken apart by the test's own reading
-// of Part 4.1: the objects by number (the bytes between "N 0 obj" CR LF and
+// The file as PdfWriter lays it out, taken apart by the test's own reading:
+// the objects by number (the bytes between "N 0 obj" CR LF and
 // "endobj" CR LF) and the data of every stream.
 struct PdfFile {
     std::string bytes;

@@ -118,7 +118,7 @@ TEST(Render, ImagesOfOneFourEightAndTwentyFourBitsStandUprightInPlace)
 
 TEST(Render, InvoiceLikePageReadsBackAndShowsItsLogo)
 {
-    // The calls of Part 3.2 in miniature: millimetres, A4, two Arial fonts, a
+    // The invoice export's calls in miniature: millimetres, A4, two Arial fonts, a
     // logo strip, grey texts, right-aligned amounts, rules.
     pdftest::TempDir dir;
     const std::string logo = dir.file("logo.bmp");
