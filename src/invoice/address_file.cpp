@@ -2,6 +2,7 @@
 
 #include "invoice/algemeen.h"
 #include "platform/cp1252.h"
+#include "platform/doelbestand.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 
@@ -54,24 +55,17 @@ QString AdressenMap(const QString& programmaMap)
     return platform::Pad(programmaMap, QStringLiteral("Adressen"));
 }
 
-QString AdresPad(const QString& programmaMap, const QString& naam)
-{
-    return platform::Pad(AdressenMap(programmaMap), naam + QStringLiteral(".adr"));
-}
-
 bool SaveAdres(const QString& programmaMap, const QString& naam, const QString& tekst, platform::Prompts& prompts)
 {
-    if (!platform::GeldigeBestandsnaam(naam)) {
-        prompts.Melding(kOpslaanTitel, QStringLiteral("Deze naam kan niet als bestandsnaam worden gebruikt."));
-        return false;
-    }
-    const QString pad = AdresPad(programmaMap, naam);
-    if (platform::BestandBestaat(pad)
-        && !prompts.Vraag(QStringLiteral(" Exist"), QStringLiteral("Naam adres bestaat reeds, wilt u deze overschrijven?")))
+    const QString map = AdressenMap(programmaMap);
+    const auto pad = platform::Doelpad(
+        prompts, kOpslaanTitel, naam, map, QStringLiteral(".adr"),
+        {QStringLiteral(" Exist"), QStringLiteral("Naam adres bestaat reeds, wilt u deze overschrijven?")});
+    if (!pad)
         return false;
     // The old file is replaced by the rename at the end, never removed first.
-    if (!QDir().mkpath(AdressenMap(programmaMap)) || !platform::SchrijfBestand(pad, AdresBytes(tekst))) {
-        prompts.Melding(kOpslaanTitel, QStringLiteral("Het adres kon niet worden opgeslagen in ") + pad + QStringLiteral("."));
+    if (!QDir().mkpath(map) || !platform::SchrijfBestand(*pad, AdresBytes(tekst))) {
+        prompts.Melding(kOpslaanTitel, QStringLiteral("Het adres kon niet worden opgeslagen in ") + *pad + QStringLiteral("."));
         return false;
     }
     return true;

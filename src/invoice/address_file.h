@@ -24,14 +24,12 @@ QByteArray AdresBytes(const QString& tekst);
 // of fewer than three lines gives an empty text.
 QString AdresUitBytes(const QByteArray& bytes);
 
-// The folder of the address book and the path of the address file for a name.
 QString AdressenMap(const QString& programmaMap);
-QString AdresPad(const QString& programmaMap, const QString& naam);
 
 // Writes the address file for a name the user typed. A name the file system
-// cannot hold is refused; an existing file is replaced only after a Yes; a
-// missing folder is made. Every refusal and failure is told to the user.
-// True when the file was written.
+// cannot hold is refused; an existing file, also one whose name differs only
+// in letter case, is replaced only after a Yes; a missing folder is made.
+// Every refusal and failure is told to the user. True when the file was written.
 bool SaveAdres(const QString& programmaMap, const QString& naam, const QString& tekst, platform::Prompts& prompts);
 
 // The address text of a file in the address book; nothing when the file

@@ -11,15 +11,22 @@ std::optional<QString> VraagDoelbestand(Prompts& prompts, const QString& titel, 
     const auto naam = prompts.Invoer(titel, vraag, voorstel);
     if (!naam || naam->isEmpty())
         return std::nullopt;
-    if (!GeldigeBestandsnaam(*naam)) {
-        prompts.Melding(titel, QStringLiteral("De naam '") + *naam
+    return Doelpad(prompts, titel, *naam, map, extensie,
+                   {QStringLiteral(" File exist"),
+                    QStringLiteral("Bestand '") + *naam + QStringLiteral("' bestaat reeds, overschrijven?")});
+}
+
+std::optional<QString> Doelpad(Prompts& prompts, const QString& titel, const QString& naam, const QString& map,
+                               const QString& extensie, const Overschrijfvraag& overschrijven)
+{
+    if (!GeldigeBestandsnaam(naam)) {
+        prompts.Melding(titel, QStringLiteral("De naam '") + naam
                                    + QStringLiteral("' kan niet als bestandsnaam worden gebruikt."));
         return std::nullopt;
     }
-    QString bestand = *naam + extensie;
+    QString bestand = naam + extensie;
     if (const auto bestaand = BestaandeNaam(map, bestand)) {
-        if (!prompts.Vraag(QStringLiteral(" File exist"),
-                           QStringLiteral("Bestand '") + *naam + QStringLiteral("' bestaat reeds, overschrijven?")))
+        if (!prompts.Vraag(overschrijven.titel, overschrijven.tekst))
             return std::nullopt;
         bestand = *bestaand;
     }

@@ -16,4 +16,15 @@ class Prompts;
 std::optional<QString> VraagDoelbestand(Prompts& prompts, const QString& titel, const QString& vraag,
                                         const QString& voorstel, const QString& map, const QString& extensie);
 
+// The Yes/No question asked before a file is replaced.
+struct Overschrijfvraag {
+    QString titel;
+    QString tekst;
+};
+
+// The checks of VraagDoelbestand for a name the user already gave, with the
+// caller's own overwrite question.
+std::optional<QString> Doelpad(Prompts& prompts, const QString& titel, const QString& naam, const QString& map,
+                               const QString& extensie, const Overschrijfvraag& overschrijven);
+
 }  // namespace platform

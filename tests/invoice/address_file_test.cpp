@@ -65,14 +65,15 @@ TEST(AddressFile, SaveAndOpenThroughTheAddressBook)
     const QString tekst = QStringLiteral("Jansen\r\nDorpsstraat 1");
     ASSERT_TRUE(SaveAdres(map.path(), QStringLiteral("Jansen"), tekst, prompts));
     EXPECT_EQ(map.read("Adressen/Jansen.adr"), AdresBytes(tekst));
-    EXPECT_EQ(OpenAdres(AdresPad(map.path(), QStringLiteral("Jansen"))), tekst + "\r\n");
+    EXPECT_EQ(OpenAdres(map.file("Adressen/Jansen.adr")), tekst + "\r\n");
     EXPECT_TRUE(prompts.gevraagd.empty());
 
-    // An existing name: No leaves the old file as it was, Yes replaces it.
+    // An existing name: No leaves the old file as it was, Yes replaces it,
+    // also when the name is typed in other letter case.
     prompts.antwoorden = {false, true};
     EXPECT_FALSE(SaveAdres(map.path(), QStringLiteral("Jansen"), QStringLiteral("Nieuw"), prompts));
     EXPECT_EQ(map.read("Adressen/Jansen.adr"), AdresBytes(tekst));
-    EXPECT_TRUE(SaveAdres(map.path(), QStringLiteral("Jansen"), QStringLiteral("Nieuw"), prompts));
+    EXPECT_TRUE(SaveAdres(map.path(), QStringLiteral("JANSEN"), QStringLiteral("Nieuw"), prompts));
     EXPECT_EQ(map.read("Adressen/Jansen.adr"), AdresBytes(QStringLiteral("Nieuw")));
     ASSERT_EQ(prompts.gevraagd.size(), 2u);
     for (const auto& box : prompts.gevraagd) {
@@ -111,7 +112,9 @@ TEST(AddressFile, NamesTheFileSystemCannotHoldAreRefused)
         EXPECT_FALSE(SaveAdres(map.path(), naam, QStringLiteral("x"), prompts)) << naam.toStdString();
         ASSERT_EQ(prompts.gevraagd.size(), 1u);
         EXPECT_EQ(prompts.gevraagd[0].soort, QStringLiteral("Melding"));
-        EXPECT_EQ(prompts.gevraagd[0].tekst, QStringLiteral("Deze naam kan niet als bestandsnaam worden gebruikt."));
+        EXPECT_EQ(prompts.gevraagd[0].titel, QStringLiteral(" Adres opslaan"));
+        EXPECT_EQ(prompts.gevraagd[0].tekst,
+                  QStringLiteral("De naam '") + naam + QStringLiteral("' kan niet als bestandsnaam worden gebruikt."));
     }
     EXPECT_TRUE(QDir(map.file("Adressen")).isEmpty());
     EXPECT_FALSE(QFile::exists(map.file("weg.adr")));
