@@ -5,10 +5,8 @@
 
 void KoppelMijndata(Omgeving& o)
 {
-    Main& main = o.main;
-    Factuur& f = o.factuur;
-    platform::Prompts& prompts = o.prompts;
-    const QString map = o.programmaMap;
-    QObject::connect(&main, &Main::mijndataGevraagd, &main,
-                     [&main, &f, &prompts, map] { Mijndata(main, f, prompts, map, &main).exec(); });
+    QObject::connect(&o.main, &Main::mijndataGevraagd, &o.main,
+                     [&main = o.main, &f = o.factuur, &prompts = o.prompts, map = o.programmaMap] {
+                         Mijndata(main, f, prompts, map, &main).exec();
+                     });
 }

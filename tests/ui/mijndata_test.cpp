@@ -213,27 +213,6 @@ TEST(Mijndata, EmptyTextsBecomeTheirPlaceholders)
     }
 }
 
-TEST(Mijndata, CancelChangesNothing)
-{
-    for (int modus : {1, 2, 3, 4}) {
-        Opstelling o;
-        o.Plaatje("Logo/ander.bmp", Effen(Qt::red));
-        o.Plaatje("Backgrounds/ander.bmp", Effen(Qt::red));
-        Mijndata& d = o.Open(modus);
-        d.ZetTekst(QStringLiteral("Iets anders"));
-        if (modus > 2)
-            o.Kies(QStringLiteral("ander"));
-        d.CancelKnop_Click();
-        Factuur standaard;
-        ZetStandaardwaarden(standaard);
-        EXPECT_EQ(o.factuur.AfzenderTekst, standaard.AfzenderTekst);
-        EXPECT_EQ(o.factuur.AdresTekst, standaard.AdresTekst);
-        EXPECT_EQ(o.factuur.LogoBestand, standaard.LogoBestand);
-        EXPECT_EQ(o.factuur.AchtergrondBestand, standaard.AchtergrondBestand);
-        EXPECT_EQ(o.gesloten, 1);
-    }
-}
-
 TEST(Mijndata, AddressBookSavesListsAndOpens)
 {
     Opstelling o;
@@ -351,16 +330,4 @@ TEST(Mijndata, LogoIsScaledByHowItWasChosen)
     o.dialoog->OkKnop_Click();
     EXPECT_EQ(o.factuur.LogoBestand, QString());
     EXPECT_TRUE(o.main->Pic->LogoLabel->pixmap().isNull());
-}
-
-TEST(Mijndata, MissingPictureFoldersListNothing)
-{
-    for (int modus : {3, 4}) {
-        Opstelling o;
-        ASSERT_TRUE(QDir(o.map.file(modus == 3 ? "Backgrounds" : "Logo")).removeRecursively());
-        Mijndata& d = o.Open(modus);
-        EXPECT_EQ(d.List1->count(), 0);
-        d.OkKnop_Click();
-        EXPECT_EQ(o.gesloten, 1);
-    }
 }

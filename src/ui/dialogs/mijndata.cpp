@@ -232,13 +232,16 @@ void Mijndata::KiesLogo(const QString& bestand, QSize maat)
     main.LaadLogo(maat);
 }
 
-bool Mijndata::BinnenRegelLimiet(int maximum)
+bool Mijndata::NeemTekstOver(int maximum, QString& veld, const QString& plaatshouder)
 {
-    if (TelRegels(Tekst(), Text1->font(), TekstBreedte()).size() <= maximum)
-        return true;
-    prompts.Melding(QCoreApplication::applicationName(),
-                    QStringLiteral("Maximaal %1 regels tekst invoeren!").arg(maximum));
-    return false;
+    if (TelRegels(Tekst(), Text1->font(), TekstBreedte()).size() > maximum) {
+        prompts.Melding(QCoreApplication::applicationName(),
+                        QStringLiteral("Maximaal %1 regels tekst invoeren!").arg(maximum));
+        return false;
+    }
+    veld = Tekst().isEmpty() ? plaatshouder : Tekst();
+    main.ToonPartijen();
+    return true;
 }
 
 void Mijndata::OkKnop_Click()
@@ -246,16 +249,12 @@ void Mijndata::OkKnop_Click()
     ZetTekst(ZonderRandspaties(Tekst()));
     switch (factuur.MijndataModus) {
     case 1:
-        if (!BinnenRegelLimiet(kMaxAfzenderRegels))
-            return;
-        factuur.AfzenderTekst = Tekst().isEmpty() ? QStringLiteral("Mijn gegevens") : Tekst();
-        main.ToonPartijen();
+        if (!NeemTekstOver(kMaxAfzenderRegels, factuur.AfzenderTekst, QStringLiteral("Mijn gegevens")))
+            return;   // the text stays for correction
         break;
     case 2:
-        if (!BinnenRegelLimiet(kMaxAdresRegels))
+        if (!NeemTekstOver(kMaxAdresRegels, factuur.AdresTekst, QStringLiteral("Waar moet de factuur naar toe?")))
             return;
-        factuur.AdresTekst = Tekst().isEmpty() ? QStringLiteral("Waar moet de factuur naar toe?") : Tekst();
-        main.ToonPartijen();
         break;
     case 3:
         if (const QString bestand = GekozenBestand(); !bestand.isEmpty()) {

@@ -68,7 +68,9 @@ private:
     void VulFile1(const QString& map, const QString& patroon);
     void VulList1();
     QString GekozenBestand() const;   // empty when no name is selected
-    bool BinnenRegelLimiet(int maximum);
+    // Puts Text1 into the invoice field and on the page, unless it has more
+    // lines than allowed; an empty text becomes the placeholder.
+    bool NeemTekstOver(int maximum, QString& veld, const QString& plaatshouder);
     void KiesAchtergrond(const QString& bestand);
     void KiesLogo(const QString& bestand, QSize maat);
 
