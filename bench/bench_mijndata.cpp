@@ -7,7 +7,6 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <benchmark/benchmark.h>
@@ -78,13 +77,3 @@ void DoubleClickChoosesTheLogo(benchmark::State& state)
 BENCHMARK(DoubleClickChoosesTheLogo)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
