@@ -3,15 +3,47 @@
 #include "platform/files.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QtEndian>
+
+#include <cstdlib>
 
 namespace platform {
 namespace {
 
 constexpr int kGrootsteZijde = 20000;
 
+// Qt reads a bitmap whose pixel rows stop early as a whole picture, with the
+// missing rows left as whatever memory held; such a file counts as damaged.
+// Compressed bitmaps are left to Qt, which knows where their data ends.
+bool BitmapRijenCompleet(const QString& pad)
+{
+    QFile file(pad);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray kop = file.read(34);
+    if (kop.size() < 26)
+        return false;
+    const auto* b = reinterpret_cast<const uchar*>(kop.constData());
+    const qint64 pixelsVanaf = qFromLittleEndian<quint32>(b + 10);
+    const bool kernKop = qFromLittleEndian<quint32>(b + 14) < 40;  // the oldest header, 12 bytes
+    if (!kernKop && kop.size() < 34)
+        return false;
+    const qint64 breedte = kernKop ? qFromLittleEndian<quint16>(b + 18) : qFromLittleEndian<qint32>(b + 18);
+    const qint64 hoogte = kernKop ? qFromLittleEndian<quint16>(b + 20) : qFromLittleEndian<qint32>(b + 22);
+    const qint64 bits = qFromLittleEndian<quint16>(b + (kernKop ? 24 : 28));
+    const quint32 compressie = kernKop ? 0 : qFromLittleEndian<quint32>(b + 30);
+    if (std::abs(breedte) > kGrootsteZijde || std::abs(hoogte) > kGrootsteZijde)
+        return false;  // refused anyway, and the sums below stay small
+    if (compressie != 0 && compressie != 3 && compressie != 6)
+        return true;
+    const qint64 rijBytes = (std::abs(breedte) * bits + 31) / 32 * 4;
+    return file.size() >= pixelsVanaf + rijBytes * std::abs(hoogte);
 }
+
+}  // namespace
 
 std::optional<QImage> LaadPlaatje(const QString& pad)
 {
@@ -19,6 +51,8 @@ std::optional<QImage> LaadPlaatje(const QString& pad)
     reader.setDecideFormatFromContent(true);
     const QByteArray soort = reader.format().toLower();
     if (soort != "bmp" && soort != "jpeg" && soort != "gif" && soort != "png")
+        return std::nullopt;
+    if (soort == "bmp" && !BitmapRijenCompleet(pad))
         return std::nullopt;
     const QSize maat = reader.size();
     if (maat.isValid() && (maat.width() > kGrootsteZijde || maat.height() > kGrootsteZijde))

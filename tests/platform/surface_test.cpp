@@ -95,9 +95,11 @@ TEST(Pictures, LoadsImagesAndRefusesEverythingElse)
     EXPECT_EQ(geladen->pixel(3, 2), qRgb(255, 0, 0));
 
     map.write("kapot.bmp", bmp.left(40));
+    map.write("zonder-laatste-rij.bmp", bmp.left(bmp.size() - 1));
+    map.write("alleen-kop.bmp", bmp.left(60));
     map.write("tekst.jpg", "not a picture at all");
     map.write("figuur.wmf", QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(60, '\0'));
-    for (const char* naam : {"kapot.bmp", "tekst.jpg", "figuur.wmf", "weg.bmp"})
+    for (const char* naam : {"kapot.bmp", "zonder-laatste-rij.bmp", "alleen-kop.bmp", "tekst.jpg", "figuur.wmf", "weg.bmp"})
         EXPECT_FALSE(platform::LaadPlaatje(map.file(QString::fromLatin1(naam))).has_value()) << naam;
 }
 

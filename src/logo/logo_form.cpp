@@ -1,0 +1,317 @@
+#include "logo/logo_form.h"
+
+#include "invoice/factuur.h"
+#include "logo/logo_bestanden.h"
+#include "logo/tool_icons.h"
+#include "platform/files.h"
+#include "platform/pictures.h"
+#include "platform/wachten.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Px(int twips)
+{
+    return twips / 15;
+}
+
+// A fixed window frame: 4 pixels of border on each side and a caption of 23.
+constexpr int kRandBreedte = 8;
+constexpr int kTitelHoogte = 23;
+
+// Places a control at left, top with the given size, all in twips.
+template <class Control>
+Control* Plaats(Control* control, int left, int top, int width, int height)
+{
+    control->setGeometry(Px(left), Px(top), Px(width), Px(height));
+    return control;
+}
+
+QLabel* NieuwLabel(QWidget* parent, const QString& tekst, int left, int top, int width)
+{
+    auto* label = new QLabel(tekst, parent);
+    label->setTextFormat(Qt::PlainText);
+    return Plaats(label, left, top, width, 225);
+}
+
+QFrame* NieuwFrame(QWidget* parent, int left, int top, int width, int height)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return Plaats(frame, left, top, width, height);
+}
+
+void ZetKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur)
+{
+    QPalette p = w->palette();
+    p.setColor(rol, kleur);
+    w->setPalette(p);
+}
+
+void ZetAchtergrond(QWidget* w, const QColor& kleur)
+{
+    w->setAutoFillBackground(true);
+    ZetKleur(w, QPalette::Window, kleur);
+}
+
+const QColor kInvoerKleur(190, 230, 190);
+const QColor kKnopKleur(200, 200, 220);
+const QColor kLijstKleur(210, 210, 160);
+
+const QString kInformatie = QStringLiteral("Informatie...");
+
+const char* const kHints[12] = {
+    "Tekenen van kromme lijnen met tekenkleur.",
+    "Tekenen van rechte lijnen met ingedrukte linkermuisknop.",
+    "Tekenen van vierkanten en rechthoeken met tekenkleur.",
+    "Tekenen van vierkanten en rechthoeken gevuld met vulkleur.",
+    "Tekenen van circels en ellipsen met tekenkleur.",
+    "Tekenen van circels en ellipsen gevuld met vulkleur.",
+    "Linkermuisknop is vullen van vlakken met de vulkleur.",
+    "Spray met ingedrukte linkermuisknop.",
+    "Verwijderen van vlakken.",
+    "Linkermuisknop is tekenkleur, rechtermuisknop is vulkleur opvragen.",
+    "Teken met ingedrukte linkermuisknop gekleurde circels.",
+    "Selecteer een rechthoek voor de grootte van de foto.",
+};
+
+}  // namespace
+
+LogoForm::LogoForm(const Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap, QWidget* parent)
+    : QDialog(parent),
+      factuur(factuur),
+      prompts(prompts),
+      programmaMap(programmaMap),
+      filters(std::make_shared<imaging::Filters>([] { QCoreApplication::processEvents(); }))
+{
+    setWindowTitle(QStringLiteral("Logo's Ontwerpen"));
+    KiesFotoBestand = [this] {
+        return QFileDialog::getOpenFileName(this, QString(), QString(),
+                                            QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf ) (*.jpg *.bmp *.gif *.wmf)"));
+    };
+    KiesKleur = [this](const QColor& huidig) -> std::optional<QColor> {
+        const QColor gekozen = QColorDialog::getColor(huidig, this);
+        return gekozen.isValid() ? std::optional<QColor>(gekozen) : std::nullopt;
+    };
+
+    Menu = new QMenuBar(this);
+    MaakMenus();
+    auto* vlak = new QWidget(this);
+    auto* indeling = new QVBoxLayout(this);
+    indeling->setContentsMargins(0, 0, 0, 0);
+    indeling->setSpacing(0);
+    indeling->setMenuBar(Menu);
+    indeling->addWidget(vlak);
+    vlak->setFixedSize(Px(kBreedte) - kRandBreedte,
+                       Px(kHoogte) - kRandBreedte - kTitelHoogte - Menu->sizeHint().height());
+    MaakVenster(vlak);
+    Koppel();
+    KleurSchemaToepassen();
+    setFixedSize(sizeHint());
+}
+
+void LogoForm::MaakVenster(QWidget* vlak)
+{
+    Frame1 = NieuwFrame(vlak, 105, 30, 9765, 2355);
+    InfoLabel = NieuwLabel(Frame1, kInformatie, 75, 30, 9375);
+    Voorkant = new LogoCanvas(Frame1);
+    Voorkant->move(Px(180 - 105), Px(285 - 30));
+
+    Frame2 = NieuwFrame(vlak, 105, 2400, 9765, 2895);
+    MaakKleurenEnLijn(Frame2);
+    MaakGereedschapKnoppen(Frame2);
+    MaakTekstPaneel(Frame2);
+
+    List1 = Plaats(new QListWidget(Frame2), 7650, 150, 1995, 2175);
+    List1->setToolTip(QStringLiteral(" Dubbelklik om logo te laden "));
+    ZetKleur(List1, QPalette::Base, kLijstKleur);
+    CancelKnop = Plaats(new QPushButton(QStringLiteral("Exit"), Frame2), 7650, 2400, 1995, 390);
+    CancelKnop->setAutoDefault(false);
+}
+
+void LogoForm::MaakKleurenEnLijn(QWidget* paneel)
+{
+    Label10 = NieuwLabel(paneel, QStringLiteral("Tekenkleur       Vulkleur"), 150, 225, 2400);
+    Label3 = Plaats(new QPushButton(paneel), 150, 525, 1035, 495);
+    Label4 = Plaats(new QPushButton(paneel), 1365, 525, 1035, 495);
+    for (QPushButton* staal : {Label3, Label4}) {
+        staal->setFocusPolicy(Qt::NoFocus);
+        staal->setCursor(Qt::PointingHandCursor);
+    }
+    Label7 = NieuwLabel(paneel, QStringLiteral("Lijndikte : 2"), 150, 1290, 2250);
+    Slider1 = Plaats(new QScrollBar(Qt::Horizontal, paneel), 150, 1560, 2250, 255);
+    Slider1->setRange(1, 10);
+    Slider1->setPageStep(1);
+    Slider1->setValue(2);
+    ToonKleuren();
+}
+
+void LogoForm::MaakGereedschapKnoppen(QWidget* paneel)
+{
+    int L = 2640;
+    int T = 225;
+    for (int i = 0; i < 12; ++i) {
+        auto* knop = Plaats(new QPushButton(paneel), L, T, 645, i < 9 ? 645 : 615);
+        knop->setIcon(GereedschapIcoon(i));
+        knop->setIconSize(QSize(28, 28));
+        knop->setCheckable(true);
+        knop->setFocusPolicy(Qt::NoFocus);
+        knop->setToolTip(QString::fromUtf8(kHints[i]));
+        ZetKleur(knop, QPalette::Button, kKnopKleur);
+        Knop[i] = knop;
+        L += 645;
+        if (L > 4500) {
+            L = 2640;
+            T += 645;
+        }
+    }
+}
+
+void LogoForm::MaakTekstPaneel(QWidget* paneel)
+{
+    Frame3 = NieuwFrame(paneel, 4710, 150, 2835, 2640);
+    Text1 = Plaats(new QLineEdit(QStringLiteral("Plaats hier uw tekst..."), Frame3), 90, 120, 2640, 345);
+    Label8 = NieuwLabel(Frame3, QStringLiteral("Lettertype"), 90, 555, 1500);
+    ListFonts = Plaats(new QComboBox(Frame3), 90, 795, 1695, 345);
+    ListFonts->setEditable(true);
+    ListFonts->setInsertPolicy(QComboBox::NoInsert);
+    Label5 = NieuwLabel(Frame3, QStringLiteral("Grootte"), 1875, 555, 855);
+    ComboSize = Plaats(new QComboBox(Frame3), 1875, 795, 855, 345);
+    ComboSize->setEditable(true);
+    ComboSize->setInsertPolicy(QComboBox::NoInsert);
+    for (int grootte = 8; grootte <= 100; grootte += 2)
+        ComboSize->addItem(QString::number(grootte));
+    ComboSize->setCurrentText(QStringLiteral("12"));
+    for (QWidget* invoer : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(ListFonts),
+                            static_cast<QWidget*>(ComboSize)})
+        ZetKleur(invoer, QPalette::Base, kInvoerKleur);
+
+    CheckBold = Plaats(new QCheckBox(QStringLiteral("Bold"), Frame3), 90, 1260, 765, 255);
+    CheckItalic = Plaats(new QCheckBox(QStringLiteral("Italic"), Frame3), 900, 1260, 765, 255);
+    CheckOnderstreept = Plaats(new QCheckBox(QStringLiteral("Onderstreept"), Frame3), 1710, 1260, 1050, 255);
+    Check1 = Plaats(new QCheckBox(QStringLiteral("Rand om tekst"), Frame3), 90, 1590, 1500, 255);
+    Check2 = Plaats(new QCheckBox(QStringLiteral("Schaduw"), Frame3), 1710, 1590, 1050, 255);
+    PlaatsKnop = Plaats(new QPushButton(QStringLiteral("Plaats tekst"), Frame3), 90, 2010, 2640, 450);
+    PlaatsKnop->setAutoDefault(false);
+}
+
+void LogoForm::KleurSchemaToepassen()
+{
+    const auto deel = [](int waarde) { return std::clamp(waarde, 0, 255); };
+    const QColor schema(deel(factuur.KleurR), deel(factuur.KleurG), deel(factuur.KleurB));
+    for (QWidget* w : std::initializer_list<QWidget*>{this, Frame1, Frame2, Frame3, CheckBold, CheckItalic,
+                                                      CheckOnderstreept, Check1, Check2})
+        ZetAchtergrond(w, schema);
+}
+
+void LogoForm::Koppel()
+{
+    for (int i = 0; i < 12; ++i)
+        connect(Knop[i], &QPushButton::clicked, this, [this, i] { Knop_Click(i); });
+    connect(Label3, &QPushButton::clicked, this, &LogoForm::Label3_Click);
+    connect(Label4, &QPushButton::clicked, this, &LogoForm::Label4_Click);
+    connect(Slider1, &QScrollBar::valueChanged, this, &LogoForm::Slider1_Change);
+    connect(PlaatsKnop, &QPushButton::clicked, this, &LogoForm::PlaatsKnop_Click);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &LogoForm::List1_DblClick);
+    connect(CancelKnop, &QPushButton::clicked, this, &LogoForm::CancelKnop_Click);
+    connect(Voorkant, &LogoCanvas::coordinaten, this, [this](int x, int y) {
+        InfoLabel->setText(QStringLiteral("Coordinaten : X = %1, Y = %2").arg(x).arg(y));
+    });
+    connect(Voorkant, &LogoCanvas::kleurGekozen, this, &LogoForm::ToonKleuren);
+    connect(Voorkant, &LogoCanvas::fotoGevraagd, this, &LogoForm::FotoLaden);
+    connect(Voorkant, &LogoCanvas::tekstPlaatsen, this, [this](int cX, int cY) { MaakTekst(cX, cY, Text1->text()); });
+}
+
+void LogoForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!geactiveerd) {
+        geactiveerd = true;
+        QTimer::singleShot(0, this, &LogoForm::Form_Activate);
+    }
+}
+
+void LogoForm::Form_Activate()
+{
+    const QPointer<LogoForm> zelf(this);
+    platform::Wachten(0.2);  // lets the window paint first
+    if (!zelf)
+        return;
+    ListFonts->clear();
+    ListFonts->addItems(QFontDatabase::families());
+    ListFonts->setCurrentText(QStringLiteral("Arial"));
+    VulLogoLijst();
+    if (!factuur.LogoBestand.isEmpty())
+        if (const auto logo = platform::LaadPlaatje(platform::Pad(LogoMap(programmaMap), factuur.LogoBestand)))
+            Voorkant->ZetBeeld(*logo);
+}
+
+void LogoForm::Knop_Click(int index)
+{
+    Voorkant->KiesGereedschap(index + 1);
+    InfoLabel->setText(QString::fromUtf8(kHints[index]));
+    ToonGereedschap();
+}
+
+// The button of the chosen tool stays pressed; with no tool none is.
+void LogoForm::ToonGereedschap()
+{
+    for (int i = 0; i < 12; ++i)
+        Knop[i]->setChecked(Voorkant->Staat().Gereedschap == i + 1);
+}
+
+void LogoForm::ToonKleuren()
+{
+    const auto staal = [](QPushButton* knop, imaging::Kleur k) {
+        knop->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black;").arg(Rgb(k).name()));
+    };
+    staal(Label3, Voorkant->Staat().TekenKleur);
+    staal(Label4, Voorkant->Staat().VulKleur);
+}
+
+void LogoForm::KiesKleurVoor(imaging::Kleur& kleur)
+{
+    if (const auto gekozen = KiesKleur(Rgb(kleur))) {
+        kleur = KleurVan(*gekozen);
+        ToonKleuren();
+    }
+}
+
+void LogoForm::Label3_Click()
+{
+    KiesKleurVoor(Voorkant->Staat().TekenKleur);
+}
+
+void LogoForm::Label4_Click()
+{
+    KiesKleurVoor(Voorkant->Staat().VulKleur);
+}
+
+void LogoForm::Slider1_Change()
+{
+    Label7->setText(QStringLiteral("Lijndikte : %1").arg(Slider1->value()));
+    Voorkant->ZetLijndikte(Slider1->value());
+}
+
+void LogoForm::CancelKnop_Click()
+{
+    reject();
+}
