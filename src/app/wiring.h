@@ -26,3 +26,6 @@ void KoppelMijndata(Omgeving& omgeving);
 // The lines editor, the heading, number/date and footer dialogs, the invoice
 // files of the "Bestand" menu and the calculator.
 void KoppelFactuurInvoer(Omgeving& omgeving);
+
+// The background designer from the tools menu.
+void KoppelAchtergrond(Omgeving& omgeving);

@@ -1,5 +1,6 @@
 #include "imaging/transparant.h"
 #include "imaging_test_support.h"
+#include "support/blend_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +12,6 @@ namespace {
 using testhulp::Effen;
 using testhulp::Grijs;
 using testhulp::Willekeurig;
-
-// The blend worked out in whole numbers: (a(100 - t) + b t) / 100 with the
-// remainder deciding, a remainder of exactly 50 going to the even quotient.
-int VerwachteMenging(int a, int b, int t)
-{
-    const int som = a * (100 - t) + b * t;
-    const int quotient = som / 100;
-    const int rest = som % 100;
-    if (rest > 50 || (rest == 50 && quotient % 2 == 1))
-        return quotient + 1;
-    return quotient;
-}
 
 TEST(MaakTransparant, ThirtyPercentOnWhiteIsSeventyPercentWhitePlusThirtyPercentPicture)
 {

@@ -75,6 +75,7 @@ void Mijndata::MaakBesturing()
 
     Text1 = new QTextEdit(Frame1);
     Text1->setAcceptRichText(false);
+    Text1->setTabChangesFocus(true);   // a text box takes no tabs: Tab goes to the next control
     Text1->setLineWrapMode(QTextEdit::WidgetWidth);
     // Without scroll bars the box keeps one width, the width the lines are counted at.
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,0 +1,257 @@
+#include "background/transparant.h"
+
+#include "background/doek.h"
+#include "imaging/transparant.h"
+#include "invoice/factuur.h"
+#include "platform/doelbestand.h"
+#include "platform/files.h"
+#include "platform/pictures.h"
+#include "platform/prompts.h"
+#include "platform/wachten.h"
+#include "ui/dialogs/dialoog.h"
+#include "ui/main/page_controls.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kGomMaat = 15;
+constexpr int kStap = 15;
+// Down, up, left, right: the order of the shift buttons.
+const QPoint kVerschuiving[4] = {{0, kStap}, {0, -kStap}, {-kStap, 0}, {kStap, 0}};
+constexpr Qt::ArrowType kPijl[4] = {Qt::DownArrow, Qt::UpArrow, Qt::LeftArrow, Qt::RightArrow};
+
+const QString kUitleg = QStringLiteral("Druk op Open om een afbeelding te laden.");
+const QPoint kUitlegPlek(64, 180);
+
+QString KiesPlaatje(QWidget* eigenaar)
+{
+    return QFileDialog::getOpenFileName(eigenaar, QString(), QString(),
+                                        QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf ) (*.jpg *.bmp *.gif *.wmf)"));
+}
+
+// The busy pointer for as long as a handler runs, however it ends.
+struct BezigeMuis {
+    BezigeMuis() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BezigeMuis() { QApplication::restoreOverrideCursor(); }
+    BezigeMuis(const BezigeMuis&) = delete;
+    BezigeMuis& operator=(const BezigeMuis&) = delete;
+};
+
+// RGB32 rows are blue, green, red and 0xFF from the top: the pixel buffer's
+// own layout, so the bytes are copied as they are.
+imaging::Pixels AlsPixels(const QImage& beeld)
+{
+    const QImage rgb = beeld.convertToFormat(QImage::Format_RGB32);
+    return imaging::Pixels(rgb.width(), rgb.height(), rgb.constBits());
+}
+
+QImage Papier(QColor blanco)
+{
+    QImage papier(Transparant::kBreedte, Transparant::kHoogte, QImage::Format_RGB32);
+    papier.fill(blanco);
+    return papier;
+}
+
+// The whole picture stretched over the paper, its proportions not kept;
+// transparent parts show the paper.
+imaging::Pixels Uitgerekt(const QImage& plaatje, QImage papier)
+{
+    QPainter p(&papier);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(papier.rect(), plaatje);
+    p.end();
+    return AlsPixels(papier);
+}
+
+QLabel* NieuwPaneel(QWidget* parent, int left, int top, int width, int height)
+{
+    auto* paneel = new QLabel(parent);
+    paneel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ZetGeometrie(paneel, left, top, width, height);
+    return paneel;
+}
+
+QLabel* NieuwOpschrift(QWidget* parent, const QString& tekst, int left, int top)
+{
+    auto* label = new QLabel(tekst, parent);
+    ZetGeometrie(label, left, top);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* NieuweKnop(QWidget* parent, const QString& tekst, const QString& hint, int left, int width)
+{
+    auto* knop = new QPushButton(tekst, parent);
+    knop->setAutoDefault(false);
+    knop->setToolTip(hint);
+    ZetGeometrie(knop, left, 7335, width, 330);
+    return knop;
+}
+
+}  // namespace
+
+Transparant::Transparant(const Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
+                         QWidget* parent)
+    : QDialog(parent), KiesBestand(KiesPlaatje), prompts(prompts), programmaMap(programmaMap)
+{
+    setModal(true);
+    setWindowTitle(QStringLiteral("Achtergrond Ontwerpen"));
+    setFont(PaginaFont(8));
+    ZetVenstermaat(this, 7605, 8400);
+    MaakBesturing();
+    ZetAchtergrondKleur(this, SchemaKleur(factuur));
+    ZetAchtergrondKleur(Frame1, SchemaKleur(factuur));
+}
+
+void Transparant::MaakBesturing()
+{
+    Frame1 = new QFrame(this);
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    ZetGeometrie(Frame1, 90, 30, 7350, 7830);
+    MaakDoek();
+
+    Label3 = NieuwPaneel(Frame1, 150, 6660, 3690, 330);
+    HScroll = new QScrollBar(Qt::Horizontal, Frame1);
+    HScroll->setRange(0, 100);
+    HScroll->setValue(30);
+    // Like the scroll bar's change event: a drag counts when it is let go.
+    HScroll->setTracking(false);
+    ZetGeometrie(HScroll, 180, 6690, 3630, 270);
+    connect(HScroll, &QScrollBar::valueChanged, this, &Transparant::HScroll_Change);
+    Label4 = NieuwOpschrift(Frame1, QStringLiteral("Transparantie : 30%"), 3900, 6720);
+    MaakKnoppen();
+}
+
+void Transparant::MaakDoek()
+{
+    Label1 = NieuwPaneel(Frame1, 150, 240, 7050, 6300);
+    const QColor blanco = palette().color(QPalette::Base);
+    Picture3 = new Doek(QSize(kBreedte, kHoogte), blanco, Frame1);
+    Picture3->setToolTip(QStringLiteral("Druk op linkermuistoets voor gummen"));
+    ZetGeometrie(Picture3, 210, 300);
+    Picture3->Wis(kUitleg, kUitlegPlek);
+    Picture1 = AlsPixels(Papier(blanco));
+    Picture2 = Picture1;
+    connect(Picture3, &Doek::muisOmlaag, this, &Transparant::Picture3_MouseDown);
+    connect(Picture3, &Doek::muisBeweegt, this, &Transparant::Picture3_MouseMove);
+    connect(Picture3, &Doek::muisOmhoog, this, &Transparant::Picture3_MouseUp);
+
+    Gom = new QFrame(Picture3);
+    Gom->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Gom->setFixedSize(kGomMaat, kGomMaat);
+    Gom->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Gom->hide();
+}
+
+void Transparant::MaakKnoppen()
+{
+    Label5 = NieuwPaneel(Frame1, 150, 7305, 1800, 390);
+    LoadKnop = NieuweKnop(Frame1, QStringLiteral("Open"), QStringLiteral("Afbeelding Openen"), 180, 870);
+    SaveKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan"), QStringLiteral("Afbeelding Opslaan"), 1050, 870);
+    connect(LoadKnop, &QPushButton::clicked, this, &Transparant::LoadKnop_Click);
+    connect(SaveKnop, &QPushButton::clicked, this, &Transparant::SaveKnop_Click);
+
+    Label6 = NieuwPaneel(Frame1, 2100, 7305, 1740, 390);
+    for (int i = 0; i < 4; ++i) {
+        Verschuif[i] = new QToolButton(Frame1);
+        Verschuif[i]->setArrowType(kPijl[i]);
+        ZetGeometrie(Verschuif[i], 2130 + 420 * i, 7335, 420, 330);
+        connect(Verschuif[i], &QToolButton::clicked, this, [this, i] { Verschuif_Click(i); });
+    }
+    Label7 = NieuwOpschrift(Frame1, QStringLiteral("Afbeelding verschuiven"), 3900, 7395);
+
+    Label2 = NieuwPaneel(Frame1, 6285, 7305, 900, 390);
+    CancelKnop = NieuweKnop(Frame1, QStringLiteral("Exit"), QString(), 6315, 840);
+    connect(CancelKnop, &QPushButton::clicked, this, &Transparant::CancelKnop_Click);
+}
+
+void Transparant::LoadKnop_Click()
+{
+    const QString pad = KiesBestand(this);
+    if (pad.isEmpty())
+        return;
+    BezigeMuis bezig;
+    Picture2 = Picture1;
+    Picture3->Wis();
+    // A file that is no picture ends here: the canvas stays cleared, as it
+    // would with a picture.
+    const auto plaatje = platform::LaadPlaatje(pad);
+    if (!plaatje)
+        return;
+    Picture2 = Uitgerekt(*plaatje, Papier(palette().color(QPalette::Base)));
+    platform::Wachten(Pauze);
+    MaakTransparant();
+}
+
+void Transparant::HScroll_Change()
+{
+    Label4->setText(QStringLiteral("Transparantie : ") + QString::number(HScroll->value()) + QStringLiteral("%"));
+    Label4->adjustSize();
+    BezigeMuis bezig;
+    platform::Wachten(Pauze);
+    MaakTransparant();
+}
+
+void Transparant::MaakTransparant()
+{
+    const imaging::Pixels doek = imaging::MaakTransparant(Picture1, Picture2, HScroll->value());
+    // The blend keeps the blank paper's reserved bytes, which came from an RGB32 image.
+    Picture3->Toon(
+        QImage(doek.Data(), doek.Width(), doek.Height(), doek.BytesPerLine(), QImage::Format_RGB32).copy());
+}
+
+void Transparant::Picture3_MouseDown(Qt::MouseButtons knoppen, QPoint plek)
+{
+    Gummen(knoppen, plek);
+}
+
+void Transparant::Picture3_MouseMove(Qt::MouseButtons knoppen, QPoint plek)
+{
+    Gummen(knoppen, plek);
+}
+
+void Transparant::Picture3_MouseUp()
+{
+    Gom->hide();
+}
+
+// The eraser square lies above and to the left of the pointer.
+void Transparant::Gummen(Qt::MouseButtons knoppen, QPoint plek)
+{
+    if (knoppen != Qt::LeftButton)
+        return;
+    Gom->move(plek - QPoint(kGomMaat, kGomMaat));
+    Gom->show();
+    Picture3->WitVlak(plek - QPoint(kGomMaat - 1, kGomMaat - 1), plek - QPoint(1, 1));
+}
+
+void Transparant::Verschuif_Click(int index)
+{
+    Picture3->Verschuif(kVerschuiving[index]);
+}
+
+void Transparant::SaveKnop_Click()
+{
+    const QString titel = QStringLiteral(" Achtergrond opslaan");
+    const auto naam = prompts.Invoer(titel, QStringLiteral("Geef een naam voor deze achtergrond..."), QString());
+    if (!naam || naam->isEmpty())
+        return;
+    const auto pad = platform::Doelpad(
+        prompts, titel, *naam, platform::Pad(programmaMap, QStringLiteral("Backgrounds")), QStringLiteral(".bmp"),
+        {QStringLiteral(" Exist"), QStringLiteral("Naam achtergrond bestaat reeds, wilt u deze overschrijven?")});
+    if (pad && !platform::BewaarAlsBmp(Picture3->Beeld(), *pad))
+        prompts.Melding(titel, QStringLiteral("De achtergrond kon niet worden opgeslagen als ") + *pad
+                                   + QStringLiteral("."));
+}
+
+void Transparant::CancelKnop_Click()
+{
+    close();
+}
