@@ -27,6 +27,7 @@ int main(int argc, char** argv)
         KoppelUitvoer(*omgeving);
         KoppelFactuurInvoer(*omgeving);
         KoppelMijndata(*omgeving);
+        KoppelLogo(*omgeving);
         KoppelAchtergrond(*omgeving);
         venster->setWindowModality(Qt::ApplicationModal);
         venster->show();

@@ -29,3 +29,6 @@ void KoppelFactuurInvoer(Omgeving& omgeving);
 
 // The background designer from the tools menu.
 void KoppelAchtergrond(Omgeving& omgeving);
+
+// The logo designer from the tools menu.
+void KoppelLogo(Omgeving& omgeving);
