@@ -8,6 +8,7 @@
 #include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "platform/wachten.h"
+#include "ui/dialogs/besturing.h"
 #include "ui/dialogs/dialoog.h"
 #include "ui/main/page_controls.h"
 
@@ -70,31 +71,6 @@ imaging::Pixels Uitgerekt(const QImage& plaatje, QImage papier)
     return AlsPixels(papier);
 }
 
-QLabel* NieuwPaneel(QWidget* parent, int left, int top, int width, int height)
-{
-    auto* paneel = new QLabel(parent);
-    paneel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ZetGeometrie(paneel, left, top, width, height);
-    return paneel;
-}
-
-QLabel* NieuwOpschrift(QWidget* parent, const QString& tekst, int left, int top)
-{
-    auto* label = new QLabel(tekst, parent);
-    ZetGeometrie(label, left, top);
-    label->adjustSize();
-    return label;
-}
-
-QPushButton* NieuweKnop(QWidget* parent, const QString& tekst, const QString& hint, int left, int width)
-{
-    auto* knop = new QPushButton(tekst, parent);
-    knop->setAutoDefault(false);
-    knop->setToolTip(hint);
-    ZetGeometrie(knop, left, 7335, width, 330);
-    return knop;
-}
-
 }  // namespace
 
 Transparant::Transparant(const Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
@@ -106,15 +82,12 @@ Transparant::Transparant(const Factuur& factuur, platform::Prompts& prompts, con
     setFont(PaginaFont(8));
     ZetVenstermaat(this, 7605, 8400);
     MaakBesturing();
-    ZetAchtergrondKleur(this, SchemaKleur(factuur));
-    ZetAchtergrondKleur(Frame1, SchemaKleur(factuur));
+    KleurSchemaToepassen(this, Frame1, factuur);
 }
 
 void Transparant::MaakBesturing()
 {
-    Frame1 = new QFrame(this);
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    ZetGeometrie(Frame1, 90, 30, 7350, 7830);
+    Frame1 = NieuwFrame(this, 90, 30, 7350, 7830);
     MaakDoek();
 
     Label3 = NieuwPaneel(Frame1, 150, 6660, 3690, 330);
@@ -125,7 +98,7 @@ void Transparant::MaakBesturing()
     HScroll->setTracking(false);
     ZetGeometrie(HScroll, 180, 6690, 3630, 270);
     connect(HScroll, &QScrollBar::valueChanged, this, &Transparant::HScroll_Change);
-    Label4 = NieuwOpschrift(Frame1, QStringLiteral("Transparantie : 30%"), 3900, 6720);
+    Label4 = NieuwLabel(Frame1, QStringLiteral("Transparantie : 30%"), 3900, 6720);
     MaakKnoppen();
 }
 
@@ -153,8 +126,10 @@ void Transparant::MaakDoek()
 void Transparant::MaakKnoppen()
 {
     Label5 = NieuwPaneel(Frame1, 150, 7305, 1800, 390);
-    LoadKnop = NieuweKnop(Frame1, QStringLiteral("Open"), QStringLiteral("Afbeelding Openen"), 180, 870);
-    SaveKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan"), QStringLiteral("Afbeelding Opslaan"), 1050, 870);
+    LoadKnop = NieuweKnop(Frame1, QStringLiteral("Open"), 180, 7335, 870, 330);
+    LoadKnop->setToolTip(QStringLiteral("Afbeelding Openen"));
+    SaveKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan"), 1050, 7335, 870, 330);
+    SaveKnop->setToolTip(QStringLiteral("Afbeelding Opslaan"));
     connect(LoadKnop, &QPushButton::clicked, this, &Transparant::LoadKnop_Click);
     connect(SaveKnop, &QPushButton::clicked, this, &Transparant::SaveKnop_Click);
 
@@ -165,10 +140,10 @@ void Transparant::MaakKnoppen()
         ZetGeometrie(Verschuif[i], 2130 + 420 * i, 7335, 420, 330);
         connect(Verschuif[i], &QToolButton::clicked, this, [this, i] { Verschuif_Click(i); });
     }
-    Label7 = NieuwOpschrift(Frame1, QStringLiteral("Afbeelding verschuiven"), 3900, 7395);
+    Label7 = NieuwLabel(Frame1, QStringLiteral("Afbeelding verschuiven"), 3900, 7395);
 
     Label2 = NieuwPaneel(Frame1, 6285, 7305, 900, 390);
-    CancelKnop = NieuweKnop(Frame1, QStringLiteral("Exit"), QString(), 6315, 840);
+    CancelKnop = NieuweKnop(Frame1, QStringLiteral("Exit"), 6315, 7335, 840, 330);
     connect(CancelKnop, &QPushButton::clicked, this, &Transparant::CancelKnop_Click);
 }
 
