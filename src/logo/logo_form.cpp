@@ -66,10 +66,11 @@ void ZetKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur)
     w->setPalette(p);
 }
 
+// Check boxes fill their background with the button colour, panels with the window colour.
 void ZetAchtergrond(QWidget* w, const QColor& kleur)
 {
     w->setAutoFillBackground(true);
-    ZetKleur(w, QPalette::Window, kleur);
+    ZetKleur(w, w->backgroundRole(), kleur);
 }
 
 const QColor kInvoerKleur(190, 230, 190);
@@ -140,10 +141,10 @@ void LogoForm::MaakVenster(QWidget* vlak)
     MaakGereedschapKnoppen(Frame2);
     MaakTekstPaneel(Frame2);
 
-    List1 = Plaats(new QListWidget(Frame2), 7650, 150, 1995, 2175);
+    List1 = Plaats(new QListWidget(Frame2), 7830, 150, 1815, 2175);
     List1->setToolTip(QStringLiteral(" Dubbelklik om logo te laden "));
     ZetKleur(List1, QPalette::Base, kLijstKleur);
-    CancelKnop = Plaats(new QPushButton(QStringLiteral("Exit"), Frame2), 7650, 2400, 1995, 390);
+    CancelKnop = Plaats(new QPushButton(QStringLiteral("Exit"), Frame2), 7830, 2400, 1815, 390);
     CancelKnop->setAutoDefault(false);
 }
 
@@ -187,14 +188,14 @@ void LogoForm::MaakGereedschapKnoppen(QWidget* paneel)
 
 void LogoForm::MaakTekstPaneel(QWidget* paneel)
 {
-    Frame3 = NieuwFrame(paneel, 4710, 150, 2835, 2640);
-    Text1 = Plaats(new QLineEdit(QStringLiteral("Plaats hier uw tekst..."), Frame3), 90, 120, 2640, 345);
+    Frame3 = NieuwFrame(paneel, 4710, 150, 3000, 2640);
+    Text1 = Plaats(new QLineEdit(QStringLiteral("Plaats hier uw tekst..."), Frame3), 90, 120, 2820, 345);
     Label8 = NieuwLabel(Frame3, QStringLiteral("Lettertype"), 90, 555, 1500);
-    ListFonts = Plaats(new QComboBox(Frame3), 90, 795, 1695, 345);
+    ListFonts = Plaats(new QComboBox(Frame3), 90, 795, 1860, 345);
     ListFonts->setEditable(true);
     ListFonts->setInsertPolicy(QComboBox::NoInsert);
-    Label5 = NieuwLabel(Frame3, QStringLiteral("Grootte"), 1875, 555, 855);
-    ComboSize = Plaats(new QComboBox(Frame3), 1875, 795, 855, 345);
+    Label5 = NieuwLabel(Frame3, QStringLiteral("Grootte"), 2040, 555, 870);
+    ComboSize = Plaats(new QComboBox(Frame3), 2040, 795, 870, 345);
     ComboSize->setEditable(true);
     ComboSize->setInsertPolicy(QComboBox::NoInsert);
     for (int grootte = 8; grootte <= 100; grootte += 2)
@@ -204,12 +205,12 @@ void LogoForm::MaakTekstPaneel(QWidget* paneel)
                             static_cast<QWidget*>(ComboSize)})
         ZetKleur(invoer, QPalette::Base, kInvoerKleur);
 
-    CheckBold = Plaats(new QCheckBox(QStringLiteral("Bold"), Frame3), 90, 1260, 765, 255);
-    CheckItalic = Plaats(new QCheckBox(QStringLiteral("Italic"), Frame3), 900, 1260, 765, 255);
-    CheckOnderstreept = Plaats(new QCheckBox(QStringLiteral("Onderstreept"), Frame3), 1710, 1260, 1050, 255);
-    Check1 = Plaats(new QCheckBox(QStringLiteral("Rand om tekst"), Frame3), 90, 1590, 1500, 255);
-    Check2 = Plaats(new QCheckBox(QStringLiteral("Schaduw"), Frame3), 1710, 1590, 1050, 255);
-    PlaatsKnop = Plaats(new QPushButton(QStringLiteral("Plaats tekst"), Frame3), 90, 2010, 2640, 450);
+    CheckBold = Plaats(new QCheckBox(QStringLiteral("Bold"), Frame3), 90, 1230, 1000, 255);
+    CheckItalic = Plaats(new QCheckBox(QStringLiteral("Italic"), Frame3), 1740, 1230, 1170, 255);
+    CheckOnderstreept = Plaats(new QCheckBox(QStringLiteral("Onderstreept"), Frame3), 90, 1500, 1560, 255);
+    Check2 = Plaats(new QCheckBox(QStringLiteral("Schaduw"), Frame3), 1740, 1500, 1170, 255);
+    Check1 = Plaats(new QCheckBox(QStringLiteral("Rand om tekst"), Frame3), 90, 1770, 1950, 255);
+    PlaatsKnop = Plaats(new QPushButton(QStringLiteral("Plaats tekst"), Frame3), 90, 2100, 2820, 420);
     PlaatsKnop->setAutoDefault(false);
 }
 

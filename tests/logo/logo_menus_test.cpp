@@ -7,6 +7,8 @@
 #include "logo_test_support.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QFrame>
 #include <QCursor>
 #include <QLabel>
 #include <QMenu>
@@ -176,8 +178,16 @@ TEST(LogoMenus, AFilterChosenWhileAnotherRunsDoesNothingAndClosingMidwayIsSafe)
 TEST(LogoForm, ToolButtonsHintsAndColourSwatches)
 {
     Venster v;
+    v.factuur.KleurR = 240, v.factuur.KleurG = 250, v.factuur.KleurB = 140;
+    v.form = std::make_unique<LogoForm>(v.factuur, v.prompts, v.map.path());
     LogoForm& f = *v.form;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Logo's Ontwerpen"));
+    // The window, its panels and the check boxes in the invoice's colour scheme.
+    const QImage venster = f.grab().toImage();
+    for (const QWidget* w : {static_cast<QWidget*>(f.Frame3), static_cast<QWidget*>(f.CheckBold),
+                             static_cast<QWidget*>(f.Check2)})
+        EXPECT_EQ(venster.pixel(w->mapTo(&f, QPoint(w->width() - 4, w->height() / 2))), qRgb(240, 250, 140))
+            << w->metaObject()->className();
     EXPECT_EQ(f.InfoLabel->text(), QStringLiteral("Informatie..."));
     // Three buttons a row from 2640, 225 twips, 645 apart; the last row 615 high.
     for (int i = 0; i < 12; ++i) {
