@@ -81,10 +81,6 @@ TEST(Calculator, TheCopyBoxAlwaysShowsTheDisplay)
 {
     ScriptedPrompts prompts;
     Calculator c(prompts);
-    EXPECT_EQ(c.windowTitle(), QStringLiteral("Calculator"));
-    EXPECT_EQ(c.Text1->toolTip(), QStringLiteral(" Bedrag copyeren "));
-    EXPECT_EQ(c.Text1->geometry().topLeft(), QPoint(7, 7));
-    EXPECT_EQ(c.Text1->width(), 201);
     EXPECT_EQ(c.Text1->text(), QStringLiteral("0,"));
 
     QPushButton* toetsen[] = {c.Number[7], c.Operator[3], c.Number[0], c.Operator[4], c.Decimal, c.Number[5],
@@ -96,7 +92,4 @@ TEST(Calculator, TheCopyBoxAlwaysShowsTheDisplay)
     ASSERT_EQ(prompts.gevraagd.size(), 1u);
     EXPECT_EQ(prompts.gevraagd[0].titel, QStringLiteral("Calculator"));
     EXPECT_EQ(prompts.gevraagd[0].tekst, QStringLiteral("Can't divide by zero"));
-    const QString opschriften[] = {"+", "-", "X", "/", "="};
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(c.Operator[i]->text(), opschriften[i]);
 }
