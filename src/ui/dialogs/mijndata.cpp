@@ -4,10 +4,10 @@
 #include "invoice/factuur.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
+#include "ui/dialogs/besturing.h"
 #include "ui/main/main_window.h"
 
 #include <QCoreApplication>
-#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -18,32 +18,29 @@ namespace {
 const QString kAanhalingstekens = QStringLiteral("Géén aanhalingstekens \" of ' gebruiken in de teksten.");
 const QString kAdresHint = kAanhalingstekens + QStringLiteral("\r\nMaximaal 4 regels tekst per adres invullen.");
 
-QPushButton* NieuweKnop(QWidget* parent, const QString& tekst, const QString& hint, int left, int width)
+QString Titel(int modus)
 {
-    auto* knop = new QPushButton(tekst, parent);
-    knop->setToolTip(hint);
-    ZetGeometrie(knop, left, 2820, width, 330);
-    return knop;
-}
-
-QLabel* NieuwPaneel(QWidget* parent, int left)
-{
-    auto* paneel = new QLabel(parent);
-    paneel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ZetGeometrie(paneel, left, 2790, 1800, 390);
-    return paneel;
+    switch (modus) {
+    case 1:
+        return QStringLiteral(" Mijn gegevens");
+    case 2:
+        return QStringLiteral(" Adres gegevens");
+    case 3:
+        return QStringLiteral(" Achtergrond Openen");
+    case 4:
+        return QStringLiteral(" Logo Openen");
+    }
+    return QString();
 }
 
 }  // namespace
 
 Mijndata::Mijndata(Main& main, Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
                    QWidget* parent)
-    : QDialog(parent), main(main), factuur(factuur), prompts(prompts), programmaMap(programmaMap)
+    : OkCancelDialoog(main, factuur, Titel(factuur.MijndataModus), {6000, 3900, 90, 30, 5730, 3315}, parent),
+      prompts(prompts), programmaMap(programmaMap)
 {
-    setModal(true);
     MaakBesturing();
-    ZetAchtergrondKleur(this, SchemaKleur(factuur));
-    ZetAchtergrondKleur(Frame1, SchemaKleur(factuur));
     switch (factuur.MijndataModus) {
     case 1:
         LaadAfzender();
@@ -52,13 +49,11 @@ Mijndata::Mijndata(Main& main, Factuur& factuur, platform::Prompts& prompts, con
         LaadAdres();
         break;
     case 3:
-        setWindowTitle(QStringLiteral(" Achtergrond Openen"));
         LaadPlaatjes(QStringLiteral("Backgrounds"),
                      QStringLiteral("Dubbelklik op naam is achtergrond exporteren naar factuur,\r\n"
                                     "géén naam selecteren is geen achtergrond."));
         break;
     case 4:
-        setWindowTitle(QStringLiteral(" Logo Openen"));
         LaadPlaatjes(QStringLiteral("Logo"), QStringLiteral("Dubbelklik op naam is logo exporteren naar factuur,\r\n"
                                                             "géén naam selecteren is geen logo."));
         break;
@@ -67,12 +62,6 @@ Mijndata::Mijndata(Main& main, Factuur& factuur, platform::Prompts& prompts, con
 
 void Mijndata::MaakBesturing()
 {
-    setFont(PaginaFont(8));
-    ZetVenstermaat(this, 6000, 3900);
-    Frame1 = new QFrame(this);
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    ZetGeometrie(Frame1, 90, 30, 5730, 3315);
-
     Text1 = new QTextEdit(Frame1);
     Text1->setAcceptRichText(false);
     Text1->setTabChangesFocus(true);   // a text box takes no tabs: Tab goes to the next control
@@ -89,21 +78,18 @@ void Mijndata::MaakBesturing()
     List1->hide();
     connect(List1, &QListWidget::itemDoubleClicked, this, &Mijndata::List1_DblClick);
 
-    Label5 = new QLabel(Frame1);
-    Label5->setTextFormat(Qt::PlainText);
-    ZetGeometrie(Label5, 165, 2250);
+    Label5 = NieuwLabel(Frame1, QString(), 165, 2250);
 
-    Label4 = NieuwPaneel(Frame1, 150);
-    AddKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan"), QStringLiteral(" Nieuwe adres opslaan "), 180, 900);
-    OpenKnop = NieuweKnop(Frame1, QStringLiteral("Openen"), QStringLiteral(" Adressenbestand openen "), 1080, 840);
-    Label1 = NieuwPaneel(Frame1, 3780);
-    CancelKnop = NieuweKnop(Frame1, QStringLiteral("Cancel"), QString(), 3810, 900);
-    OkKnop = NieuweKnop(Frame1, QStringLiteral("Ok"), QStringLiteral(" Adres of afbeelding  exporteren "), 4710, 840);
-    OkKnop->setDefault(true);
+    Label4 = NieuwPaneel(Frame1, 150, 2790, 1800, 390);
+    AddKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan"), 180, 2820, 900, 330);
+    AddKnop->setToolTip(QStringLiteral(" Nieuwe adres opslaan "));
+    OpenKnop = NieuweKnop(Frame1, QStringLiteral("Openen"), 1080, 2820, 840, 330);
+    OpenKnop->setToolTip(QStringLiteral(" Adressenbestand openen "));
     connect(AddKnop, &QPushButton::clicked, this, &Mijndata::AddKnop_Click);
     connect(OpenKnop, &QPushButton::clicked, this, &Mijndata::OpenKnop_Click);
-    connect(CancelKnop, &QPushButton::clicked, this, &Mijndata::CancelKnop_Click);
-    connect(OkKnop, &QPushButton::clicked, this, &Mijndata::OkKnop_Click);
+    PlaatsOkCancel(3780, 2790);
+    OkKnop->setToolTip(QStringLiteral(" Adres of afbeelding  exporteren "));
+    OkKnop->setDefault(true);   // Return chooses the selected name
 
     Grijs = QImage(1, 1, QImage::Format_RGB32);
     Grijs.fill(Qt::white);   // the page's own colour: no background
@@ -270,9 +256,4 @@ void Mijndata::OkKnop_Click()
         break;
     }
     accept();
-}
-
-void Mijndata::CancelKnop_Click()
-{
-    reject();
 }

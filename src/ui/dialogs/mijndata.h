@@ -1,19 +1,14 @@
 #pragma once
 
 #include "ui/dialogs/dialoog.h"
+#include "ui/dialogs/ok_cancel_dialoog.h"
 
-#include <QDialog>
 #include <QImage>
 #include <QSize>
 #include <QStringList>
 
-class Main;
-class QFrame;
-class QLabel;
 class QListWidget;
-class QPushButton;
 class QTextEdit;
-struct Factuur;
 
 namespace platform {
 class Prompts;
@@ -22,7 +17,7 @@ class Prompts;
 // The four-purpose dialog: the sender block (MijndataModus 1), the addressee
 // with the address book (2), the background picture (3) and the logo (4).
 // Construction is the load step; the task comes from the invoice.
-class Mijndata : public QDialog {
+class Mijndata : public OkCancelDialoog {
     Q_OBJECT
 public:
     Mijndata(Main& main, Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
@@ -39,16 +34,12 @@ public:
     void ZetTekst(const QString& tekst);
     double TekstBreedte() const;
 
-    QFrame* Frame1;
     QTextEdit* Text1;
     QListWidget* List1;
     QLabel* Label5;
     QLabel* Label4;
     QPushButton* AddKnop;
     QPushButton* OpenKnop;
-    QLabel* Label1;
-    QPushButton* CancelKnop;
-    QPushButton* OkKnop;
     QStringList File1;   // the files of the folder the list shows, in its order
     QImage Grijs;        // put in place of the background when none is chosen
 
@@ -56,8 +47,7 @@ public slots:
     void AddKnop_Click();
     void OpenKnop_Click();
     void List1_DblClick();
-    void OkKnop_Click();
-    void CancelKnop_Click();
+    void OkKnop_Click() override;
 
 private:
     void MaakBesturing();
@@ -74,8 +64,6 @@ private:
     void KiesAchtergrond(const QString& bestand);
     void KiesLogo(const QString& bestand, QSize maat);
 
-    Main& main;
-    Factuur& factuur;
     platform::Prompts& prompts;
     QString programmaMap;
     QString map;   // the folder File1 lists
