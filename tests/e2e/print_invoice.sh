@@ -53,10 +53,10 @@ pid=$!
 main=$(start_main_window)
 press "$main" ctrl+p
 for _ in $(seq 1 50); do
-  [ "$(xdotool search --name '^Quillet$' 2>/dev/null | wc -l)" -ge 2 ] && break
+  [ "$(xdotool search --onlyvisible --name '^Quillet$' 2>/dev/null | wc -l)" -ge 2 ] && break
   sleep 0.1
 done
-[ "$(xdotool search --name '^Quillet$' | wc -l)" -ge 2 ] || { echo "no message about the missing printer"; exit 1; }
+[ "$(xdotool search --onlyvisible --name '^Quillet$' | wc -l)" -ge 2 ] || { echo "no message about the missing printer"; exit 1; }
 [ -z "$(lpstat -o 2>/dev/null)" ] || { echo "a job was sent without a printer"; exit 1; }
 kill "$pid"; wait "$pid" 2>/dev/null || true
 echo "printed through cups-pdf; a missing printer is reported"
