@@ -7,6 +7,10 @@
 #include <QPrinter>
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
+#include <vector>
+
 #include <cstdio>
 
 using platform::ImageSurface;
@@ -67,6 +71,42 @@ TEST(ImageSurface, FloodFillStaysInsideItsArea)
     EXPECT_EQ(s.pixel(2, 10), QColor(Qt::white));
 }
 
+// Random walls make every kind of turn; a plain search over the four
+// neighbours says which pixels belong to the area.
+TEST(ImageSurface, FloodFillFollowsEveryTurnOfItsArea)
+{
+    for (unsigned seed : {1u, 2u, 3u}) {
+        ImageSurface s(61, 37);
+        std::mt19937 gen(seed);
+        for (int y = 0; y < 37; ++y)
+            for (int x = 0; x < 61; ++x)
+                if (gen() % 100 < 40)
+                    s.setPixel(x, y, Qt::black);
+        s.setPixel(30, 18, Qt::white);
+        const QImage voor = s.image();
+
+        std::vector<QPoint> todo{{30, 18}};
+        std::set<std::pair<int, int>> gebied;
+        while (!todo.empty()) {
+            const QPoint p = todo.back();
+            todo.pop_back();
+            if (!voor.valid(p) || voor.pixel(p) != qRgb(255, 255, 255) || !gebied.insert({p.x(), p.y()}).second)
+                continue;
+            for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+                todo.push_back(p + d);
+        }
+
+        s.setFillStyle(0);
+        s.setFillColor(Qt::red);
+        s.floodFill(30, 18);
+        const QImage na = s.image();
+        for (int y = 0; y < 37; ++y)
+            for (int x = 0; x < 61; ++x)
+                ASSERT_EQ(na.pixel(x, y), gebied.count({x, y}) ? qRgb(255, 0, 0) : voor.pixel(x, y))
+                    << seed << ": " << x << "," << y;
+    }
+}
+
 TEST(ImageSurface, MirrorAndPixelsOutsideAreIgnored)
 {
     ImageSurface s(10, 4);
@@ -101,6 +141,35 @@ TEST(Pictures, LoadsImagesAndRefusesEverythingElse)
     map.write("figuur.wmf", QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(60, '\0'));
     for (const char* naam : {"kapot.bmp", "zonder-laatste-rij.bmp", "alleen-kop.bmp", "tekst.jpg", "figuur.wmf", "weg.bmp"})
         EXPECT_FALSE(platform::LaadPlaatje(map.file(QString::fromLatin1(naam))).has_value()) << naam;
+}
+
+TEST(Pictures, APictureForARectangleIsReducedButNeverEnlarged)
+{
+    TempProgramFolder map;
+    QImage foto(400, 300, QImage::Format_RGB32);
+    foto.fill(Qt::darkGreen);
+    ASSERT_TRUE(foto.save(map.file("foto.jpg"), "JPEG"));
+    ASSERT_TRUE(foto.copy(0, 0, 40, 20).save(map.file("klein.png")));
+    map.write("kapot.jpg", "no picture");
+    struct {
+        const char* naam;
+        QSize maat;
+        QSize beeld;
+        QSize eigen;
+    } gevallen[] = {
+        {"foto.jpg", {100, 50}, {100, 50}, {400, 300}},
+        {"foto.jpg", {625, 125}, {400, 300}, {400, 300}},  // wider than the photo: left to the painting
+        {"foto.jpg", {1, 1}, {1, 1}, {400, 300}},
+        {"klein.png", {80, 20}, {40, 20}, {40, 20}},
+    };
+    for (const auto& g : gevallen) {
+        const auto geladen = platform::LaadPlaatjeOpMaat(map.file(QString::fromLatin1(g.naam)), g.maat);
+        ASSERT_TRUE(geladen.has_value()) << g.naam;
+        EXPECT_EQ(geladen->beeld.size(), g.beeld) << g.naam << " " << g.maat.width();
+        EXPECT_EQ(geladen->eigenMaat, g.eigen) << g.naam;
+        EXPECT_LE(std::abs(qGreen(geladen->beeld.pixel(0, 0)) - 128), 8) << g.naam;
+    }
+    EXPECT_FALSE(platform::LaadPlaatjeOpMaat(map.file("kapot.jpg"), {10, 10}).has_value());
 }
 
 TEST(PrinterSurface, PrintsTextAtItsPlaceOnThePage)
