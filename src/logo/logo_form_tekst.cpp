@@ -81,10 +81,11 @@ void LogoForm::FotoLaden(int x1, int y1, int x2, int y2)
     Voorkant->MaakBackup();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // A file that is no picture leaves the canvas as it was.
-    if (const auto foto = platform::LaadPlaatje(pad)) {
-        const QString naam = pad + QStringLiteral(" / %1 x %2 pixels").arg(foto->width()).arg(foto->height());
+    if (const auto foto = platform::LaadPlaatjeOpMaat(pad, QSize(x2 - x1, y2 - y1))) {
+        const QSize maat = foto->eigenMaat;
+        const QString naam = pad + QStringLiteral(" / %1 x %2 pixels").arg(maat.width()).arg(maat.height());
         NaamFoto->setText(naam.toLower().replace(QLatin1Char('&'), QStringLiteral("&&")));
-        Voorkant->Vlak().paintPicture(*foto, x1, y1, x2 - x1, y2 - y1);
+        Voorkant->Vlak().paintPicture(foto->beeld, x1, y1, x2 - x1, y2 - y1);
         Voorkant->KiesGereedschap(0);
         ToonGereedschap();
         Voorkant->Ververs();

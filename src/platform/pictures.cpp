@@ -43,24 +43,52 @@ bool BitmapRijenCompleet(const QString& pad)
     return file.size() >= pixelsVanaf + rijBytes * std::abs(hoogte);
 }
 
+// A kind of picture the program reads, not damaged as far as its header
+// tells, and not beyond any sensible size.
+bool MagGelezen(QImageReader& reader, const QString& pad)
+{
+    reader.setDecideFormatFromContent(true);
+    const QByteArray soort = reader.format().toLower();
+    if (soort != "bmp" && soort != "jpeg" && soort != "gif" && soort != "png")
+        return false;
+    if (soort == "bmp" && !BitmapRijenCompleet(pad))
+        return false;
+    const QSize maat = reader.size();
+    return !maat.isValid() || (maat.width() <= kGrootsteZijde && maat.height() <= kGrootsteZijde);
+}
+
+std::optional<QImage> Lees(QImageReader& reader)
+{
+    QImage plaatje = reader.read();
+    if (plaatje.isNull())
+        return std::nullopt;
+    return plaatje;
+}
+
 }  // namespace
 
 std::optional<QImage> LaadPlaatje(const QString& pad)
 {
     QImageReader reader(pad);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray soort = reader.format().toLower();
-    if (soort != "bmp" && soort != "jpeg" && soort != "gif" && soort != "png")
+    if (!MagGelezen(reader, pad))
         return std::nullopt;
-    if (soort == "bmp" && !BitmapRijenCompleet(pad))
+    return Lees(reader);
+}
+
+std::optional<PlaatjeOpMaat> LaadPlaatjeOpMaat(const QString& pad, QSize maat)
+{
+    QImageReader reader(pad);
+    if (!MagGelezen(reader, pad))
         return std::nullopt;
-    const QSize maat = reader.size();
-    if (maat.isValid() && (maat.width() > kGrootsteZijde || maat.height() > kGrootsteZijde))
+    const QSize eigenMaat = reader.size();
+    // Enlarging is left to the painting, which copies pixels without blending them.
+    if (eigenMaat.isValid() && maat.isValid() && eigenMaat.width() > maat.width()
+        && eigenMaat.height() > maat.height())
+        reader.setScaledSize(maat);
+    auto beeld = Lees(reader);
+    if (!beeld)
         return std::nullopt;
-    QImage plaatje = reader.read();
-    if (plaatje.isNull())
-        return std::nullopt;
-    return plaatje;
+    return PlaatjeOpMaat{*beeld, eigenMaat.isValid() ? eigenMaat : beeld->size()};
 }
 
 bool BewaarAlsBmp(const QImage& plaatje, const QString& pad)

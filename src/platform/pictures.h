@@ -11,6 +11,16 @@ namespace platform {
 // of another kind (a WMF, say) or damaged. The caller decides what that means.
 std::optional<QImage> LaadPlaatje(const QString& pad);
 
+// A picture ready for painting, and the size it has in its file.
+struct PlaatjeOpMaat {
+    QImage beeld;
+    QSize eigenMaat;
+};
+// As LaadPlaatje, for painting into a rectangle of size maat: a picture
+// larger than maat both ways comes back reduced to maat on the way in (a large
+// JPEG then decodes only the detail maat can show), a smaller one as it is.
+std::optional<PlaatjeOpMaat> LaadPlaatjeOpMaat(const QString& pad, QSize maat);
+
 // An uncompressed 24-bit Windows bitmap, written atomically.
 bool BewaarAlsBmp(const QImage& plaatje, const QString& pad);
 

@@ -179,6 +179,21 @@ TEST(LogoForm, APhotoIsStretchedIntoTheDraggedRectangle)
     verwacht.setPixel(300, 60, qRgb(0, 255, 0));
     EXPECT_EQ(f.Voorkant->Beeld(), verwacht);
 
+    // A photo larger than its rectangle is reduced into it.
+    QImage groot(400, 200, QImage::Format_RGB32);
+    groot.fill(Qt::red);
+    QPainter(&groot).fillRect(200, 0, 200, 200, Qt::blue);
+    const QString grootPad = SchrijfFoto(v.map, QStringLiteral("groot.png"), groot);
+    f.KiesFotoBestand = [&] { return grootPad; };
+    f.Knop_Click(11);
+    Sleep(f.Voorkant, {500, 50}, {540, 70});
+    const QImage na = f.Voorkant->Beeld();
+    EXPECT_EQ(Verschil(verwacht, na), QRect(500, 50, 40, 20));
+    EXPECT_EQ(na.pixel(505, 55), qRgb(255, 0, 0));
+    EXPECT_EQ(na.pixel(535, 65), qRgb(0, 0, 255));
+    EXPECT_EQ(f.NaamFoto->text(), grootPad.toLower() + QStringLiteral(" / 400 x 200 pixels"));
+    verwacht = na;
+
     // Cancelling the file dialog changes nothing and keeps the tool.
     f.KiesFotoBestand = [] { return QString(); };
     f.Knop_Click(11);
