@@ -194,6 +194,7 @@ void LogoForm::MaakTekstPaneel(QWidget* paneel)
     ListFonts = Plaats(new QComboBox(Frame3), 90, 795, 1860, 345);
     ListFonts->setEditable(true);
     ListFonts->setInsertPolicy(QComboBox::NoInsert);
+    ListFonts->setCurrentText(QStringLiteral("Arial"));  // the font list itself is filled once the window shows
     Label5 = NieuwLabel(Frame3, QStringLiteral("Grootte"), 2040, 555, 870);
     ComboSize = Plaats(new QComboBox(Frame3), 2040, 795, 870, 345);
     ComboSize->setEditable(true);
