@@ -16,13 +16,33 @@ QString KolomBedrag(float bedrag)
 
 }  // namespace
 
+RegelBedrag BerekenRegel(double prijs, int btwProcent)
+{
+    const float btw = static_cast<float>(prijs / 100 * btwProcent);
+    return {btw, static_cast<float>(prijs + btw)};
+}
+
+double RegelPrijs(const QString& prijs)
+{
+    return platform::Val(QString(prijs).replace(',', '.'));
+}
+
+void BouwBtwKolommen(Factuur& f)
+{
+    f.KolomBtw.clear();
+    f.KolomTotaal.clear();
+    for (const QString& prijs : f.Prijs) {
+        const RegelBedrag r = BerekenRegel(RegelPrijs(prijs), f.BtwProcent);
+        f.KolomBtw += KolomBedrag(r.btw) + crlf;
+        f.KolomTotaal += KolomBedrag(r.totaal) + crlf;
+    }
+}
+
 void HerberekenFactuur(Factuur& f)
 {
     f.KolomDatum.clear();
     f.KolomOmschrijving.clear();
     f.KolomPrijs.clear();
-    f.KolomBtw.clear();
-    f.KolomTotaal.clear();
     f.TotaalExBtw = 0;
     f.TotaalBtw = 0;
     f.TotaalInclBtw = 0;
@@ -32,14 +52,12 @@ void HerberekenFactuur(Factuur& f)
         f.KolomPrijs += f.Prijs[i] + crlf;
         f.Prijs[i].replace(',', '.');
         const double p = platform::Val(f.Prijs[i]);
+        const RegelBedrag r = BerekenRegel(p, f.BtwProcent);
         f.TotaalExBtw = static_cast<float>(f.TotaalExBtw + p);
-        const float btw = static_cast<float>(p / 100 * f.BtwProcent);
-        f.TotaalBtw += btw;
-        f.KolomBtw += KolomBedrag(btw) + crlf;
-        const float totaal = static_cast<float>(p + btw);
-        f.TotaalInclBtw += totaal;
-        f.KolomTotaal += KolomBedrag(totaal) + crlf;
+        f.TotaalBtw += r.btw;
+        f.TotaalInclBtw += r.totaal;
     }
+    BouwBtwKolommen(f);
 }
 
 QStringList TekstRegels(const QString& tekst, const QFont& font, double tekstBreedte)

@@ -9,6 +9,21 @@
 // comma in a price becomes a point on the way.
 void HerberekenFactuur(Factuur& f);
 
+// The VAT and the total of one line, each kept as a 32-bit float: the rule
+// the page columns, the printout and the PDF share.
+struct RegelBedrag {
+    float btw;
+    float totaal;
+};
+RegelBedrag BerekenRegel(double prijs, int btwProcent);
+
+// The price of a line as a number: a decimal comma is read as a point.
+double RegelPrijs(const QString& prijs);
+
+// Rebuilds the VAT and line total columns from the prices as they stand, so
+// the page never shows the VAT of lines that were changed since.
+void BouwBtwKolommen(Factuur& f);
+
 // The lines a text box shows for a text: hard breaks and word wrap at the
 // box's font and text width. As the edit control reports them, the result
 // holds one more, empty entry after the last displayed line; a wrapped line

@@ -1,5 +1,7 @@
 #include "invoice/regels_totalen.h"
 
+#include "invoice/algemeen.h"
+
 #include "platform/amount.h"
 
 #include <QRegularExpression>
@@ -60,6 +62,7 @@ void BevestigRegels(Factuur& f, const RegelTeksten& aantal, const RegelTeksten& 
         f.KolomOmschrijving += f.Omschrijving[i] + crlf;
         f.KolomPrijs += f.Prijs[i] + crlf;
     }
+    BouwBtwKolommen(f);
     f.TotaalExBtw = SomVanPrijzen(f.Prijs);
     const float btw = static_cast<float>(f.TotaalExBtw / 100.0 * f.BtwProcent);
     f.TotaalBtw = OpCentenAfgerond(btw);

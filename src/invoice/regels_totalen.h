@@ -27,7 +27,6 @@ QString OpgemaaktePrijs(const QString& tekst);
 float SomVanPrijzen(const RegelTeksten& prijzen);
 
 // Confirms the typed lines: stores them (prices with decimal commas),
-// rebuilds the date, description and price columns and computes the three
-// totals. The VAT and line total columns are left as they are.
+// rebuilds the five columns and computes the three totals.
 void BevestigRegels(Factuur& f, const RegelTeksten& aantal, const RegelTeksten& omschrijving,
                     const RegelTeksten& prijs);

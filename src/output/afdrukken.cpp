@@ -1,5 +1,6 @@
 #include "output/afdrukken.h"
 
+#include "invoice/algemeen.h"
 #include "platform/amount.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
@@ -164,15 +165,14 @@ void Afdrukken::DrukRegels(Factuur& f, Surface& s, int layout)
         // The price keeps its own text; only its width comes from the amount.
         BedragPositie(static_cast<int>(platform::FormatBedrag(p).size()), layout == 1 ? -2460 : 30);
         Druk(s, bedragPositie_, y, QString(f.Prijs[i]).replace('.', ','));
+        const RegelBedrag r = BerekenRegel(p, f.BtwProcent);
         f.TotaalExBtw = static_cast<float>(f.TotaalExBtw + p);
-        const float btw = static_cast<float>(p / 100 * f.BtwProcent);
-        f.TotaalBtw += btw;
-        if (layout == 1 && btw != 0.0f)
-            DrukBedrag(s, platform::FormatBedrag(btw), -1140, y);
-        const float totaal = static_cast<float>(p + btw);
-        f.TotaalInclBtw += totaal;
-        if (layout == 1 && totaal != 0.0f)
-            DrukBedrag(s, platform::FormatBedrag(totaal), 0, y);
+        f.TotaalBtw += r.btw;
+        if (layout == 1 && r.btw != 0.0f)
+            DrukBedrag(s, platform::FormatBedrag(r.btw), -1140, y);
+        f.TotaalInclBtw += r.totaal;
+        if (layout == 1 && r.totaal != 0.0f)
+            DrukBedrag(s, platform::FormatBedrag(r.totaal), 0, y);
     }
 }
 

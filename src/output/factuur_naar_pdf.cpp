@@ -1,5 +1,6 @@
 #include "output/factuur_naar_pdf.h"
 
+#include "invoice/algemeen.h"
 #include "pdf/pdf_writer.h"
 #include "platform/amount.h"
 #include "platform/files.h"
@@ -88,16 +89,9 @@ void KoppenEnLijnen(pdf::PdfWriter& w, const PdfBronnen& b, int layout)
     Lijn(w, 5, 30, 205, 30);
 }
 
-struct Bedragen {
-    float btw;
-    float totaal;
-};
-
-Bedragen RegelBedragen(const Factuur& f, int i)
+RegelBedrag RegelBedragen(const Factuur& f, int i)
 {
-    const double p = platform::Val(QString(f.Prijs[i]).replace(',', '.'));
-    const float btw = static_cast<float>(p / 100 * f.BtwProcent);
-    return {btw, static_cast<float>(p + btw)};
+    return BerekenRegel(RegelPrijs(f.Prijs[i]), f.BtwProcent);
 }
 
 // The lines column by column, as the page has always been written.

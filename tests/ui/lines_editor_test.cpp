@@ -79,8 +79,10 @@ TEST(Omschrijf, EmptyLinesConfirmedGiveTwentyEntriesAndZeroTotals)
     for (int kop : {10, 11, 12})
         EXPECT_EQ(e.Totaal(kop), QStringLiteral("0,00"));
     EXPECT_EQ(e.main->Pic->DatumLabel->font().pointSizeF(), 6.0);
-    // The VAT column keeps its caption: only the lines' own columns are rebuilt.
-    EXPECT_EQ(e.Tekst(e.main->Pic->BtwLabel), QStringLiteral("     Btw"));
+    // The VAT and line total columns follow the lines too: blank for empty lines.
+    EXPECT_EQ(e.factuur.KolomBtw, QStringLiteral(" \r\n").repeated(20));
+    EXPECT_EQ(e.factuur.KolomTotaal, QStringLiteral(" \r\n").repeated(20));
+    EXPECT_NE(e.Tekst(e.main->Pic->BtwLabel), QStringLiteral("     Btw"));
 }
 
 TEST(Omschrijf, PricesAreStoredWithACommaAndShownWithTwoDecimals)

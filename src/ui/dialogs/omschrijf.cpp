@@ -148,7 +148,7 @@ void Omschrijf::OkKnop_Click()
 {
     BevestigRegels(factuur, Teksten(Invoer1), Teksten(Invoer2), Teksten(Invoer3));
     TotaalKnop_Click();
-    main.ToonRegelKolommen();
+    main.ToonKolommen();
     accept();
 }
 

@@ -363,16 +363,11 @@ void Main::ToonVoettekst()
 
 void Main::ToonKolommen()
 {
-    ToonRegelKolommen();
-    ToonKolom(Pic->BtwLabel, factuur.KolomBtw);
-    ToonKolom(Pic->PrijsTotaalLabel, factuur.KolomTotaal);
-}
-
-void Main::ToonRegelKolommen()
-{
     ToonKolom(Pic->DatumLabel, factuur.KolomDatum);
     ToonKolom(Pic->OmschrijfLabel, factuur.KolomOmschrijving);
     ToonKolom(Pic->PrijsExBtwLabel, factuur.KolomPrijs);
+    ToonKolom(Pic->BtwLabel, factuur.KolomBtw);
+    ToonKolom(Pic->PrijsTotaalLabel, factuur.KolomTotaal);
     Pic->Kop[10]->ToonTekst(platform::FormatBedrag(factuur.TotaalExBtw));
     Pic->Kop[11]->ToonTekst(platform::FormatBedrag(factuur.TotaalBtw));
     Pic->Kop[12]->ToonTekst(platform::FormatBedrag(factuur.TotaalInclBtw));

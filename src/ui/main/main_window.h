@@ -43,7 +43,6 @@ public:
     void ToonKolommen();      // column bodies and totals from the invoice
     // The date, description and price columns and the totals; the VAT and
     // line total columns stay as they are, as the lines editor leaves them.
-    void ToonRegelKolommen();
     // A new invoice: placeholder captions in the columns, zero totals and
     // the number/date caption without values.
     void ToonNieuweFactuur();
