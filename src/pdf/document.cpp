@@ -254,13 +254,7 @@ void PdfWriter::ClosePDFFile()
     tree += ' ';
     AppendNum(tree, H, 3);
     tree += "]\r/CropBox [";
-    AppendNum(tree, M, 3);
-    tree += ' ';
-    AppendNum(tree, M, 3);
-    tree += ' ';
-    AppendNum(tree, W - M, 3);
-    tree += ' ';
-    AppendNum(tree, H - M, 3);
+    AppendBox(tree, M, M, W - M, H - M);
     tree += "]\r";
     if (orientation_ == 2)
         tree += "/Rotate 90";

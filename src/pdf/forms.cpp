@@ -28,13 +28,7 @@ void PdfWriter::StartObject(std::string_view Name, std::int32_t Options)
     const std::string name = ToAnsi(Name);
     const std::int32_t O = BeginObj(0);
     line_ = "<<\r/Type /XObject\r/Subtype /Form\r/FormType 1\r/Name /" + name + "\r/BBox [";
-    AppendNum(line_, M, 3);
-    line_ += ' ';
-    AppendNum(line_, M, 3);
-    line_ += ' ';
-    AppendNum(line_, W - M, 3);
-    line_ += ' ';
-    AppendNum(line_, H - M, 3);
+    AppendBox(line_, M, M, W - M, H - M);
     line_ += "]\r/Matrix [1 0 0 1 0 0]\r/Length ";
     AppendInt(line_, O + 1);
     line_ += " 0 R >>\rstream";

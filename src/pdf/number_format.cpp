@@ -49,4 +49,15 @@ void AppendInt(std::string& out, std::int64_t v)
     out.append(buf, result.ptr);
 }
 
+void AppendBox(std::string& out, double x1, double y1, double x2, double y2)
+{
+    AppendNum(out, x1, 3);
+    out += ' ';
+    AppendNum(out, y1, 3);
+    out += ' ';
+    AppendNum(out, x2, 3);
+    out += ' ';
+    AppendNum(out, y2, 3);
+}
+
 }  // namespace pdf

@@ -15,6 +15,9 @@ std::string FormatNum(double v, int digits);
 // The same, appended to `out` without a temporary string.
 void AppendNum(std::string& out, double v, int digits);
 
+// Four numbers separated by blanks, as a rectangle "[x1 y1 x2 y2]" holds them.
+void AppendBox(std::string& out, double x1, double y1, double x2, double y2);
+
 // A whole number in decimal ("/Length 1234", object numbers).
 void AppendInt(std::string& out, std::int64_t v);
 

@@ -65,32 +65,33 @@ void PdfWriter::WriteStreamLength()
     EndObj();
 }
 
+// One number and its operator on a line of their own.
+void PdfWriter::WriteOperator(double value, std::string_view op)
+{
+    line_.clear();
+    AppendNum(line_, value, 3);
+    line_ += ' ';
+    line_ += op;
+    WriteLine(line_);
+}
+
 // ---- text state -------------------------------------------------------------------
 
 void PdfWriter::SetWordSpacing(float W)
 {
-    line_.clear();
-    AppendNum(line_, W, 3);
-    line_ += " Tw";
-    WriteLine(line_);
+    WriteOperator(W, "Tw");
     wordSpacing_ = W;
 }
 
 void PdfWriter::SetCharSpacing(float W)
 {
-    line_.clear();
-    AppendNum(line_, W, 3);
-    line_ += " Tc";
-    WriteLine(line_);
+    WriteOperator(W, "Tc");
     charSpacing_ = W;
 }
 
 void PdfWriter::SetTextHorizontalScaling(float W)
 {
-    line_.clear();
-    AppendNum(line_, W, 3);
-    line_ += " Tz";
-    WriteLine(line_);
+    WriteOperator(W, "Tz");
     horizontalScaling_ = W;
 }
 
@@ -98,10 +99,7 @@ void PdfWriter::SetTextRenderingMode(float W)
 {
     if (!(W >= 0 && W <= 2))
         return;
-    line_.clear();
-    AppendNum(line_, W, 3);
-    line_ += " Tr";
-    WriteLine(line_);
+    WriteOperator(W, "Tr");
 }
 
 void PdfWriter::DrawText(float x, float y, std::string_view strTemp, std::string_view FontName, float Fontsize,
@@ -197,40 +195,28 @@ void PdfWriter::SetDash(float dash_on, float dash_off)
 
 void PdfWriter::SetLineWidth(float W)
 {
-    line_.clear();
-    AppendNum(line_, ToPoints(W), 3);
-    line_ += " w";
-    WriteLine(line_);
+    WriteOperator(ToPoints(W), "w");
 }
 
 void PdfWriter::SetLineCap(std::int16_t W)
 {
     if (W < 0 || W > 2)
         return;
-    line_.clear();
-    AppendInt(line_, W);
-    line_ += " J";
-    WriteLine(line_);
+    WriteOperator(W, "J");
 }
 
 void PdfWriter::SetLineJoin(std::int16_t W)
 {
     if (W < 0 || W > 2)
         return;
-    line_.clear();
-    AppendInt(line_, W);
-    line_ += " j";
-    WriteLine(line_);
+    WriteOperator(W, "j");
 }
 
 void PdfWriter::SetMiterLimit(float W)
 {
     if (!(W >= 1))
         return;
-    line_.clear();
-    AppendNum(line_, W, 3);
-    line_ += " M";
-    WriteLine(line_);
+    WriteOperator(W, "M");
 }
 
 // ---- paths ------------------------------------------------------------------------------
