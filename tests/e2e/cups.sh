@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A private print system for the tests: a CUPS scheduler with its own
 # configuration folder and socket, so the machine's own printing is left
 # alone. Source it; start_cups [with-queue] starts it and exports CUPS_SERVER,
@@ -59,4 +60,17 @@ stop_cups() {
 # The folder cups-pdf writes the current user's jobs to.
 cups_pdf_out() {
   echo "$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+}
+
+# Prints the PDF that the queue wrote after the marker file was made, once
+# the queue is empty; fails while there is none. Needs lib.sh.
+printed_since() {
+  local pdf
+  pdf=$(find "$(cups_pdf_out)" -name '*.pdf' -newer "$1" 2>/dev/null | head -n1)
+  [ -n "$pdf" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && echo "$pdf"
+}
+
+# Waits up to half a minute for a printed page; prints the path of its PDF.
+wait_printed() {
+  WAIT_SECONDS=30 wait_for printed_since "$1" || { echo "no page came out of the printer" >&2; return 1; }
 }

@@ -34,8 +34,5 @@ main=$(wait_window "Quillet")
 if xdotool search --onlyvisible --name "^${START_WINDOW}\$" >/dev/null 2>&1; then
   echo "the start window is still open beside the main window"; exit 1
 fi
-press "$main" ctrl+x
-question=$(wait_window " Exit")
-press "$question" Return
-wait_exit "$pid"
+exit_with_yes "$main" "$pid"
 echo "the start window hands over to the main window after its animation"
