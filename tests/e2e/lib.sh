@@ -315,3 +315,83 @@ background_from_picture() {
   type_into "$(wait_window Open)" "$picture" Return
   wait_for pixel_is "$designer" $((20 + x)) $((22 + y)) "$colour"
 }
+
+# --- the main window's steps --------------------------------------------------
+
+# Opens the side panel through the "Instellingen" menu item of that number.
+open_side_panel() {
+  local keys=()
+  for _ in $(seq 1 "$2"); do keys+=(Down); done
+  choose_menu "$1" 152 "${keys[@]}" Return   # the "Instellingen" menu
+  wait_for side_panel_shown "$1"
+}
+side_panel_shown() {
+  [ "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p')" -gt 500 ]
+}
+close_side_panel() {
+  click "$1" 501 630   # Tabblad sluiten
+  wait_for not side_panel_shown "$1"
+}
+
+# Chooses a VAT percentage in the side panel's list.
+choose_vat() {
+  local main=$1 percentage=$2 shown
+  shown=$(program_windows)
+  click "$main" 475 48
+  wait_for more_program_windows_than "$shown"
+  xdotool type "$percentage"
+  xdotool key Return
+  wait_for not more_program_windows_than "$shown"
+}
+
+# Bestand / Nieuw, answered Yes; prints the id of the lines editor it opens.
+new_invoice() {
+  press "$1" ctrl+n
+  press "$(wait_window " Nieuw")" Return
+  wait_window "Omschrijving factuur"
+}
+
+# Types invoice lines into the lines editor: date, description and price of
+# each line in turn, from the first box on.
+type_invoice_lines() {
+  local lines=$1 text
+  shift
+  click "$lines" 50 45
+  for text in "$@"; do
+    type_into "$lines" "$text" Tab
+  done
+}
+
+# Sets day, month, year and number in "Factuur Datum / Nummer", opened by a
+# double-click on them on the page, and confirms.
+set_number_and_date() {
+  local main=$1 numdat text
+  shift
+  numdat=$(open_dialog "$main" 70 226 "Factuur Datum / Nummer")
+  click "$numdat" 28 27   # the day
+  for text in "$@"; do
+    xdotool key ctrl+a
+    type_into "$numdat" "$text" Tab
+  done
+  close_with "$numdat" 269 103   # Ok
+}
+
+# Puts a stand-in for the desktop's "open" first on the PATH: it writes the
+# address it is given into a file instead of starting a viewer.
+stand_in_for_xdg_open() {
+  local bin
+  bin=$(mktemp -d)
+  at_exit "rm -rf '$bin'"
+  printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\n' "$1" > "$bin/xdg-open"
+  chmod +x "$bin/xdg-open"
+  export PATH="$bin:$PATH"
+}
+
+# Bestand / Factuur Afdrukken / Naar Pdf-formaat under a name; waits until
+# the program has asked the desktop to open the PDF (see stand_in_for_xdg_open).
+export_pdf() {
+  local main=$1 name=$2 opened=$3
+  choose_menu "$main" 34 Down Down Down Down Right Down Return
+  answer_name " Opslaan naar Pdf-formaat" "$name"
+  wait_file "$opened"
+}

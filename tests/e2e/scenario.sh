@@ -19,13 +19,7 @@ start_cups with-queue
 mkdir -p "$(cups_pdf_out)"
 touch "$work/before-printing"
 
-# The desktop's "open" for the exported PDF: a stand-in that notes the file.
-cat > "$work/xdg-open" <<EOF
-#!/bin/sh
-printf '%s\n' "\$1" >> "$work/opened"
-EOF
-chmod +x "$work/xdg-open"
-export PATH="$work:$PATH"
+stand_in_for_xdg_open "$work/opened"
 
 start_in_fresh_folder "$1" with-folders
 main=$(start_main_window)
@@ -67,32 +61,6 @@ draw_logo() {
   click "$designer" 420 342                # Plaats tekst
   xdotool mousemove --window "$designer" 500 110
   xdotool mousemove --window "$designer" 560 130 click 1
-}
-
-# Opens the side panel through the "Instellingen" menu item of that number.
-open_side_panel() {
-  local keys=()
-  for _ in $(seq 1 "$2"); do keys+=(Down); done
-  choose_menu "$1" 152 "${keys[@]}" Return
-  wait_for side_panel_shown "$1"
-}
-side_panel_shown() {
-  [ "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p')" -gt 500 ]
-}
-close_side_panel() {
-  click "$1" 501 630   # Tabblad sluiten
-  wait_for not side_panel_shown "$1"
-}
-
-# Chooses a VAT percentage in the side panel's list.
-choose_vat() {
-  local main=$1 percentage=$2 shown
-  shown=$(program_windows)
-  click "$main" 475 48
-  wait_for more_program_windows_than "$shown"
-  xdotool type "$percentage"
-  xdotool key Return
-  wait_for not more_program_windows_than "$shown"
 }
 
 # Sets the VAT percentage through "Instellingen" / "Btw bedrag".
@@ -173,22 +141,11 @@ close_side_panel "$main"
 
 # --- a new invoice ------------------------------------------------------------
 
-press "$main" ctrl+n
-press "$(wait_window " Nieuw")" Return
-lines=$(wait_window "Omschrijving factuur")
-click "$lines" 50 45                           # the first box of the first line
-for text in 04-03 "Ontwerp huisstijl café" 450,00 11-03 "Drukwerk visitekaartjes" 80,00 18-03 Bezorging 12.40; do
-  type_into "$lines" "$text" Tab
-done
+lines=$(new_invoice "$main")
+type_invoice_lines "$lines" 04-03 "Ontwerp huisstijl café" 450,00 11-03 "Drukwerk visitekaartjes" 80,00 \
+                            18-03 Bezorging 12.40
 close_with "$lines" 570 476                    # Ok
-
-numdat=$(open_dialog "$main" 70 226 "Factuur Datum / Nummer")
-click "$numdat" 28 27                          # the day
-for text in 15 03 2024 2024-017; do            # day, month, year, number
-  xdotool key ctrl+a
-  type_into "$numdat" "$text" Tab
-done
-close_with "$numdat" 269 103                   # Ok
+set_number_and_date "$main" 15 03 2024 2024-017
 
 press "$main" ctrl+s
 answer_name " Factuur opslaan" "Korenbloem maart"
@@ -196,10 +153,7 @@ wait_file "Facturen/Korenbloem maart.fac"
 
 # --- PDF and printer ----------------------------------------------------------
 
-# Bestand / Factuur Afdrukken / Naar Pdf-formaat
-choose_menu "$main" 34 Down Down Down Down Right Down Return
-answer_name " Opslaan naar Pdf-formaat" "Korenbloem maart"
-wait_file "$work/opened"
+export_pdf "$main" "Korenbloem maart" "$work/opened"
 [ "$(cat "$work/opened")" = "file://$folder/Pdf/Korenbloem%20maart.pdf" ] \
   || { echo "the PDF viewer was asked to open: $(cat "$work/opened")"; exit 1; }
 
