@@ -14,8 +14,9 @@ void ControleerKoppen(const PaginaIndeling& p, std::initializer_list<Verwacht> v
 {
     for (const auto& v : verwacht) {
         EXPECT_EQ(p.Kop[v.kop].zichtbaar, v.zichtbaar) << "Kop " << v.kop;
-        if (v.zichtbaar)
+        if (v.zichtbaar) {
             EXPECT_EQ(p.Kop[v.kop].plaats, QPoint(v.left, v.top)) << "Kop " << v.kop;
+        }
     }
 }
 
@@ -50,8 +51,9 @@ TEST(ZetLayout, LayoutOneHasFiveColumnsAndOneTotalsRow)
                             {350, 220, 350, 560}, {}, {6, 520, 394, 520}, {6, 540, 394, 540}};
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(p->Lijn[i].zichtbaar, i != 5) << i;
-        if (i != 5)
+        if (i != 5) {
             EXPECT_EQ(p->Lijn[i].lijn, lijnen[i]) << i;
+        }
     }
     EXPECT_EQ(p->prijsLinks, 270);
     EXPECT_TRUE(p->btwKolommen);

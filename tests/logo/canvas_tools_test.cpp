@@ -178,8 +178,9 @@ TEST(LogoCanvas, FloodFillChangesOnlyTheConnectedAreaOfOneColour)
                 const QRgb k = na.pixel(x, y) & 0xFFFFFF;
                 ASSERT_TRUE(k == kRood || k == (beeld.pixel(x, y) & 0xFFFFFF)) << x << "," << y;
             }
-        if (stijl == 0)
+        if (stijl == 0) {
             EXPECT_EQ(Op(vuller.c, 10, 10), kRood);
+        }
     }
 }
 

@@ -39,10 +39,11 @@ public:
     std::optional<QString> Invoer(const QString& titel, const QString& tekst, const QString&) override
     {
         gevraagd.push_back({QStringLiteral("Invoer"), titel, tekst});
-        if (invoer.empty())
-            return std::nullopt;
-        auto a = invoer.front();
-        invoer.pop_front();
-        return a;
+        std::optional<QString> antwoord;
+        if (!invoer.empty()) {
+            antwoord.swap(invoer.front());
+            invoer.pop_front();
+        }
+        return antwoord;
     }
 };
