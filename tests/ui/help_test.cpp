@@ -1,5 +1,5 @@
 #include "ui/main/help_text.h"
-#include "ui/main/special_characters.h"
+#include "ui/main/bijzondere_tekens.h"
 
 #include "hoofdvenster.h"
 

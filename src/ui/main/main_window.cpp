@@ -7,7 +7,7 @@
 #include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "ui/main/layout_icons.h"
-#include "ui/main/special_characters.h"
+#include "ui/main/bijzondere_tekens.h"
 
 #include <QAction>
 #include <QApplication>

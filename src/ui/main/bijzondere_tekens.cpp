@@ -1,4 +1,4 @@
-#include "ui/main/special_characters.h"
+#include "ui/main/bijzondere_tekens.h"
 
 #include <QStringList>
 
