@@ -75,6 +75,18 @@ void PdfWriter::WriteOperator(double value, std::string_view op)
     WriteLine(line_);
 }
 
+// A point, converted to points, and its operator.
+void PdfWriter::WritePointOperator(double x, double y, std::string_view op)
+{
+    line_.clear();
+    AppendNum(line_, ToPoints(x), 3);
+    line_ += ' ';
+    AppendNum(line_, ToPoints(y), 3);
+    line_ += ' ';
+    line_ += op;
+    WriteLine(line_);
+}
+
 // ---- text state -------------------------------------------------------------------
 
 void PdfWriter::SetWordSpacing(float W)
@@ -235,22 +247,12 @@ void PdfWriter::PaintPath(std::int32_t Options)
 
 void PdfWriter::MoveTo(float x, float y)
 {
-    line_.clear();
-    AppendNum(line_, ToPoints(x), 3);
-    line_ += ' ';
-    AppendNum(line_, ToPoints(y), 3);
-    line_ += " m";
-    WriteLine(line_);
+    WritePointOperator(x, y, "m");
 }
 
 void PdfWriter::LineTo(float x, float y, std::int32_t Options)
 {
-    line_.clear();
-    AppendNum(line_, ToPoints(x), 3);
-    line_ += ' ';
-    AppendNum(line_, ToPoints(y), 3);
-    line_ += " l";
-    WriteLine(line_);
+    WritePointOperator(x, y, "l");
     PaintPath(Options);
 }
 

@@ -181,6 +181,7 @@ private:
 
     void WriteLine(std::string_view text);
     void WriteOperator(double value, std::string_view op);
+    void WritePointOperator(double x, double y, std::string_view op);
     std::int32_t BeginObj(std::int32_t n);
     void EndObj();
     double ToPoints(double v) const;
