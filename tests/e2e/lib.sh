@@ -10,6 +10,10 @@ on_virtual_screen() {
   fi
 }
 
+# What the program prints on its error output, shown when a window fails to appear.
+QUILLET_E2E_LOG="${TMPDIR:-/tmp}/quillet-e2e-$$.log"
+_at_exit="rm -f '$QUILLET_E2E_LOG';"
+
 # Adds a command to what runs when the script ends, whichever way it ends.
 at_exit() {
   _at_exit="${_at_exit:-}$1;"
@@ -58,7 +62,7 @@ start_in_fresh_folder() {
 
 # Starts the program of the current folder once more; sets $pid.
 start_again() {
-  ./quillet 2>/dev/null &
+  ./quillet 2>>"$QUILLET_E2E_LOG" &
   pid=$!
 }
 
@@ -77,7 +81,11 @@ visible_window() {
 
 # Waits for a shown window whose title matches exactly, prints its id.
 wait_window() {
-  wait_for visible_window "$1" || { echo "no window '$1' appeared" >&2; return 1; }
+  wait_for visible_window "$1" || {
+    echo "no window '$1' appeared; the program said:" >&2
+    cat "$QUILLET_E2E_LOG" >&2 2>/dev/null
+    return 1
+  }
 }
 
 no_window() {
