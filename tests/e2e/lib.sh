@@ -211,7 +211,8 @@ START_WINDOW="Quillet start"
 # the main window; prints the main window's id.
 start_main_window() {
   local start
-  start=$(wait_window "$START_WINDOW") || return 1
+  # A first start on a busy machine can take a while: fonts, the photo, the screen facts.
+  start=$(WAIT_SECONDS=30 wait_window "$START_WINDOW") || return 1
   xdotool mousemove --window "$start" 420 100 click 1
   wait_window "Quillet"
 }
