@@ -1,6 +1,7 @@
 #include "invoice/address_file.h"
 
 #include "invoice/algemeen.h"
+#include "invoice/settings_file.h"
 #include "platform/cp1252.h"
 #include "platform/doelbestand.h"
 #include "platform/files.h"
@@ -10,7 +11,8 @@
 
 namespace {
 
-const QByteArray kKop = QByteArrayLiteral("Averno Software 2011\r\n--------------------------\r\n");
+// The same two header lines as the settings and invoice files, unquoted.
+const QByteArray kKop = QByteArray(kBestandsKop) + "\r\n" + kStreep + "\r\n";
 const QString kOpslaanTitel = QStringLiteral(" Adres opslaan");
 
 // The lines of a byte stream as a line-by-line reader sees them: a line ends
