@@ -5,12 +5,14 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  libqrencode-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-urw-base35
   qpdf poppler-utils xvfb xauth xdotool x11-utils imagemagick
   cups cups-client cups-filters printer-driver-cups-pdf
+  zbar-tools libxml2-utils default-jre-headless libsaxonhe-java
 )
 
 missing=()

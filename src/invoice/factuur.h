@@ -1,5 +1,7 @@
 #pragma once
 
+#include "invoice/bedrijfsgegevens.h"
+
 #include <QString>
 
 #include <array>
@@ -31,6 +33,7 @@ struct Factuur {
     std::int16_t KleurG = 250;
     std::uint8_t KleurB = 140;
     QString GereserveerdeTekst;                 // third settings record, kept as read
+    Bedrijfsgegevens Bedrijf;                   // from "Bedrijf.ini", not from the settings
 
     float TotaalExBtw = 0;
     float TotaalBtw = 0;
