@@ -9,20 +9,20 @@ namespace {
 const QString crlf = QStringLiteral("\r\n");
 
 // A zero VAT or total shows as a blank entry rather than 0,00.
-QString KolomBedrag(float bedrag)
+QString KolomBedrag(platform::Bedrag bedrag)
 {
-    return bedrag == 0.0f ? QStringLiteral(" ") : platform::FormatBedrag(bedrag);
+    return bedrag.IsNul() ? QStringLiteral(" ") : platform::FormatBedrag(bedrag);
 }
 
 }  // namespace
 
-RegelBedrag BerekenRegel(double prijs, int btwProcent)
+RegelBedrag BerekenRegel(platform::Bedrag prijs, int btwProcent)
 {
-    const float btw = static_cast<float>(prijs / 100 * btwProcent);
-    return {btw, static_cast<float>(prijs + btw)};
+    const platform::Bedrag btw = prijs.MaalProcent(btwProcent);
+    return {btw, prijs + btw};
 }
 
-double RegelPrijs(const QString& prijs)
+platform::Bedrag RegelPrijs(const QString& prijs)
 {
     return platform::Val(QString(prijs).replace(',', '.'));
 }
@@ -43,17 +43,17 @@ void HerberekenFactuur(Factuur& f)
     f.KolomDatum.clear();
     f.KolomOmschrijving.clear();
     f.KolomPrijs.clear();
-    f.TotaalExBtw = 0;
-    f.TotaalBtw = 0;
-    f.TotaalInclBtw = 0;
+    f.TotaalExBtw = {};
+    f.TotaalBtw = {};
+    f.TotaalInclBtw = {};
     for (int i = 0; i < Factuur::kRegels; ++i) {
         f.KolomDatum += f.Aantal[i] + crlf;
         f.KolomOmschrijving += f.Omschrijving[i] + crlf;
         f.KolomPrijs += f.Prijs[i] + crlf;
         f.Prijs[i].replace(',', '.');
-        const double p = platform::Val(f.Prijs[i]);
+        const platform::Bedrag p = platform::Val(f.Prijs[i]);
         const RegelBedrag r = BerekenRegel(p, f.BtwProcent);
-        f.TotaalExBtw = static_cast<float>(f.TotaalExBtw + p);
+        f.TotaalExBtw += p;
         f.TotaalBtw += r.btw;
         f.TotaalInclBtw += r.totaal;
     }

@@ -9,16 +9,16 @@
 // comma in a price becomes a point on the way.
 void HerberekenFactuur(Factuur& f);
 
-// The VAT and the total of one line, each kept as a 32-bit float: the rule
-// the page columns, the printout and the PDF share.
+// The VAT and the total of one line, exact and unrounded: the rule the page
+// columns, the printout and the PDF share.
 struct RegelBedrag {
-    float btw;
-    float totaal;
+    platform::Bedrag btw;
+    platform::Bedrag totaal;
 };
-RegelBedrag BerekenRegel(double prijs, int btwProcent);
+RegelBedrag BerekenRegel(platform::Bedrag prijs, int btwProcent);
 
 // The price of a line as a number: a decimal comma is read as a point.
-double RegelPrijs(const QString& prijs);
+platform::Bedrag RegelPrijs(const QString& prijs);
 
 // Rebuilds the VAT and line total columns from the prices as they stand, so
 // the page never shows the VAT of lines that were changed since.

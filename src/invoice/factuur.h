@@ -1,6 +1,7 @@
 #pragma once
 
 #include "invoice/bedrijfsgegevens.h"
+#include "platform/amount.h"
 
 #include <QString>
 
@@ -35,9 +36,9 @@ struct Factuur {
     QString GereserveerdeTekst;                 // third settings record, kept as read
     Bedrijfsgegevens Bedrijf;                   // from "Bedrijf.ini", not from the settings
 
-    float TotaalExBtw = 0;
-    float TotaalBtw = 0;
-    float TotaalInclBtw = 0;
+    platform::Bedrag TotaalExBtw;
+    platform::Bedrag TotaalBtw;
+    platform::Bedrag TotaalInclBtw;
     QString KolomDatum, KolomOmschrijving, KolomPrijs, KolomBtw, KolomTotaal;
 
     std::uint8_t MijndataModus = 0;             // 1 sender, 2 address, 3 background, 4 logo

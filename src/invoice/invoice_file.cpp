@@ -40,9 +40,9 @@ void NieuweFactuur(Factuur& f)
         f.Omschrijving[i].clear();
         f.Prijs[i].clear();
     }
-    f.TotaalExBtw = 0;
-    f.TotaalBtw = 0;
-    f.TotaalInclBtw = 0;
+    f.TotaalExBtw = {};
+    f.TotaalBtw = {};
+    f.TotaalInclBtw = {};
 }
 
 void WisRegelsZonderOmschrijving(Factuur& f)

@@ -15,12 +15,6 @@ QString MetKomma(QString tekst)
     return tekst.replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-// The value of an amount's "###0.00" text, as the totals are held.
-float OpCentenAfgerond(double bedrag)
-{
-    return static_cast<float>(BedragWaarde(platform::FormatBedrag(static_cast<float>(bedrag))));
-}
-
 }  // namespace
 
 bool IsBedrag(const QString& tekst)
@@ -29,7 +23,7 @@ bool IsBedrag(const QString& tekst)
     return getal.match(tekst).hasMatch();
 }
 
-double BedragWaarde(const QString& tekst)
+platform::Bedrag BedragWaarde(const QString& tekst)
 {
     QString metPunt = tekst;
     return platform::Val(metPunt.replace(QLatin1Char(','), QLatin1Char('.')));
@@ -40,11 +34,11 @@ QString OpgemaaktePrijs(const QString& tekst)
     return IsBedrag(tekst) ? platform::FormatBedrag(BedragWaarde(tekst)) : tekst;
 }
 
-float SomVanPrijzen(const RegelTeksten& prijzen)
+platform::Bedrag SomVanPrijzen(const RegelTeksten& prijzen)
 {
-    float totaal = 0;
+    platform::Bedrag totaal;
     for (const QString& prijs : prijzen)
-        totaal = static_cast<float>(totaal + BedragWaarde(OpgemaaktePrijs(prijs)));
+        totaal += BedragWaarde(OpgemaaktePrijs(prijs));
     return totaal;
 }
 
@@ -64,7 +58,7 @@ void BevestigRegels(Factuur& f, const RegelTeksten& aantal, const RegelTeksten& 
     }
     BouwBtwKolommen(f);
     f.TotaalExBtw = SomVanPrijzen(f.Prijs);
-    const float btw = static_cast<float>(f.TotaalExBtw / 100.0 * f.BtwProcent);
-    f.TotaalBtw = OpCentenAfgerond(btw);
-    f.TotaalInclBtw = OpCentenAfgerond(static_cast<double>(f.TotaalExBtw) + btw);
+    const platform::Bedrag btw = f.TotaalExBtw.MaalProcent(f.BtwProcent);
+    f.TotaalBtw = btw.OpCenten();
+    f.TotaalInclBtw = (f.TotaalExBtw + btw).OpCenten();
 }

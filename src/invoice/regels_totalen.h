@@ -16,15 +16,15 @@ using RegelTeksten = std::array<QString, Factuur::kRegels>;
 bool IsBedrag(const QString& tekst);
 
 // The amount a price text stands for: every comma read as a decimal point.
-double BedragWaarde(const QString& tekst);
+platform::Bedrag BedragWaarde(const QString& tekst);
 
 // A price box as the "Totaal" button leaves it: a number formatted with two
 // decimals, anything else unchanged.
 QString OpgemaaktePrijs(const QString& tekst);
 
 // The sum of the prices as the "Totaal" button formats them (so rounded to
-// cents), kept as a 32-bit float as it is added up.
-float SomVanPrijzen(const RegelTeksten& prijzen);
+// cents).
+platform::Bedrag SomVanPrijzen(const RegelTeksten& prijzen);
 
 // Confirms the typed lines: stores them (prices with decimal commas),
 // rebuilds the five columns and computes the three totals.

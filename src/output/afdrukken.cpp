@@ -113,9 +113,9 @@ void Afdrukken::ProbeerAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& br
     s.setFontName(QStringLiteral("Arial"));
     s.setBold(true);
     s.setForeColor(QColor(80, 80, 80));
-    f.TotaalExBtw = 0;
-    f.TotaalBtw = 0;
-    f.TotaalInclBtw = 0;
+    f.TotaalExBtw = {};
+    f.TotaalBtw = {};
+    f.TotaalInclBtw = {};
 
     if (!f.LogoBestand.isEmpty()) {
         meldFout = false;
@@ -161,17 +161,17 @@ void Afdrukken::DrukRegels(Factuur& f, Surface& s, int layout)
         f.Prijs[i].replace(',', '.');
         Druk(s, 60, y, f.Aantal[i]);
         Druk(s, 1370, y, f.Omschrijving[i]);
-        const double p = platform::Val(f.Prijs[i]);
+        const platform::Bedrag p = platform::Val(f.Prijs[i]);
         // The price keeps its own text; only its width comes from the amount.
         BedragPositie(static_cast<int>(platform::FormatBedrag(p).size()), layout == 1 ? -2460 : 30);
         Druk(s, bedragPositie_, y, QString(f.Prijs[i]).replace('.', ','));
         const RegelBedrag r = BerekenRegel(p, f.BtwProcent);
-        f.TotaalExBtw = static_cast<float>(f.TotaalExBtw + p);
+        f.TotaalExBtw += p;
         f.TotaalBtw += r.btw;
-        if (layout == 1 && r.btw != 0.0f)
+        if (layout == 1 && !r.btw.IsNul())
             DrukBedrag(s, platform::FormatBedrag(r.btw), -1140, y);
         f.TotaalInclBtw += r.totaal;
-        if (layout == 1 && r.totaal != 0.0f)
+        if (layout == 1 && !r.totaal.IsNul())
             DrukBedrag(s, platform::FormatBedrag(r.totaal), 0, y);
     }
 }

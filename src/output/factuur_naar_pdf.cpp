@@ -110,10 +110,10 @@ void Regels(pdf::PdfWriter& w, Factuur& f)
     if (f.LayoutNr != 1)
         return;
     for (int i = 0; i < Factuur::kRegels; ++i)
-        if (const float btw = RegelBedragen(f, i).btw; btw != 0.0f)
+        if (const platform::Bedrag btw = RegelBedragen(f, i).btw; !btw.IsNul())
             Tekst(w, 178, y(i), platform::FormatBedrag(btw), "Fnt1", 11, kRechts);
     for (int i = 0; i < Factuur::kRegels; ++i)
-        if (const float totaal = RegelBedragen(f, i).totaal; totaal != 0.0f)
+        if (const platform::Bedrag totaal = RegelBedragen(f, i).totaal; !totaal.IsNul())
             Tekst(w, 205, y(i), platform::FormatBedrag(totaal), "Fnt1", 11, kRechts);
 }
 

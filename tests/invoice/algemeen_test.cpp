@@ -1,4 +1,5 @@
 #include "invoice/algemeen.h"
+#include "support/bedrag.h"
 
 #include <QFontMetricsF>
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ QStringList Entries(const QString& kolom)
 
 }  // namespace
 
-TEST(HerberekenFactuur, ParsesPricesAndSumsUnroundedFloats)
+TEST(HerberekenFactuur, ParsesPricesAndSumsUnrounded)
 {
     Factuur f;
     f.BtwProcent = 21;
@@ -38,24 +39,17 @@ TEST(HerberekenFactuur, ParsesPricesAndSumsUnroundedFloats)
     const QStringList btw = Entries(f.KolomBtw);
     const QStringList totaal = Entries(f.KolomTotaal);
     ASSERT_EQ(btw.size(), 20);
-    EXPECT_EQ(btw[0], QStringLiteral("2,63"));     // 2.625 as a float is 2.6250000
+    EXPECT_EQ(btw[0], QStringLiteral("2,63"));     // 2.625 exactly: half goes up
     EXPECT_EQ(totaal[0], QStringLiteral("15,13"));
     EXPECT_EQ(btw[1], QStringLiteral("0,26"));     // 1.234 counts
     EXPECT_EQ(btw[2], QStringLiteral(" "));        // letters count as 0
     EXPECT_EQ(totaal[2], QStringLiteral(" "));
     EXPECT_EQ(btw[3], QStringLiteral("0,02"));
 
-    // The totals follow the same float steps, written out independently.
-    float ex = 0, vat = 0, incl = 0;
-    for (double p : {12.5, 1.234, 0.0, 0.1, 0.2}) {
-        ex = static_cast<float>(ex + p);
-        const float v = static_cast<float>(p / 100 * 21);
-        vat += v;
-        incl += static_cast<float>(p + v);
-    }
-    EXPECT_EQ(f.TotaalExBtw, ex);
-    EXPECT_EQ(f.TotaalBtw, vat);
-    EXPECT_EQ(f.TotaalInclBtw, incl);
+    // Summed unrounded: 2.625 + 0.25914 + 0 + 0.021 + 0.042.
+    EXPECT_EQ(f.TotaalExBtw, B("14.034"));
+    EXPECT_EQ(f.TotaalBtw, B("2.94714"));
+    EXPECT_EQ(f.TotaalInclBtw, B("16.98114"));
 }
 
 TEST(HerberekenFactuur, ZeroVatLeavesTheVatColumnBlank)
@@ -67,20 +61,20 @@ TEST(HerberekenFactuur, ZeroVatLeavesTheVatColumnBlank)
     for (const QString& e : Entries(f.KolomBtw))
         EXPECT_EQ(e, QStringLiteral(" "));
     EXPECT_EQ(Entries(f.KolomTotaal)[4], QStringLiteral("10,00"));
-    EXPECT_EQ(f.TotaalBtw, 0.0f);
-    EXPECT_EQ(f.TotaalInclBtw, 10.0f);
+    EXPECT_EQ(f.TotaalBtw, B("0"));
+    EXPECT_EQ(f.TotaalInclBtw, B("10"));
 }
 
 TEST(HerberekenFactuur, AnEmptyInvoiceHasTwentyBlankEntriesPerColumn)
 {
     Factuur f;
     f.KolomPrijs = QStringLiteral("old");
-    f.TotaalExBtw = 99;
+    f.TotaalExBtw = B("99");
     HerberekenFactuur(f);
     EXPECT_EQ(f.KolomDatum, QStringLiteral("\r\n").repeated(20));
     EXPECT_EQ(f.KolomPrijs, QStringLiteral("\r\n").repeated(20));
     EXPECT_EQ(f.KolomBtw, QStringLiteral(" \r\n").repeated(20));
-    EXPECT_EQ(f.TotaalExBtw, 0.0f);
+    EXPECT_EQ(f.TotaalExBtw, B("0"));
 }
 
 TEST(TekstRegels, HardBreaksAndWordWrap)

@@ -1,5 +1,6 @@
 #include "invoice/regels_totalen.h"
 #include "platform/amount.h"
+#include "support/bedrag.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ TEST(RegelsTotalen, AnEmptyInvoiceHasTwentyEmptyEntriesAndZeroTotals)
     EXPECT_EQ(b.f.KolomOmschrijving, QStringLiteral("Werk\r\n") + twintig);
     EXPECT_EQ(b.f.KolomPrijs, QStringLiteral("\r\n").repeated(20));
     EXPECT_EQ(b.f.KolomBtw, QStringLiteral(" \r\n").repeated(20));  // no VAT of lines gone
-    for (float totaal : {b.f.TotaalExBtw, b.f.TotaalBtw, b.f.TotaalInclBtw})
+    for (platform::Bedrag totaal : {b.f.TotaalExBtw, b.f.TotaalBtw, b.f.TotaalInclBtw})
         EXPECT_EQ(platform::FormatBedrag(totaal), QStringLiteral("0,00"));
 }
 
@@ -46,7 +47,7 @@ TEST(RegelsTotalen, PricesAreStoredWithACommaAndCountedAsTyped)
     EXPECT_EQ(b.f.Prijs[3], QStringLiteral("1,234,50"));
     EXPECT_EQ(b.f.KolomPrijs.left(11), QStringLiteral("12,5\r\nabc\r\n"));
     // 12.5 + 0 + 7 + 1.234: a thousands point ends the number at the second separator.
-    EXPECT_FLOAT_EQ(b.f.TotaalExBtw, 20.734f);
+    EXPECT_EQ(b.f.TotaalExBtw, B("20.734"));
 }
 
 TEST(RegelsTotalen, TheVatIsTakenOnceOnTheSumAndRoundedToCents)
@@ -54,26 +55,23 @@ TEST(RegelsTotalen, TheVatIsTakenOnceOnTheSumAndRoundedToCents)
     Bevestigd b(Teksten({"0,10", "0,20"}));
     EXPECT_TRUE(b.f.KolomBtw.startsWith(QStringLiteral("0,02\r\n0,04\r\n \r\n")));
     EXPECT_TRUE(b.f.KolomTotaal.startsWith(QStringLiteral("0,12\r\n0,24\r\n \r\n")));
-    EXPECT_FLOAT_EQ(b.f.TotaalExBtw, 0.3f);
-    EXPECT_FLOAT_EQ(b.f.TotaalBtw, 0.06f);       // 0.063
-    EXPECT_FLOAT_EQ(b.f.TotaalInclBtw, 0.36f);   // 0.363
+    EXPECT_EQ(b.f.TotaalExBtw, B("0.3"));
+    EXPECT_EQ(b.f.TotaalBtw, B("0.06"));       // 0.063
+    EXPECT_EQ(b.f.TotaalInclBtw, B("0.36"));   // 0.363
 
     // Rounded line by line this would be 0,01 + 0,01.
     Bevestigd halve(Teksten({"0,05", "0,05"}), 10);
     EXPECT_EQ(platform::FormatBedrag(halve.f.TotaalBtw), QStringLiteral("0,01"));
     Bevestigd nul(Teksten({"100"}), 0);
-    EXPECT_FLOAT_EQ(nul.f.TotaalBtw, 0.0f);
-    EXPECT_FLOAT_EQ(nul.f.TotaalInclBtw, 100.0f);
+    EXPECT_EQ(nul.f.TotaalBtw, B("0"));
+    EXPECT_EQ(nul.f.TotaalInclBtw, B("100"));
 }
 
 TEST(RegelsTotalen, TheSumCountsThePricesAsTheTotalButtonShowsThem)
 {
     // 0,125 shows as 0,13; three of them make 0,39, not 0,375.
-    EXPECT_FLOAT_EQ(SomVanPrijzen(Teksten({"0,125", "0,125", "0,125"})), 0.39f);
-    float verwacht = 0;
-    for (double p : {19.99, 0.01, 1000.0})
-        verwacht = static_cast<float>(verwacht + p);
-    EXPECT_EQ(SomVanPrijzen(Teksten({"19,99", "0.01", "1000"})), verwacht);
+    EXPECT_EQ(SomVanPrijzen(Teksten({"0,125", "0,125", "0,125"})), B("0.39"));
+    EXPECT_EQ(SomVanPrijzen(Teksten({"19,99", "0.01", "1000"})), B("1020"));
 }
 
 TEST(RegelsTotalen, WhatCountsAsANumberInAPriceBox)

@@ -1,6 +1,7 @@
 #include "output/afdrukken.h"
 
 #include "support/recording_surface.h"
+#include "support/bedrag.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -90,7 +91,24 @@ TEST(FactuurAfdrukken, LayoutOneLinesAmountsAndTotals)
     EXPECT_EQ(a.Op(8730 - 5 * 105, 13850), "print 12,50");
     EXPECT_EQ(a.Op(10050 - 4 * 105, 13850), "print 2,63");
     EXPECT_EQ(a.Op(11190 - 5 * 105, 13850), "print 15,13");
-    EXPECT_FLOAT_EQ(a.f.TotaalInclBtw, 15.125f);
+    EXPECT_EQ(a.f.TotaalInclBtw, B("15.125"));
+}
+
+TEST(FactuurAfdrukken, CentsComeOutAsAnAccountantComputesThem)
+{
+    Afdruk a;
+    a.f.LayoutNr = 1;
+    a.f.Prijs[0] = QStringLiteral("10,50");
+    a.f.Prijs[1] = QStringLiteral("33,50");
+    a.f.Prijs[2] = QStringLiteral("65,50");
+    a.Druk();
+    EXPECT_EQ(a.Op(10050 - 4 * 105, 5700), "print 2,21");
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 5700), "print 12,71");
+    EXPECT_EQ(a.Op(10050 - 4 * 105, 5970), "print 7,04");
+    EXPECT_EQ(a.Op(10050 - 5 * 105, 6240), "print 13,76");
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 6240), "print 79,26");
+    EXPECT_EQ(a.Op(10050 - 5 * 105, 13850), "print 23,00");
+    EXPECT_EQ(a.Op(11190 - 6 * 105, 13850), "print 132,50");
 }
 
 TEST(FactuurAfdrukken, LayoutTwoStacksTheTotals)
@@ -135,10 +153,8 @@ TEST(FactuurAfdrukken, OtherLayoutsPrintNoLinesAndTotalsRepeat)
     Afdruk twee;
     twee.f.Prijs[0] = QStringLiteral("10");
     twee.Druk();
-    const float eerste = twee.f.TotaalInclBtw;
     twee.Druk();
-    EXPECT_EQ(twee.f.TotaalInclBtw, eerste);
-    EXPECT_FLOAT_EQ(eerste, 12.1f);
+    EXPECT_EQ(twee.f.TotaalInclBtw, B("12.1"));
 }
 
 TEST(FactuurAfdrukken, PicturesAreStretchedIntoTheirRectangles)

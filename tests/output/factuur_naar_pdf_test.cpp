@@ -170,6 +170,21 @@ TEST(FactuurNaarPdf, LayoutOnePageOperatorByOperator)
         EXPECT_NE(tekst.find(woord), std::string::npos) << woord;
 }
 
+TEST(FactuurNaarPdf, LineColumnsCarryTheExactCents)
+{
+    Export e;
+    e.f.LayoutNr = 1;
+    e.f.Prijs[0] = QStringLiteral("10,50");
+    e.f.Prijs[1] = QStringLiteral("33,50");
+    e.f.Prijs[2] = QStringLiteral("65,50");
+    const auto runs = Runs(pdftest::CheckPdf(e.Schrijf()));
+    for (const char* bedrag : {"2,21", "12,71", "7,04", "40,54", "13,76", "79,26"}) {
+        const TextRun* r = Find(runs, bedrag);
+        ASSERT_TRUE(r) << bedrag;
+        EXPECT_EQ(r->font, "Fnt1") << bedrag;
+    }
+}
+
 TEST(FactuurNaarPdf, LayoutTwoDrawsOnlyThePriceColumn)
 {
     Export e;

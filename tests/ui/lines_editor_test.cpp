@@ -3,6 +3,7 @@
 #include "ui/dialogs/omschrijf.h"
 
 #include "hoofdvenster.h"
+#include "support/bedrag.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -148,7 +149,7 @@ TEST(Omschrijf, ClearAsksFirstAndTouchesOnlyTheBoxes)
 TEST(Omschrijf, CancelAndTheTotalButtonLeaveTheInvoiceAlone)
 {
     Editor e;
-    e.factuur.TotaalExBtw = 5;
+    e.factuur.TotaalExBtw = B("5");
     e.Open();
     e.Prijzen({"100"});
     QTest::mouseClick(e.o->TotaalKnop, Qt::LeftButton);
@@ -156,7 +157,7 @@ TEST(Omschrijf, CancelAndTheTotalButtonLeaveTheInvoiceAlone)
     EXPECT_EQ(e.o->Invoer3[0]->text(), QStringLiteral("100,00"));
     QTest::mouseClick(e.o->CancelKnop, Qt::LeftButton);
     EXPECT_EQ(e.o->result(), QDialog::Rejected);
-    EXPECT_EQ(e.factuur.TotaalExBtw, 5.0f);
+    EXPECT_EQ(e.factuur.TotaalExBtw, B("5"));
     EXPECT_TRUE(e.factuur.Omschrijving[0].isEmpty());
     EXPECT_TRUE(e.factuur.Prijs[0].isEmpty());
 }
@@ -194,7 +195,7 @@ TEST(FileNieuw, StartsANewInvoiceAfterYes)
     EXPECT_EQ(geopend, QStringLiteral("Omschrijving factuur"));
     EXPECT_TRUE(v.factuur.Omschrijving[0].isEmpty());
     EXPECT_TRUE(v.factuur.Prijs[0].isEmpty());
-    EXPECT_EQ(v.factuur.TotaalInclBtw, 0.0f);
+    EXPECT_TRUE(v.factuur.TotaalInclBtw.IsNul());
     EXPECT_EQ(v.factuur.FactuurDatum, QStringLiteral("01-01-2024"));
     EXPECT_EQ(v.Tekst(v.main->Pic->OmschrijfLabel), QStringLiteral("Omschrijving v/d factuur"));
     EXPECT_EQ(v.Tekst(v.main->Pic->PrijsTotaalLabel), QStringLiteral("  Totaal"));
