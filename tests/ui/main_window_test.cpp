@@ -226,6 +226,7 @@ TEST(MainWindow, ASettingsFileThatIsNoRegularFileIsNeitherReadNorWrittenThrough)
         EXPECT_EQ(o.factuur.LayoutNr, 2);  // the defaults, not what the link points at
         ASSERT_EQ(o.prompts.gevraagd.size(), 1u);
         EXPECT_EQ(o.prompts.gevraagd[0].soort, QStringLiteral("Melding"));
+        EXPECT_EQ(o.prompts.gevraagd[0].titel, QStringLiteral(" Instellingen"));
         EXPECT_TRUE(o.prompts.gevraagd[0].tekst.contains(QStringLiteral(" is geen gewoon bestand en kan niet worden gebruikt.")));
 
         bool geaccepteerd = false;

@@ -261,7 +261,7 @@ void Main::LaadInstellingen()
     if (platform::GeenGewoonBestand(pad)) {
         // A link, pipe or device is neither read nor written through, now or on exit.
         instellingenBruikbaar = false;
-        prompts.Melding(QCoreApplication::applicationName(),
+        prompts.Melding(QStringLiteral(" Instellingen"),
                         QStringLiteral("Het bestand ") + pad
                             + QStringLiteral(" is geen gewoon bestand en kan niet worden gebruikt.\r\n"
                                              "Quillet werkt met de standaardinstellingen; wijzigingen "
