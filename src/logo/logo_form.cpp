@@ -1,6 +1,7 @@
 #include "logo/logo_form.h"
 
 #include "invoice/factuur.h"
+#include "invoice/plaatjes.h"
 #include "logo/logo_bestanden.h"
 #include "logo/tool_icons.h"
 #include "platform/files.h"
@@ -261,8 +262,8 @@ void LogoForm::Form_Activate()
     ListFonts->addItems(QFontDatabase::families());
     ListFonts->setCurrentText(QStringLiteral("Arial"));
     VulLogoLijst();
-    if (!factuur.LogoBestand.isEmpty())
-        if (const auto logo = platform::LaadPlaatje(platform::Pad(LogoMap(programmaMap), factuur.LogoBestand)))
+    if (const auto pad = LogoVanFactuur(factuur, programmaMap))
+        if (const auto logo = platform::LaadPlaatje(*pad))
             Voorkant->ZetBeeld(*logo);
 }
 

@@ -1,6 +1,7 @@
 #include "output/afdrukken.h"
 
 #include "invoice/algemeen.h"
+#include "invoice/plaatjes.h"
 #include "platform/amount.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
@@ -43,9 +44,11 @@ void DrukLijst(Surface& s, const QStringList& regels, double x, double y, double
 }
 
 // The picture, stretched; a file that cannot be read is left out.
-void DrukPlaatje(Surface& s, const QString& pad, double x, double y, double breedte, double hoogte)
+void DrukPlaatje(Surface& s, const std::optional<QString>& pad, double x, double y, double breedte, double hoogte)
 {
-    if (const auto plaatje = platform::LaadPlaatje(pad))
+    if (!pad)
+        return;
+    if (const auto plaatje = platform::LaadPlaatje(*pad))
         s.paintPicture(*plaatje, x, y, breedte, hoogte);
 }
 
@@ -119,7 +122,7 @@ void Afdrukken::ProbeerAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& br
 
     if (!f.LogoBestand.isEmpty()) {
         meldFout = false;
-        DrukPlaatje(s, platform::Pad(bronnen.programmaMap, "Logo/" + f.LogoBestand), 0, 0, 11190, 2280);
+        DrukPlaatje(s, LogoVanFactuur(f, bronnen.programmaMap), 0, 0, 11190, 2280);
     }
     s.setFontSize(11);
     DrukLijst(s, bronnen.afzender, 300, 2400, 240);
@@ -143,8 +146,7 @@ void Afdrukken::DrukLayout(Factuur& f, Surface& s, const AfdrukBronnen& bronnen,
     const int layout = f.LayoutNr;
     if (!f.AchtergrondBestand.isEmpty()) {
         meldFout = false;
-        DrukPlaatje(s, platform::Pad(bronnen.programmaMap, "Backgrounds/" + f.AchtergrondBestand), 1260, 5610, 8790,
-                    layout == 1 ? 8070 : 7455);
+        DrukPlaatje(s, AchtergrondVanFactuur(f, bronnen.programmaMap), 1260, 5610, 8790, layout == 1 ? 8070 : 7455);
     }
     DrukKoppen(f, s, layout);
     DrukLijnen(s, layout);

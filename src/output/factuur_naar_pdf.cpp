@@ -1,6 +1,8 @@
 #include "output/factuur_naar_pdf.h"
 
 #include "invoice/algemeen.h"
+#include "invoice/plaatjes.h"
+#include "output/pdf_plaatjes.h"
 #include "pdf/pdf_writer.h"
 #include "platform/amount.h"
 #include "platform/files.h"
@@ -9,7 +11,7 @@
 #include <QFileInfo>
 
 #include <exception>
-#include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -46,15 +48,18 @@ void Lijst(pdf::PdfWriter& w, const QStringList& regels, float x, float y, float
     }
 }
 
-// Loads a bitmap from one of the program's folders; a missing or unreadable
-// file is simply not drawn.
-bool LaadBeeld(pdf::PdfWriter& w, const char* naam, const QString& pad)
+// Where the pictures stand on the page, in millimetres; a missing or
+// unreadable file is simply not drawn.
+constexpr QSizeF kLogoPlek(206, 43);
+
+QSizeF AchtergrondPlek(int layout)
 {
-    try {
-        return w.LoadImgFromBMPFile(naam, Utf8(pad), 0);
-    } catch (const std::exception&) {
-        return false;
-    }
+    return {150, layout == 2 ? 130.0 : 140.0};
+}
+
+bool LaadBeeld(pdf::PdfWriter& w, const char* naam, const std::optional<QString>& pad, QSizeF plek)
+{
+    return pad && PdfPlaatje(w, naam, *pad, plek);
 }
 
 void KoppenEnLijnen(pdf::PdfWriter& w, const PdfBronnen& b, int layout)
@@ -121,15 +126,14 @@ void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
 {
     w.LoadFont("Fnt1", "Arial", 1);
     w.LoadFont("Fnt2", "Arial", 2);
-    const bool logo = !f.LogoBestand.isEmpty()
-                   && LaadBeeld(w, "Img1", platform::Pad(b.programmaMap, "Logo/" + f.LogoBestand));
-    const bool achtergrond = !f.AchtergrondBestand.isEmpty()
-                          && LaadBeeld(w, "Img2", platform::Pad(b.programmaMap, "Backgrounds/" + f.AchtergrondBestand));
+    const bool logo = LaadBeeld(w, "Img1", LogoVanFactuur(f, b.programmaMap), kLogoPlek);
+    const QSizeF achtergrondPlek = AchtergrondPlek(f.LayoutNr);
+    const bool achtergrond = LaadBeeld(w, "Img2", AchtergrondVanFactuur(f, b.programmaMap), achtergrondPlek);
     w.StartPage();
     if (logo)
-        w.DrawImg("Img1", 2, 295, 206, 43);
+        w.DrawImg("Img1", 2, 295, kLogoPlek.width(), kLogoPlek.height());
     if (achtergrond)
-        w.DrawImg("Img2", 30, 180, 150, f.LayoutNr == 2 ? 130 : 140);
+        w.DrawImg("Img2", 30, 180, achtergrondPlek.width(), achtergrondPlek.height());
 
     w.SetColorFill(Rgb(120, 120, 120));
     Lijst(w, b.afzender, 15, 240, 5, 12);
@@ -155,11 +159,9 @@ QString PdfMap(const QString& programmaMap)
 
 bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen)
 {
-    // Written beside the real name first, so a failed export never leaves a
-    // half-written file where a good one stood.
-    const std::filesystem::path doel = pad.toStdString();
-    std::filesystem::path tijdelijk = doel;
-    tijdelijk += ".part";
+    // Made in memory and written by the shared routine, so a failed export
+    // (a full disk) never leaves a half-written file where a good one stood.
+    std::string document;
     try {
         pdf::PdfWriter w;
         w.Title(Utf8(QFileInfo(pad).completeBaseName()));
@@ -167,14 +169,12 @@ bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen)
         w.PaperSize(0);
         w.Margin(0);
         w.Orientation(1);
-        w.InitPDFFile(std::string_view(tijdelijk.string()));
+        w.InitPDFInMemory();
         Pagina(w, f, bronnen);
         w.ClosePDFFile();
-        std::filesystem::rename(tijdelijk, doel);
-        return true;
+        document = w.TakeDocument();
     } catch (const std::exception&) {
-        std::error_code genegeerd;
-        std::filesystem::remove(tijdelijk, genegeerd);
         return false;
     }
+    return platform::SchrijfBestand(pad, QByteArray::fromRawData(document.data(), qsizetype(document.size())));
 }

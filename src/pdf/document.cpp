@@ -182,6 +182,24 @@ void PdfWriter::InitPDFFile(std::string& strFileName)
         strFileName = GeneratedFileName();
     fileName_ = strFileName;
     out_.Open(fileName_);
+    BeginDocument();
+}
+
+void PdfWriter::InitPDFInMemory()
+{
+    out_.Close();
+    fileName_.clear();
+    out_.OpenMemory();
+    BeginDocument();
+}
+
+std::string PdfWriter::TakeDocument()
+{
+    return out_.TakeMemory();
+}
+
+void PdfWriter::BeginDocument()
+{
     WriteLine("%PDF-1.3");
 
     highestObject_ = 0;

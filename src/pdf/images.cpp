@@ -1,6 +1,7 @@
 // Image XObjects from bitmap files and pixel buffers.
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <system_error>
 
@@ -28,6 +29,11 @@ bool PdfWriter::LeggeBMP(std::string_view FileName, std::vector<std::uint8_t>& I
                          std::uint8_t& ImgBPP, std::int32_t ColorSpace)
 {
     const std::string path(FileName);
+    // Opening a named pipe would wait for a writer for ever, and a device may never end.
+    std::error_code ec;
+    const auto type = std::filesystem::status(path, ec).type();
+    if (type != std::filesystem::file_type::regular && type != std::filesystem::file_type::not_found)
+        return false;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file)
         throw std::system_error(errno ? errno : ENOENT, std::generic_category(), "PdfWriter: cannot open " + path);

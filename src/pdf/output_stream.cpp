@@ -35,8 +35,19 @@ void OutputStream::Open(const std::string& path)
     offset_ = 0;
 }
 
+void OutputStream::OpenMemory()
+{
+    CloseQuietly();
+    memory_.clear();
+    inMemory_ = true;
+    path_.clear();
+    used_ = 0;
+    offset_ = 0;
+}
+
 void OutputStream::Close()
 {
+    inMemory_ = false;
     if (!file_)
         return;
     try {
@@ -53,6 +64,7 @@ void OutputStream::Close()
 
 void OutputStream::CloseQuietly() noexcept
 {
+    inMemory_ = false;
     if (!file_)
         return;
     if (used_ > 0)
@@ -74,6 +86,11 @@ void OutputStream::Write(std::span<const std::uint8_t> bytes)
 
 void OutputStream::Raw(const char* data, std::size_t size)
 {
+    if (inMemory_) {
+        memory_.append(data, size);
+        offset_ += size;
+        return;
+    }
     if (!file_)
         throw std::logic_error("PdfWriter: no file is open (InitPDFFile first)");
     offset_ += size;

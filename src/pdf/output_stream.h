@@ -20,11 +20,15 @@ public:
 
     // Creates or truncates the file; throws std::system_error when it cannot.
     void Open(const std::string& path);
+    // Collects the bytes in memory instead of a file, until TakeMemory.
+    void OpenMemory();
+    // The bytes collected since OpenMemory, once the stream is closed.
+    std::string TakeMemory() { return std::move(memory_); }
     // Writes what is buffered and closes; throws std::system_error on failure.
     void Close();
     // Closes without reporting anything (destructor, reopening).
     void CloseQuietly() noexcept;
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return file_ != nullptr || inMemory_; }
 
     // Bytes written since Open: the offset of the next byte.
     std::uint64_t Offset() const { return offset_; }
@@ -44,6 +48,8 @@ private:
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
     std::uint64_t offset_ = 0;
+    bool inMemory_ = false;
+    std::string memory_;
 };
 
 }  // namespace pdf

@@ -66,6 +66,10 @@ public:
     // back through the argument.
     void InitPDFFile(std::string& strFileName);
     void InitPDFFile(std::string_view strFileName = {});
+    // As InitPDFFile, with the document kept in memory: after ClosePDFFile,
+    // TakeDocument hands over its bytes, the same a file would hold.
+    void InitPDFInMemory();
+    std::string TakeDocument();
     // Writes resources (4), page tree (3), cross-reference table and trailer; closes.
     void ClosePDFFile();
 
@@ -144,8 +148,9 @@ public:
                            std::span<const std::uint8_t> ImgColor, std::int32_t ImgWidth,
                            std::int32_t ImgHeight, std::uint8_t ImgBPP, std::int32_t ColorSpace = 0);
     // Reads an uncompressed bottom-up Windows bitmap of 1, 4, 8 or 24 bits.
-    // False for anything else (every header field and size is checked first);
-    // a file that cannot be opened throws std::system_error. The outputs are
+    // False for anything else (every header field and size is checked first),
+    // a pipe, a device or a folder among it; a file that cannot be opened
+    // throws std::system_error. The outputs are
     // set only on success.
     bool LeggeBMP(std::string_view FileName, std::vector<std::uint8_t>& ImgBuf,
                   std::vector<std::uint8_t>& ImgColor, std::int32_t& ImgWidth, std::int32_t& ImgHeight,
@@ -179,6 +184,7 @@ private:
         std::int32_t Options;
     };
 
+    void BeginDocument();
     void WriteLine(std::string_view text);
     void WriteOperator(double value, std::string_view op);
     void WritePointOperator(double x, double y, std::string_view op);

@@ -4,9 +4,47 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace platform {
+namespace {
+
+bool IsGewoonBestand(const struct stat& st)
+{
+    return S_ISREG(st.st_mode);
+}
+
+// What a save of a file with this extension leaves when it is broken off:
+// the temporary file of QSaveFile, the name and six random letters of both
+// cases ("a.fac.IvXjyd"), and the ".part" of the earlier PDF export. A
+// user's own "a.fac.backup" has one case only and stays.
+bool IsOverblijfsel(const QString& naam, const QString& extensie)
+{
+    static const QRegularExpression vorm(QStringLiteral("^.+\\.([^.]+)\\.([A-Za-z]{6}|part)$"));
+    const auto m = vorm.match(naam);
+    if (!m.hasMatch() || m.captured(1).compare(extensie, Qt::CaseInsensitive) != 0)
+        return false;
+    const QString staart = m.captured(2);
+    return staart == QLatin1String("part") || (staart != staart.toLower() && staart != staart.toUpper());
+}
+
+void RuimOverblijfselsOp(const QString& pad)
+{
+    const QFileInfo doel(pad);
+    if (doel.suffix().isEmpty())
+        return;
+    QDir map = doel.dir();
+    for (const QString& naam : map.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
+        if (IsOverblijfsel(naam, doel.suffix()))
+            map.remove(naam);
+}
+
+}  // namespace
 
 QString ProgrammaMap()
 {
@@ -27,15 +65,36 @@ QStringList BestandenLijst(const QString& map, const QString& patroon)
 {
     QDir dir(map);
     dir.setNameFilters({patroon});
-    dir.setFilter(QDir::Files);
+    dir.setFilter(QDir::Files | QDir::NoSymLinks);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     return dir.entryList();  // name filters ignore case by default
 }
 
+bool GeenGewoonBestand(const QString& pad)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(pad).constData(), &st) == 0 && !IsGewoonBestand(st);
+}
+
+bool OpenGewoonBestand(QFile& file, const QString& pad)
+{
+    // Without O_NONBLOCK the open of a pipe waits for a writer; O_NOFOLLOW
+    // refuses a link. The type is checked on what was opened, not before.
+    const int fd = ::open(QFile::encodeName(pad).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !IsGewoonBestand(st)) {
+        ::close(fd);
+        return false;
+    }
+    return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+}
+
 std::optional<QByteArray> LeesBestand(const QString& pad, qint64 maxBytes)
 {
-    QFile file(pad);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenGewoonBestand(file, pad))
         return std::nullopt;
     if (file.size() > maxBytes)
         return std::nullopt;
@@ -47,10 +106,17 @@ std::optional<QByteArray> LeesBestand(const QString& pad, qint64 maxBytes)
 
 bool SchrijfBestand(const QString& pad, const QByteArray& bytes)
 {
+    // QSaveFile would write into the target of a link.
+    if (GeenGewoonBestand(pad))
+        return false;
+    RuimOverblijfselsOp(pad);
     QSaveFile file(pad);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // Qt 6.4's commit() reports success after a failed write of what it still
+    // buffers (a small file on a full disk) and puts the short file in place
+    // of the good one: the flush is checked here, before the rename.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }
@@ -64,6 +130,13 @@ std::optional<QString> BestaandeNaam(const QString& map, const QString& naam)
         if (bestaand.compare(naam, Qt::CaseInsensitive) == 0)
             return bestaand;
     return std::nullopt;
+}
+
+std::optional<QString> PadVanNaam(const QString& map, const QString& naam)
+{
+    if (naam.isEmpty() || naam == "." || naam == ".." || naam.contains('/') || naam.contains('\\'))
+        return std::nullopt;
+    return Pad(map, naam);
 }
 
 bool GeldigeBestandsnaam(const QString& naam)

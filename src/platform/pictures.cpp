@@ -18,12 +18,9 @@ constexpr int kGrootsteZijde = 20000;
 // Qt reads a bitmap whose pixel rows stop early as a whole picture, with the
 // missing rows left as whatever memory held; such a file counts as damaged.
 // Compressed bitmaps are left to Qt, which knows where their data ends.
-bool BitmapRijenCompleet(const QString& pad)
+bool BitmapRijenCompleet(QFile& file)
 {
-    QFile file(pad);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray kop = file.read(34);
+    const QByteArray kop = file.peek(34);
     if (kop.size() < 26)
         return false;
     const auto* b = reinterpret_cast<const uchar*>(kop.constData());
@@ -45,13 +42,12 @@ bool BitmapRijenCompleet(const QString& pad)
 
 // A kind of picture the program reads, not damaged as far as its header
 // tells, and not beyond any sensible size.
-bool MagGelezen(QImageReader& reader, const QString& pad)
+bool MagGelezen(QImageReader& reader, QFile& file)
 {
-    reader.setDecideFormatFromContent(true);
     const QByteArray soort = reader.format().toLower();
     if (soort != "bmp" && soort != "jpeg" && soort != "gif" && soort != "png")
         return false;
-    if (soort == "bmp" && !BitmapRijenCompleet(pad))
+    if (soort == "bmp" && !BitmapRijenCompleet(file))
         return false;
     const QSize maat = reader.size();
     return !maat.isValid() || (maat.width() <= kGrootsteZijde && maat.height() <= kGrootsteZijde);
@@ -69,16 +65,22 @@ std::optional<QImage> Lees(QImageReader& reader)
 
 std::optional<QImage> LaadPlaatje(const QString& pad)
 {
-    QImageReader reader(pad);
-    if (!MagGelezen(reader, pad))
+    QFile file;
+    if (!OpenGewoonBestand(file, pad))
+        return std::nullopt;
+    QImageReader reader(&file);
+    if (!MagGelezen(reader, file))
         return std::nullopt;
     return Lees(reader);
 }
 
 std::optional<PlaatjeOpMaat> LaadPlaatjeOpMaat(const QString& pad, QSize maat)
 {
-    QImageReader reader(pad);
-    if (!MagGelezen(reader, pad))
+    QFile file;
+    if (!OpenGewoonBestand(file, pad))
+        return std::nullopt;
+    QImageReader reader(&file);
+    if (!MagGelezen(reader, file))
         return std::nullopt;
     const QSize eigenMaat = reader.size();
     // Enlarging is left to the painting, which copies pixels without blending them.

@@ -8,7 +8,8 @@
 namespace platform {
 
 // A BMP, JPEG, GIF or PNG file as an image; nothing when the file is missing,
-// of another kind (a WMF, say) or damaged. The caller decides what that means.
+// of another kind (a WMF, say), damaged, or no regular file (a link, a pipe,
+// a device). The caller decides what that means.
 std::optional<QImage> LaadPlaatje(const QString& pad);
 
 // A picture ready for painting, and the size it has in its file.

@@ -60,6 +60,37 @@ start_in_fresh_folder() {
   start_again
 }
 
+# As start_in_fresh_folder, in a folder that is a small file system of its
+# own (a tmpfs), so the test can fill the disk. Mounting needs root: without
+# it the test ends as skipped (77).
+start_on_small_disk() {
+  folder=$(mktemp -d)
+  if ! mount -t tmpfs -o size=48m tmpfs "$folder" 2>/dev/null; then
+    rmdir "$folder"
+    echo "cannot mount a small file system here: skipped"
+    exit 77
+  fi
+  at_exit 'kill "$pid" 2>/dev/null || true; cd /; umount -l "$folder"; rmdir "$folder"'
+  cp "$1" "$folder/quillet"
+  cd "$folder" || return
+  start_again
+}
+
+# Takes every free byte of the small disk, and gives them back.
+fill_disk() {
+  cat /dev/zero > "$folder/.vulling" 2>/dev/null || true
+}
+free_disk() {
+  rm -f "$folder/.vulling"
+}
+
+# Prints the id of a shown window with that title other than the given one.
+other_window() {
+  local id
+  id=$(visible_windows "$1" | grep -vx "$2" | head -n1)
+  [ -n "$id" ] && echo "$id"
+}
+
 # Starts the program of the current folder once more; sets $pid.
 start_again() {
   ./quillet 2>>"$QUILLET_E2E_LOG" &

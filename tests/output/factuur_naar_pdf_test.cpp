@@ -218,6 +218,10 @@ TEST(FactuurNaarPdf, PicturesAndAFailedWrite)
     EXPECT_NE(pdf.bytes.find("/Img1 Do"), std::string::npos);
     EXPECT_EQ(pdf.bytes.find("/Img2"), std::string::npos);
 
+    // A name with a folder part counts as missing, even where a file answers to it.
+    e.f.LogoBestand = QStringLiteral("../Logo/l.bmp");
+    EXPECT_EQ(pdftest::CheckPdf(e.Schrijf()).bytes.find("/Img1"), std::string::npos);
+
     EXPECT_FALSE(FactuurNaarPdf(e.f, e.map.file("Nergens/x.pdf"), e.b));
-    EXPECT_FALSE(QFile::exists(e.map.file("Nergens/x.pdf.part")));
+    EXPECT_FALSE(QDir(e.map.file("Nergens")).exists());
 }

@@ -88,6 +88,31 @@ TEST(Document, OnePageWithoutResourcesIsObjectsOneToSeven)
     EXPECT_EQ(f.offsets.size(), 7u);
 }
 
+TEST(Document, ADocumentKeptInMemoryHoldsTheBytesOfTheFile)
+{
+    // Image data beyond the stream's own buffer goes its own way to a file.
+    const std::vector<std::uint8_t> pixels(200 * 200 * 3, 0x5A);
+    auto write = [&](PdfWriter& w) {
+        w.LoadImgFromBuffer("Img1", pixels, {}, 200, 200, 24);
+        w.StartPage();
+        w.DrawImg("Img1", 10, 800, 200, 200);
+        w.EndPage();
+        w.ClosePDFFile();
+    };
+    TempDir dir;
+    PdfWriter file;
+    file.InitPDFFile(dir.file("file.pdf"));
+    write(file);
+    PdfWriter memory;
+    memory.InitPDFInMemory();
+    write(memory);
+    const std::string inMemory = memory.TakeDocument();
+    const std::string inFile = pdftest::ReadFile(dir.file("file.pdf"));
+    const std::regex date(R"(/CreationDate \(D:\d{14})");
+    EXPECT_GT(inFile.size(), pixels.size());
+    EXPECT_EQ(std::regex_replace(inMemory, date, ""), std::regex_replace(inFile, date, ""));
+}
+
 TEST(Document, EmptyDocumentStillClosesCleanly)
 {
     TempDir dir;

@@ -5,10 +5,12 @@
 #include "invoice/address_file.h"
 #include "invoice/invoice_file.h"
 #include "invoice/settings_file.h"
+#include "output/pdf_plaatjes.h"
 #include "pdf/pdf_writer.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
 
+#include "support/odd_files.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -126,6 +128,12 @@ std::vector<Lezer> Lezers()
          }},
         {"picture for the designers", false, GoedeBmp(),
          [](const QString& pad) { return platform::LaadPlaatje(pad).has_value(); }},
+        {"picture for the pdf export", false, GoedeBmp(),
+         [](const QString& pad) {
+             pdf::PdfWriter w;
+             w.InitPDFInMemory();
+             return PdfPlaatje(w, "Img1", pad, QSizeF(206, 43));
+         }},
     };
 }
 
@@ -144,6 +152,28 @@ TEST(BadInput, EveryReaderTakesTheGoodFileAndSurvivesEveryBadOne)
         }
         EXPECT_FALSE(lezer.lees(map.file("bestaat-niet"))) << lezer.naam;
         EXPECT_FALSE(lezer.lees(map.path())) << lezer.naam << ": a folder";
+    }
+}
+
+TEST(BadInput, EveryReaderRefusesLinksPipesAndDevicesAtOnce)
+{
+    const HangGuard guard;
+    TempProgramFolder buiten;
+    TempProgramFolder map;
+    for (const Lezer& lezer : Lezers()) {
+        buiten.write("goed", lezer.goed);
+        for (const OddFile& odd : OddFiles()) {
+            SCOPED_TRACE(std::string(lezer.naam) + ": " + odd.naam);
+            const QString pad = map.file(QStringLiteral("vreemd"));
+            if (!odd.maak(pad, buiten.file("goed")))
+                continue;  // a device needs root
+            // The writer's own reader reads the file it is given; only the program's readers keep to its folder.
+            const bool volgtLinks = std::string(lezer.naam) == "bmp for the pdf writer";
+            if (!volgtLinks || odd.naam != std::string("a link out of the folder"))
+                EXPECT_FALSE(lezer.lees(pad));
+            QFile::remove(pad);
+            QDir().rmdir(pad);
+        }
     }
 }
 

@@ -1,8 +1,10 @@
 #include "invoice/settings_file.h"
+#include "platform/files.h"
 #include "platform/pictures.h"
 #include "ui/main/main_window.h"
 
 #include "support/bedrag.h"
+#include "support/odd_files.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -208,6 +210,51 @@ TEST(MainWindow, AnUnwritableSettingsFileIsReportedOnExit)
     ASSERT_EQ(o.prompts.gevraagd.size(), 2u);
     EXPECT_EQ(o.prompts.gevraagd[1].soort, QStringLiteral("Melding"));
     EXPECT_TRUE(o.prompts.gevraagd[1].tekst.startsWith(QStringLiteral("De instellingen konden niet worden opgeslagen")));
+}
+
+TEST(MainWindow, ASettingsFileThatIsNoRegularFileIsNeitherReadNorWrittenThrough)
+{
+    const HangGuard guard;
+    TempProgramFolder buiten;
+    for (const OddFile& odd : OddFiles()) {
+        SCOPED_TRACE(odd.naam);
+        Opstart o;
+        const QByteArray vreemd = o.Instellingen(1);
+        buiten.write("elders.ini", vreemd);
+        if (!odd.maak(o.map.file("Quillet.ini"), buiten.file("elders.ini")))
+            continue;  // a device needs root
+        o.Start();
+        EXPECT_EQ(o.factuur.LayoutNr, 2);  // the defaults, not what the link points at
+        ASSERT_EQ(o.prompts.gevraagd.size(), 1u);
+        EXPECT_EQ(o.prompts.gevraagd[0].soort, QStringLiteral("Melding"));
+        EXPECT_EQ(o.prompts.gevraagd[0].titel, QStringLiteral(" Instellingen"));
+        EXPECT_TRUE(o.prompts.gevraagd[0].tekst.contains(QStringLiteral(" is geen gewoon bestand en kan niet worden gebruikt.")));
+
+        bool geaccepteerd = false;
+        o.prompts.antwoorden = {true};
+        Sluit(*o.venster, &geaccepteerd);
+        EXPECT_TRUE(geaccepteerd);
+        EXPECT_EQ(o.prompts.gevraagd.size(), 2u);  // the exit question only: told once
+        EXPECT_EQ(buiten.read("elders.ini"), vreemd);
+        EXPECT_TRUE(platform::GeenGewoonBestand(o.map.file("Quillet.ini")));
+    }
+}
+
+TEST(MainWindow, APictureNamedWithAFolderPartCountsAsMissing)
+{
+    Opstart o;
+    QImage logo(625, 125, QImage::Format_RGB32);
+    logo.fill(Qt::blue);
+    ASSERT_TRUE(platform::BewaarAlsBmp(logo, o.map.file("buiten.bmp")));
+    Factuur f;
+    ZetStandaardwaarden(f);
+    f.LogoBestand = QStringLiteral("../buiten.bmp");
+    f.AchtergrondBestand = QStringLiteral("../buiten.bmp");
+    o.map.write("Quillet.ini", InstellingenBytes(f));
+    o.Start();
+    EXPECT_EQ(o.factuur.LogoBestand, QStringLiteral("../buiten.bmp"));  // kept as read
+    EXPECT_TRUE(o.venster->Pic->LogoLabel->pixmap().isNull());
+    EXPECT_TRUE(o.venster->Pic->Achtergrond().isNull());
 }
 
 TEST(MainWindow, LogoAndBackgroundComeFromTheirFolders)

@@ -277,11 +277,19 @@ TEST(Mijndata, BackgroundIsChosenOrRemoved)
     EXPECT_EQ(o.factuur.AchtergrondBestand, QStringLiteral("GROEN.BMP"));
     EXPECT_EQ(o.main->Pic->Achtergrond().pixel(midden), qRgb(0, 255, 0));
 
-    o.Open(3);
-    o.Kies(QStringLiteral("kapot"));
-    o.dialoog->OkKnop_Click();   // not a picture: the page keeps what it showed
-    EXPECT_EQ(o.factuur.AchtergrondBestand, QStringLiteral("kapot.bmp"));
-    EXPECT_EQ(o.main->Pic->Achtergrond().pixel(midden), qRgb(0, 255, 0));
+    // Not a picture: the page and the invoice keep what they had, and the user is told once.
+    for (bool dubbelklik : {false, true}) {
+        o.prompts.gevraagd.clear();
+        o.Open(3);
+        o.Kies(QStringLiteral("kapot"));
+        dubbelklik ? o.dialoog->List1_DblClick() : o.dialoog->OkKnop_Click();
+        EXPECT_EQ(o.factuur.AchtergrondBestand, QStringLiteral("GROEN.BMP"));
+        EXPECT_EQ(o.main->Pic->Achtergrond().pixel(midden), qRgb(0, 255, 0));
+        ASSERT_EQ(o.prompts.gevraagd.size(), 1u);
+        EXPECT_EQ(o.prompts.gevraagd[0].titel, QStringLiteral(" Achtergrond Openen"));
+        EXPECT_EQ(o.prompts.gevraagd[0].tekst, QStringLiteral("Het bestand 'kapot.bmp' is geen afbeelding die "
+                                                              "Quillet kan gebruiken; de oude afbeelding blijft staan."));
+    }
 
     o.Open(3);
     o.Kies(QStringLiteral("rood"));
@@ -295,7 +303,7 @@ TEST(Mijndata, BackgroundIsChosenOrRemoved)
     o.dialoog->OkKnop_Click();
     EXPECT_EQ(o.factuur.AchtergrondBestand, QString());
     EXPECT_EQ(o.main->Pic->Achtergrond(), o.dialoog->Grijs);
-    EXPECT_EQ(o.gesloten, 4);
+    EXPECT_EQ(o.gesloten, 5);
 }
 
 TEST(Mijndata, LogoIsScaledByHowItWasChosen)
@@ -320,11 +328,15 @@ TEST(Mijndata, LogoIsScaledByHowItWasChosen)
     EXPECT_EQ(o.factuur.LogoBestand, QStringLiteral("rand.bmp"));
     EXPECT_EQ(LogoPixel(*o.main, 390, 79), qRgb(0, 0, 255));
 
+    o.prompts.gevraagd.clear();
     o.Open(4);
     o.Kies(QStringLiteral("kapot"));
-    o.dialoog->List1_DblClick();   // not a picture: the logo stays
-    EXPECT_EQ(o.factuur.LogoBestand, QStringLiteral("kapot.bmp"));
+    o.dialoog->List1_DblClick();   // not a picture: the logo and its name stay
+    EXPECT_EQ(o.factuur.LogoBestand, QStringLiteral("rand.bmp"));
     EXPECT_EQ(LogoPixel(*o.main, 200, 40), qRgb(0, 0, 255));
+    ASSERT_EQ(o.prompts.gevraagd.size(), 1u);
+    EXPECT_EQ(o.prompts.gevraagd[0].titel, QStringLiteral(" Logo Openen"));
+    EXPECT_TRUE(o.prompts.gevraagd[0].tekst.startsWith(QStringLiteral("Het bestand 'kapot.bmp' is geen afbeelding")));
 
     o.Open(4);
     o.dialoog->OkKnop_Click();

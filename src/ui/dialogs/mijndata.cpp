@@ -3,6 +3,7 @@
 #include "invoice/address_file.h"
 #include "invoice/factuur.h"
 #include "platform/files.h"
+#include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "ui/dialogs/besturing.h"
 #include "ui/main/main_window.h"
@@ -207,14 +208,30 @@ void Mijndata::List1_DblClick()
     }
 }
 
+bool Mijndata::IsBruikbaarPlaatje(const QString& bestand)
+{
+    if (platform::LaadPlaatje(platform::Pad(map, bestand)))
+        return true;
+    prompts.Melding(windowTitle(), QStringLiteral("Het bestand '") + bestand
+                                       + QStringLiteral("' is geen afbeelding die Quillet kan gebruiken; "
+                                                        "de oude afbeelding blijft staan."));
+    return false;
+}
+
+// A picture that cannot be read is not taken: the page and the invoice keep
+// the old picture and its name.
 void Mijndata::KiesAchtergrond(const QString& bestand)
 {
+    if (!IsBruikbaarPlaatje(bestand))
+        return;
     factuur.AchtergrondBestand = bestand;
-    main.LaadAchtergrond();   // a picture that does not load leaves the old one
+    main.LaadAchtergrond();
 }
 
 void Mijndata::KiesLogo(const QString& bestand, QSize maat)
 {
+    if (!bestand.isEmpty() && !IsBruikbaarPlaatje(bestand))
+        return;
     factuur.LogoBestand = bestand;
     main.LaadLogo(maat);
 }

@@ -61,6 +61,8 @@ private:
     // Puts Text1 into the invoice field and on the page, unless it has more
     // lines than allowed; an empty text becomes the placeholder.
     bool NeemTekstOver(int maximum, QString& veld, const QString& plaatshouder);
+    // Tells the user when the file of that name is no picture the page can show.
+    bool IsBruikbaarPlaatje(const QString& bestand);
     void KiesAchtergrond(const QString& bestand);
     void KiesLogo(const QString& bestand, QSize maat);
 

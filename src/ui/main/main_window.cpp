@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include "invoice/algemeen.h"
+#include "invoice/plaatjes.h"
 #include "invoice/settings_file.h"
 #include "platform/amount.h"
 #include "platform/files.h"
@@ -257,7 +258,15 @@ bool Main::ZijpaneelOpen() const
 void Main::LaadInstellingen()
 {
     const QString pad = platform::Pad(programmaMap, QString::fromLatin1(kInstellingenBestand));
-    if (LeesInstellingen(factuur, pad)) {
+    if (platform::GeenGewoonBestand(pad)) {
+        // A link, pipe or device is neither read nor written through, now or on exit.
+        instellingenBruikbaar = false;
+        prompts.Melding(QStringLiteral(" Instellingen"),
+                        QStringLiteral("Het bestand ") + pad
+                            + QStringLiteral(" is geen gewoon bestand en kan niet worden gebruikt.\r\n"
+                                             "Quillet werkt met de standaardinstellingen; wijzigingen "
+                                             "worden bij het afsluiten niet bewaard."));
+    } else if (LeesInstellingen(factuur, pad)) {
         KleurenToepassen(factuur.KleurR, factuur.KleurG, factuur.KleurB);
         LayoutKnop_Click(factuur.LayoutNr);
         LaadLogo();
@@ -265,9 +274,10 @@ void Main::LaadInstellingen()
         ToonPartijen();
         ToonVoettekst();
         return;
+    } else {
+        // An unreadable file is replaced silently by one made of what stands now.
+        SchrijfInstellingen(factuur, pad);
     }
-    // An unreadable file is replaced silently by one made of what stands now.
-    SchrijfInstellingen(factuur, pad);
     ZetLayout(factuur.LayoutNr);
     ToonVoettekst();
     KleurenToepassen(factuur.KleurR, factuur.KleurG, factuur.KleurB);
@@ -338,16 +348,18 @@ void Main::LaadLogo(QSize maat)
         Pic->LogoLabel->clear();
         return;
     }
-    if (const auto logo = platform::LaadPlaatje(platform::Pad(programmaMap, "Logo/" + factuur.LogoBestand)))
-        Pic->ZetLogo(*logo, maat);
+    if (const auto pad = LogoVanFactuur(factuur, programmaMap))
+        if (const auto logo = platform::LaadPlaatje(*pad))
+            Pic->ZetLogo(*logo, maat);
 }
 
 void Main::LaadAchtergrond()
 {
     if (factuur.AchtergrondBestand.isEmpty())
         return;
-    if (const auto plaatje = platform::LaadPlaatje(platform::Pad(programmaMap, "Backgrounds/" + factuur.AchtergrondBestand)))
-        Pic->ZetAchtergrond(*plaatje);
+    if (const auto pad = AchtergrondVanFactuur(factuur, programmaMap))
+        if (const auto plaatje = platform::LaadPlaatje(*pad))
+            Pic->ZetAchtergrond(*plaatje);
 }
 
 void Main::ToonPartijen()
@@ -402,7 +414,7 @@ void Main::closeEvent(QCloseEvent* event)
         return;
     }
     const QString pad = platform::Pad(programmaMap, QString::fromLatin1(kInstellingenBestand));
-    if (!SchrijfInstellingen(factuur, pad))
+    if (instellingenBruikbaar && !SchrijfInstellingen(factuur, pad))
         prompts.Melding(QStringLiteral(" Exit"),
                         QStringLiteral("De instellingen konden niet worden opgeslagen in ") + pad + QStringLiteral("."));
     event->accept();

@@ -120,5 +120,6 @@ private:
     Factuur& factuur;
     platform::Prompts& prompts;
     QString programmaMap;
+    bool instellingenBruikbaar = true;   // false when a link, pipe or device stands in the settings file's place
     QWidget* centraal;
 };

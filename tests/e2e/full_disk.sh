@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Starts Quillet on a small disk of its own, saves an invoice, fills the disk
+# and saves it again, then quits with Yes: both failed saves are told, and the
+# invoice and the settings file stay byte for byte as they were.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+on_virtual_screen "$0" "$@"
+
+start_on_small_disk "$1"
+main=$(start_main_window)
+wait_file Quillet.ini
+saved=$(mktemp -d)
+at_exit "rm -rf '$saved'"
+cp Quillet.ini "$saved/Quillet.ini"
+
+lines=$(new_invoice "$main")
+type_invoice_lines "$lines" "01-03" "Advies" "12.5"
+close_with "$lines" 570 476   # Ok
+press "$main" ctrl+s
+answer_name " Factuur opslaan" Proef
+wait_file Facturen/Proef.fac
+cp Facturen/Proef.fac "$saved/Proef.fac"
+
+fill_disk
+press "$main" ctrl+s
+answer_name " Factuur opslaan" Proef
+press "$(wait_window " File exist")" Return   # Yes, replace it
+press "$(wait_window " Factuur opslaan")" Return   # the message
+wait_gone " Factuur opslaan"
+cmp "$saved/Proef.fac" Facturen/Proef.fac || { echo "the invoice changed on a full disk"; exit 1; }
+
+press "$main" ctrl+x
+question=$(wait_window " Exit")
+press "$question" Return
+message=$(wait_for other_window " Exit" "$question") || { echo "no message that the settings were not saved"; exit 1; }
+press "$message" Return
+wait_exit "$pid"
+cmp "$saved/Quillet.ini" Quillet.ini || { echo "the settings file changed on a full disk"; exit 1; }
+ls -a Facturen . | grep -E '\.[A-Za-z]{6}$' && { echo "temporary files were left"; exit 1; }
+free_disk
+echo "saves on a full disk kept the invoice and the settings and said so"
