@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace {
