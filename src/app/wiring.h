@@ -20,7 +20,8 @@ struct Omgeving {
 // Printing, PDF export, envelope and printer set-up from the "Bestand" menu.
 void KoppelUitvoer(Omgeving& omgeving);
 
-// Sender, address book, background and logo: the dialog the page's double-clicks ask for.
+// Sender, address book, background and logo: the dialog the page's double-clicks ask for;
+// and the company details, from the menu and the payment code on the page.
 void KoppelMijndata(Omgeving& omgeving);
 
 // The lines editor, the heading, number/date and footer dialogs, the invoice

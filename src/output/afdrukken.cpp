@@ -1,7 +1,11 @@
 #include "output/afdrukken.h"
 
 #include "invoice/algemeen.h"
+<<<<<<< HEAD
 #include "invoice/plaatjes.h"
+=======
+#include "output/betaal_qr.h"
+>>>>>>> wt-c
 #include "platform/amount.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
@@ -152,6 +156,7 @@ void Afdrukken::DrukLayout(Factuur& f, Surface& s, const AfdrukBronnen& bronnen,
     DrukLijnen(s, layout);
     DrukRegels(f, s, layout);
     DrukTotalen(f, s, layout);
+    DrukBetaalQr(f, s);   // its amount is the total just printed
 }
 
 void Afdrukken::DrukRegels(Factuur& f, Surface& s, int layout)

@@ -1,8 +1,12 @@
 #include "output/factuur_naar_pdf.h"
 
 #include "invoice/algemeen.h"
+<<<<<<< HEAD
 #include "invoice/plaatjes.h"
 #include "output/pdf_plaatjes.h"
+=======
+#include "output/betaal_qr.h"
+>>>>>>> wt-c
 #include "pdf/pdf_writer.h"
 #include "platform/amount.h"
 #include "platform/files.h"
@@ -146,6 +150,7 @@ void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
     Regels(w, f);
     Tekst(w, 5, 15, f.VoetTekst[1], "Fnt1", 11);
     Tekst(w, 5, 10, f.VoetTekst[2], "Fnt1", 11);
+    TekenBetaalQr(w, f);
     w.EndPage();
 }
 

@@ -1,7 +1,12 @@
 #include "ui/main/main_window.h"
 
 #include "invoice/algemeen.h"
+<<<<<<< HEAD
 #include "invoice/plaatjes.h"
+=======
+#include "invoice/company_file.h"
+#include "output/betaal_qr.h"
+>>>>>>> wt-c
 #include "invoice/settings_file.h"
 #include "platform/amount.h"
 #include "platform/files.h"
@@ -17,6 +22,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace {
@@ -98,6 +104,9 @@ Main::Main(Factuur& factuur, platform::Prompts& prompts, const QString& programm
     factuur.AfzenderTekst = Pic->LabelAfz->Tekst();
     factuur.AdresTekst = Pic->AdresRechthoek->Tekst();
     LaadInstellingen();
+    factuur.Bedrijf = LeesBedrijfsgegevens(platform::Pad(programmaMap, QString::fromLatin1(kBedrijfBestand)))
+                          .value_or(Bedrijfsgegevens{});   // a broken file stays as it is until "Ok"
+    ToonBetaalQr();
 }
 
 void Main::MaakVenster()
@@ -152,6 +161,7 @@ void Main::KoppelDubbelKlikken()
     connect(Pic->OmschrijfLabel, &PaginaLabel::dubbelKlik, this, &Main::omschrijvingGevraagd);
     connect(Pic->FactuurLabel, &PaginaLabel::dubbelKlik, this, &Main::factuurnummerGevraagd);
     connect(Pic->BottomLabel, &PaginaLabel::dubbelKlik, this, &Main::voettekstGevraagd);
+    connect(Pic->BetaalQrLabel, &PaginaLabel::dubbelKlik, this, &Main::bedrijfsgegevensGevraagd);
     for (int i = 1; i <= 5; ++i)
         connect(Pic->Kop[i], &PaginaLabel::dubbelKlik, this, &Main::kopGevraagd);
 }
@@ -229,6 +239,8 @@ void Main::MaakMenus()
         SchermLayout[i] = actie(scherm, schermItems[i]);
         connect(SchermLayout[i], &QAction::triggered, this, &Main::SchermLayout_Click);
     }
+    SchermBedrijf = actie(scherm, QStringLiteral("Bedrijfsgegevens"));
+    connect(SchermBedrijf, &QAction::triggered, this, &Main::bedrijfsgegevensGevraagd);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     HelpHelp = actie(help, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
@@ -383,6 +395,7 @@ void Main::ToonKolommen()
     Pic->Kop[10]->ToonTekst(platform::FormatBedrag(factuur.TotaalExBtw));
     Pic->Kop[11]->ToonTekst(platform::FormatBedrag(factuur.TotaalBtw));
     Pic->Kop[12]->ToonTekst(platform::FormatBedrag(factuur.TotaalInclBtw));
+    ToonBetaalQr();
 }
 
 void Main::ToonNieuweFactuur()
@@ -394,12 +407,26 @@ void Main::ToonNieuweFactuur()
     for (int i : {10, 11, 12})
         Pic->Kop[i]->ToonTekst(QString::fromLatin1(kLegeTotalen));
     Pic->FactuurLabel->ToonTekst(kLegeFactuurLabel);
+    ToonBetaalQr();
 }
 
 void Main::ToonFactuurLabel()
 {
     Pic->FactuurLabel->ToonTekst(QStringLiteral("Factuurnr.       : ") + factuur.FactuurNummer
                                  + QStringLiteral("\r\nFactuurdatum  : ") + factuur.FactuurDatum.value_or(QString()));
+    ToonBetaalQr();
+}
+
+void Main::ToonBetaalQr()
+{
+    const auto code = BetaalQr(factuur);
+    if (!code) {
+        Pic->BetaalQrLabel->hide();
+        return;
+    }
+    Pic->BetaalQrLabel->setPixmap(QPixmap::fromImage(BetaalQrVoorbeeld(*code)));
+    Pic->BetaalQrLabel->adjustSize();
+    Pic->BetaalQrLabel->show();
 }
 
 void Main::FileExit_Click()

@@ -47,6 +47,8 @@ public:
     // the number/date caption without values.
     void ToonNieuweFactuur();
     void ToonFactuurLabel();
+    // The payment code on the page when the invoice asks for one.
+    void ToonBetaalQr();
     bool ZijpaneelOpen() const;
 
     Pagina* Pic;
@@ -78,6 +80,7 @@ public:
     QAction* ToolsLogoDesign;
     QAction* ToolsAchtergrond;
     std::array<QAction*, 3> SchermLayout{};
+    QAction* SchermBedrijf;
     QAction* HelpHelp;
     QAction* HelpMeerSoftware;
     QAction* HelpOrbano;
@@ -102,6 +105,7 @@ signals:
     void factuurnummerGevraagd();
     void kopGevraagd();
     void voettekstGevraagd();
+    void bedrijfsgegevensGevraagd();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,7 @@
 #include "ui/main/page_preview.h"
 
+#include "output/betaal_qr.h"
+
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -48,6 +50,8 @@ Pagina::Pagina(QWidget* parent) : QWidget(parent)
 
     for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12})
         Kop[i] = NieuwLabel(204, 8, 8.25);
+    BetaalQrLabel = NieuwLabel(betaalqr::kPaginaBoven, betaalqr::kPaginaLinks, 5, QStringLiteral("Bedrijfsgegevens"));
+    BetaalQrLabel->hide();
     Kop[6]->ToonTekst(QStringLiteral("Ex.Btw"));
     Kop[8]->ToonTekst(QStringLiteral("Totaal"));
 }

@@ -39,6 +39,7 @@ public:
     PaginaLabel* PrijsTotaalLabel;
     PaginaLabel* BottomLabel;
     std::array<PaginaLabel*, 13> Kop{};   // 1-8 headings, 10-12 totals
+    PaginaLabel* BetaalQrLabel;           // the payment code, hidden without one
 
 signals:
     void achtergrondDubbelKlik();
