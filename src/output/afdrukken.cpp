@@ -1,11 +1,8 @@
 #include "output/afdrukken.h"
 
 #include "invoice/algemeen.h"
-<<<<<<< HEAD
 #include "invoice/plaatjes.h"
-=======
 #include "output/betaal_qr.h"
->>>>>>> wt-c
 #include "platform/amount.h"
 #include "platform/files.h"
 #include "platform/pictures.h"

@@ -1,12 +1,9 @@
 #include "output/factuur_naar_pdf.h"
 
 #include "invoice/algemeen.h"
-<<<<<<< HEAD
 #include "invoice/plaatjes.h"
-#include "output/pdf_plaatjes.h"
-=======
 #include "output/betaal_qr.h"
->>>>>>> wt-c
+#include "output/pdf_plaatjes.h"
 #include "pdf/pdf_writer.h"
 #include "platform/amount.h"
 #include "platform/files.h"

@@ -1,12 +1,9 @@
 #include "ui/main/main_window.h"
 
 #include "invoice/algemeen.h"
-<<<<<<< HEAD
-#include "invoice/plaatjes.h"
-=======
 #include "invoice/company_file.h"
+#include "invoice/plaatjes.h"
 #include "output/betaal_qr.h"
->>>>>>> wt-c
 #include "invoice/settings_file.h"
 #include "platform/amount.h"
 #include "platform/files.h"
