@@ -63,9 +63,9 @@ TEST(BetaalQr, NoCodeWithoutConsentNameIbanOrAmount)
     }
     Factuur f;
     f.Bedrijf = Bedrijf();
-    f.TotaalInclBtw = 0.004f;   // shown as 0,00
+    f.TotaalInclBtw = platform::Val("0.004");   // shown as 0,00
     EXPECT_EQ(BetaalQr(f), std::nullopt);
-    f.TotaalInclBtw = 12.5f;
+    f.TotaalInclBtw = platform::Val("12.5");
     EXPECT_TRUE(BetaalQrTekst(f)->contains("\nEUR12.50\n"));
 }
 

@@ -58,7 +58,7 @@ TEST(BedrijfForm, AWrongFieldIsNamedAndNothingReachesTheDisk)
 TEST(BedrijfForm, OkStoresNormalisedAndThePageShowsTheCode)
 {
     Opstelling o;
-    o.factuur.TotaalInclBtw = 1279.33f;
+    o.factuur.TotaalInclBtw = platform::Val("1279.33");
     o.Vul(BedrijfForm::Iban, "nl91 abna 0417 1643 00");
     o.Vul(BedrijfForm::Bic, "abnanl2a");
     o.dialoog->BetaalQrCheck->setChecked(true);

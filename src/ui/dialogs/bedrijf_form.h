@@ -1,5 +1,6 @@
 #pragma once
 
+#include "invoice/bedrijfsgegevens.h"
 #include "ui/dialogs/ok_cancel_dialoog.h"
 
 #include <array>
