@@ -9,7 +9,6 @@
 #include <QFileInfo>
 
 #include <exception>
-#include <filesystem>
 
 namespace {
 
@@ -153,28 +152,28 @@ QString PdfMap(const QString& programmaMap)
     return platform::Pad(programmaMap, QStringLiteral("Pdf"));
 }
 
-bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen)
+std::optional<QByteArray> FactuurPdf(Factuur& f, const QString& titel, const PdfBronnen& bronnen, std::time_t moment)
 {
-    // Written beside the real name first, so a failed export never leaves a
-    // half-written file where a good one stood.
-    const std::filesystem::path doel = pad.toStdString();
-    std::filesystem::path tijdelijk = doel;
-    tijdelijk += ".part";
     try {
         pdf::PdfWriter w;
-        w.Title(Utf8(QFileInfo(pad).completeBaseName()));
+        w.Title(Utf8(titel));
+        w.CreationTime(moment);
         w.ScaleMode(3);
         w.PaperSize(0);
         w.Margin(0);
         w.Orientation(1);
-        w.InitPDFFile(std::string_view(tijdelijk.string()));
+        w.InitPDFMemory();
         Pagina(w, f, bronnen);
         w.ClosePDFFile();
-        std::filesystem::rename(tijdelijk, doel);
-        return true;
+        const std::string bytes = w.TakePDF();
+        return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
     } catch (const std::exception&) {
-        std::error_code genegeerd;
-        std::filesystem::remove(tijdelijk, genegeerd);
-        return false;
+        return std::nullopt;
     }
+}
+
+bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen, std::time_t moment)
+{
+    const auto bytes = FactuurPdf(f, QFileInfo(pad).completeBaseName(), bronnen, moment);
+    return bytes && platform::SchrijfBestand(pad, *bytes);
 }

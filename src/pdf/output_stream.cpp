@@ -4,6 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
 
 namespace pdf {
 namespace {
@@ -35,8 +36,22 @@ void OutputStream::Open(const std::string& path)
     offset_ = 0;
 }
 
+void OutputStream::OpenMemory()
+{
+    CloseQuietly();
+    inMemory_ = true;
+    memory_.clear();
+    offset_ = 0;
+}
+
+std::string OutputStream::TakeBytes()
+{
+    return std::exchange(memory_, {});
+}
+
 void OutputStream::Close()
 {
+    inMemory_ = false;
     if (!file_)
         return;
     try {
@@ -53,6 +68,7 @@ void OutputStream::Close()
 
 void OutputStream::CloseQuietly() noexcept
 {
+    inMemory_ = false;
     if (!file_)
         return;
     if (used_ > 0)
@@ -74,6 +90,11 @@ void OutputStream::Write(std::span<const std::uint8_t> bytes)
 
 void OutputStream::Raw(const char* data, std::size_t size)
 {
+    if (inMemory_) {
+        memory_.append(data, size);
+        offset_ += size;
+        return;
+    }
     if (!file_)
         throw std::logic_error("PdfWriter: no file is open (InitPDFFile first)");
     offset_ += size;

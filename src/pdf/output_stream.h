@@ -20,11 +20,15 @@ public:
 
     // Creates or truncates the file; throws std::system_error when it cannot.
     void Open(const std::string& path);
+    // Collects the bytes in memory instead of a file, until TakeBytes.
+    void OpenMemory();
+    // The bytes collected since OpenMemory; the memory is emptied.
+    std::string TakeBytes();
     // Writes what is buffered and closes; throws std::system_error on failure.
     void Close();
     // Closes without reporting anything (destructor, reopening).
     void CloseQuietly() noexcept;
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return file_ != nullptr || inMemory_; }
 
     // Bytes written since Open: the offset of the next byte.
     std::uint64_t Offset() const { return offset_; }
@@ -40,6 +44,8 @@ private:
 
     static constexpr std::size_t kCapacity = 64 * 1024;
     std::FILE* file_ = nullptr;
+    bool inMemory_ = false;
+    std::string memory_;
     std::string path_;
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;

@@ -15,6 +15,8 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -55,6 +57,10 @@ public:
     // 2 writes "/Rotate 90" in the page tree; anything else is portrait.
     void Orientation(std::int32_t value) { orientation_ = value; }
     std::int32_t Orientation() const { return orientation_; }
+    // The moment the Info dictionary gives as creation date; the moment of
+    // InitPDFFile when never set. The same page at the same moment is the
+    // same bytes.
+    void CreationTime(std::time_t moment) { creationTime_ = moment; }
     // Document title of the Info dictionary.
     void Title(std::string_view value) { title_ = value; }
     const std::string& Title() const { return title_; }
@@ -66,6 +72,10 @@ public:
     // back through the argument.
     void InitPDFFile(std::string& strFileName);
     void InitPDFFile(std::string_view strFileName = {});
+    // The same document collected in memory instead of a file; after
+    // ClosePDFFile, TakePDF hands over its bytes.
+    void InitPDFMemory();
+    std::string TakePDF();
     // Writes resources (4), page tree (3), cross-reference table and trailer; closes.
     void ClosePDFFile();
 
@@ -179,6 +189,7 @@ private:
         std::int32_t Options;
     };
 
+    void BeginDocument();
     void WriteLine(std::string_view text);
     void WriteOperator(double value, std::string_view op);
     void WritePointOperator(double x, double y, std::string_view op);
@@ -198,6 +209,7 @@ private:
 
     std::string fileName_;
     std::string title_ = "(senza titolo)";
+    std::optional<std::time_t> creationTime_;
     std::int32_t scaleMode_ = 1;
     std::int32_t paperSize_ = 0;
     float pageWidth_ = 595.2f;
