@@ -1,6 +1,7 @@
 #include "output/afdrukken.h"
 
 #include "invoice/algemeen.h"
+#include "output/betaal_qr.h"
 #include "platform/amount.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
@@ -150,6 +151,7 @@ void Afdrukken::DrukLayout(Factuur& f, Surface& s, const AfdrukBronnen& bronnen,
     DrukLijnen(s, layout);
     DrukRegels(f, s, layout);
     DrukTotalen(f, s, layout);
+    DrukBetaalQr(f, s);   // its amount is the total just printed
 }
 
 void Afdrukken::DrukRegels(Factuur& f, Surface& s, int layout)

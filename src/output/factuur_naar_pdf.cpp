@@ -1,6 +1,7 @@
 #include "output/factuur_naar_pdf.h"
 
 #include "invoice/algemeen.h"
+#include "output/betaal_qr.h"
 #include "pdf/pdf_writer.h"
 #include "platform/amount.h"
 #include "platform/files.h"
@@ -141,6 +142,7 @@ void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
     Regels(w, f);
     Tekst(w, 5, 15, f.VoetTekst[1], "Fnt1", 11);
     Tekst(w, 5, 10, f.VoetTekst[2], "Fnt1", 11);
+    TekenBetaalQr(w, f);
     w.EndPage();
 }
 
