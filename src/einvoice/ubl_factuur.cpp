@@ -12,6 +12,10 @@ const QString kCbc = QStringLiteral("urn:oasis:names:specification:ubl:schema:xs
 
 using platform::Bedrag;
 
+// Where the page goes: base64 needs no escaping, so it is put in afterwards
+// instead of passing a megabyte through the writer's escaping character by character.
+constexpr char kPdfPlaats[] = "@@QUILLET-PDF@@";
+
 // What the user typed may hold characters XML cannot carry at all.
 QString XmlTekst(const QString& tekst)
 {
@@ -218,7 +222,7 @@ void Bijlage(Ubl& u, const PdfBijlage& pdf)
     u.w.writeStartElement(kCbc, QStringLiteral("EmbeddedDocumentBinaryObject"));
     u.w.writeAttribute(QStringLiteral("mimeCode"), QStringLiteral("application/pdf"));
     u.w.writeAttribute(QStringLiteral("filename"), XmlTekst(pdf.bestandsnaam));
-    u.w.writeCharacters(QString::fromLatin1(pdf.bytes.toBase64()));
+    u.w.writeCharacters(QLatin1String(kPdfPlaats));
     u.w.writeEndElement();
     u.Eind();
     u.Eind();
@@ -303,5 +307,5 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
     for (const EfactuurRegel& r : bedragen.regels)
         Regel(u, r, categorie);
     u.w.writeEndDocument();
-    return xml;
+    return xml.replace(kPdfPlaats, pdf.bytes.toBase64());
 }
