@@ -140,44 +140,46 @@ public:
     }
 };
 
-void Verkoper(Ubl& u, const Bedrijfsgegevens& b)
+// A party of either side: electronic address (scheme and value, when
+// known), name, address, btw-nummer and the legal entity, KvK-nummer included.
+struct Partij {
+    QString adresSchema, adres;
+    QString naam, straat, plaats, postcode, land, btwNummer, kvkNummer;
+};
+
+void SchrijfPartij(Ubl& u, const QString& rol, const Partij& p)
 {
-    u.Begin(QStringLiteral("AccountingSupplierParty"));
+    u.Begin(rol);
     u.Begin(QStringLiteral("Party"));
-    if (!XmlTekst(b.Email).isEmpty())
-        u.MetSchema(QStringLiteral("EndpointID"), QStringLiteral("EM"), b.Email);
-    else if (!XmlTekst(b.KvkNummer).isEmpty())
-        u.MetSchema(QStringLiteral("EndpointID"), QStringLiteral("0106"), b.KvkNummer);
+    if (!XmlTekst(p.adres).isEmpty())
+        u.MetSchema(QStringLiteral("EndpointID"), p.adresSchema, p.adres);
     u.Begin(QStringLiteral("PartyName"));
-    u.Cbc(QStringLiteral("Name"), XmlTekst(b.Bedrijfsnaam));
+    u.Cbc(QStringLiteral("Name"), XmlTekst(p.naam));
     u.Eind();
-    u.Adres(b.Straat, b.Plaats, b.Postcode, b.Land);
-    u.BtwNummer(b.BtwNummer);
+    u.Adres(p.straat, p.plaats, p.postcode, p.land);
+    u.BtwNummer(p.btwNummer);
     u.Begin(QStringLiteral("PartyLegalEntity"));
-    u.Cbc(QStringLiteral("RegistrationName"), XmlTekst(b.Bedrijfsnaam));
-    if (!XmlTekst(b.KvkNummer).isEmpty())
-        u.MetSchema(QStringLiteral("CompanyID"), QStringLiteral("0106"), b.KvkNummer);
+    u.Cbc(QStringLiteral("RegistrationName"), XmlTekst(p.naam));
+    if (!XmlTekst(p.kvkNummer).isEmpty())
+        u.MetSchema(QStringLiteral("CompanyID"), QStringLiteral("0106"), p.kvkNummer);
     u.Eind();
     u.Eind();
     u.Eind();
 }
 
+void Verkoper(Ubl& u, const Bedrijfsgegevens& b)
+{
+    // The e-mail address when given, otherwise the KvK-nummer.
+    const bool email = !XmlTekst(b.Email).isEmpty();
+    SchrijfPartij(u, QStringLiteral("AccountingSupplierParty"),
+                  {email ? QStringLiteral("EM") : QStringLiteral("0106"), email ? b.Email : b.KvkNummer,
+                   b.Bedrijfsnaam, b.Straat, b.Plaats, b.Postcode, b.Land, b.BtwNummer, b.KvkNummer});
+}
+
 void Koper(Ubl& u, const Klantgegevens& k)
 {
-    u.Begin(QStringLiteral("AccountingCustomerParty"));
-    u.Begin(QStringLiteral("Party"));
-    if (!XmlTekst(k.Email).isEmpty())
-        u.MetSchema(QStringLiteral("EndpointID"), QStringLiteral("EM"), k.Email);
-    u.Begin(QStringLiteral("PartyName"));
-    u.Cbc(QStringLiteral("Name"), XmlTekst(k.Naam));
-    u.Eind();
-    u.Adres(k.Straat, k.Plaats, k.Postcode, k.Land);
-    u.BtwNummer(k.BtwNummer);
-    u.Begin(QStringLiteral("PartyLegalEntity"));
-    u.Cbc(QStringLiteral("RegistrationName"), XmlTekst(k.Naam));
-    u.Eind();
-    u.Eind();
-    u.Eind();
+    SchrijfPartij(u, QStringLiteral("AccountingCustomerParty"),
+                  {QStringLiteral("EM"), k.Email, k.Naam, k.Straat, k.Plaats, k.Postcode, k.Land, k.BtwNummer, {}});
 }
 
 // An intra-community supply names where and when the goods went.
