@@ -1,5 +1,6 @@
 #include "app/wiring.h"
 
+#include "einvoice/efactuur_export.h"
 #include "invoice/factuur.h"
 #include "output/afdrukken.h"
 #include "output/factuur_naar_pdf.h"
@@ -7,6 +8,7 @@
 #include "platform/prompts.h"
 #include "platform/printer_surface.h"
 #include "platform/shell.h"
+#include "ui/dialogs/klantgegevens_form.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
@@ -35,18 +37,23 @@ public:
         const auto pad = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
         if (!pad)
             return;
-        o.main.VulAdresLijst(1);
-        o.main.VulAdresLijst(2);
-        PdfBronnen bronnen{o.main.List1, o.main.List2, {}, o.programmaMap};
-        for (int i = 1; i <= 12; ++i)
-            if (o.main.Pic->Kop[i])
-                bronnen.Kop[i] = o.main.Pic->Kop[i]->text();
-        if (!FactuurNaarPdf(o.factuur, *pad, bronnen)) {
+        if (!FactuurNaarPdf(o.factuur, *pad, Bronnen())) {
             o.prompts.Melding(kPdfTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + *pad
                                              + QStringLiteral("."));
             return;
         }
         platform::OpenMetShell(*pad);
+    }
+
+    void NaarEfactuur()
+    {
+        ::NaarEfactuur(o.factuur, Bronnen(), o.programmaMap, o.prompts,
+                     [this](const Klantgegevens& voorstel) -> std::optional<Klantgegevens> {
+                         KlantgegevensForm dialoog(o.main, o.factuur, voorstel, o.prompts, &o.main);
+                         if (dialoog.exec() != QDialog::Accepted)
+                             return std::nullopt;
+                         return dialoog.Gegevens();
+                     });
     }
 
     void Envelop()
@@ -63,6 +70,19 @@ public:
     }
 
 private:
+    // What the exported page takes from the main window, as the PDF and the
+    // e-invoice both draw it.
+    PdfBronnen Bronnen()
+    {
+        o.main.VulAdresLijst(1);
+        o.main.VulAdresLijst(2);
+        PdfBronnen bronnen{o.main.List1, o.main.List2, {}, o.programmaMap};
+        for (int i = 1; i <= 12; ++i)
+            if (o.main.Pic->Kop[i])
+                bronnen.Kop[i] = o.main.Pic->Kop[i]->text();
+        return bronnen;
+    }
+
     Omgeving o;
     QPrinter printer{QPrinter::HighResolution};
     Afdrukken afdrukken;
@@ -76,8 +96,9 @@ void KoppelUitvoer(Omgeving& omgeving)
     Main& m = omgeving.main;
     QObject::connect(m.FilePrintTo[1], &QAction::triggered, uitvoer, [uitvoer] { uitvoer->NaarPrinter(); });
     QObject::connect(m.FilePrintTo[2], &QAction::triggered, uitvoer, [uitvoer] { uitvoer->NaarPdf(); });
+    QObject::connect(m.FileEfactuur, &QAction::triggered, uitvoer, [uitvoer] { uitvoer->NaarEfactuur(); });
     QObject::connect(m.FilePrintTo[4], &QAction::triggered, uitvoer, [uitvoer] { uitvoer->Envelop(); });
     QObject::connect(m.FileSetupPrinter, &QAction::triggered, uitvoer, [uitvoer] { uitvoer->PrinterInstellen(); });
-    for (QAction* a : {m.FilePrintTo[1], m.FilePrintTo[2], m.FilePrintTo[4], m.FileSetupPrinter})
+    for (QAction* a : {m.FilePrintTo[1], m.FilePrintTo[2], m.FileEfactuur, m.FilePrintTo[4], m.FileSetupPrinter})
         a->setEnabled(true);
 }

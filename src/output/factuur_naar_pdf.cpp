@@ -12,7 +12,6 @@
 #include <QFileInfo>
 
 #include <exception>
-#include <optional>
 
 namespace {
 
@@ -159,14 +158,12 @@ QString PdfMap(const QString& programmaMap)
     return platform::Pad(programmaMap, QStringLiteral("Pdf"));
 }
 
-bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen)
+std::optional<QByteArray> FactuurPdf(Factuur& f, const QString& titel, const PdfBronnen& bronnen, std::time_t moment)
 {
-    // Made in memory and written by the shared routine, so a failed export
-    // (a full disk) never leaves a half-written file where a good one stood.
-    std::string document;
     try {
         pdf::PdfWriter w;
-        w.Title(Utf8(QFileInfo(pad).completeBaseName()));
+        w.Title(Utf8(titel));
+        w.CreationTime(moment);
         w.ScaleMode(3);
         w.PaperSize(0);
         w.Margin(0);
@@ -174,9 +171,15 @@ bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen)
         w.InitPDFInMemory();
         Pagina(w, f, bronnen);
         w.ClosePDFFile();
-        document = w.TakeDocument();
+        const std::string bytes = w.TakeDocument();
+        return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
     } catch (const std::exception&) {
-        return false;
+        return std::nullopt;
     }
-    return platform::SchrijfBestand(pad, QByteArray::fromRawData(document.data(), qsizetype(document.size())));
+}
+
+bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen, std::time_t moment)
+{
+    const auto bytes = FactuurPdf(f, QFileInfo(pad).completeBaseName(), bronnen, moment);
+    return bytes && platform::SchrijfBestand(pad, *bytes);
 }

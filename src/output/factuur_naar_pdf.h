@@ -2,9 +2,11 @@
 
 #include "invoice/factuur.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 #include <array>
+#include <ctime>
 #include <optional>
 
 // What the exported page takes from the main window: the sender's and the
@@ -19,6 +21,12 @@ struct PdfBronnen {
 // The folder the exports go to, made when missing.
 QString PdfMap(const QString& programmaMap);
 
-// Writes the invoice as one A4 page to the given file; every price is stored
-// back with a comma. False when the file could not be written.
-bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen);
+// The invoice as the bytes of one A4 page, titled and dated as given; every
+// price is stored back with a comma. The same invoice at the same moment
+// gives the same bytes. Nothing when the page could not be made.
+std::optional<QByteArray> FactuurPdf(Factuur& f, const QString& titel, const PdfBronnen& bronnen, std::time_t moment);
+
+// Writes those bytes to the given file, titled after its name. False when
+// the file could not be written.
+bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen,
+                    std::time_t moment = std::time(nullptr));

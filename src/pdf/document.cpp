@@ -18,10 +18,14 @@ constexpr char CR = '\r';
 // "The maker's web address; any short text may stand in its place".
 constexpr std::string_view kAuthor = "Quillet";
 
+std::tm LocalTime(std::time_t moment)
+{
+    return *std::localtime(&moment);  // one window thread: no other caller races
+}
+
 std::tm LocalNow()
 {
-    const std::time_t now = std::time(nullptr);
-    return *std::localtime(&now);  // one window thread: no other caller races
+    return LocalTime(std::time(nullptr));
 }
 
 // The folder of the running executable; the current folder when unknown.
@@ -206,7 +210,7 @@ void PdfWriter::BeginDocument()
     xref_.clear();
 
     char date[16];
-    const std::tm now = LocalNow();
+    const std::tm now = creationTime_ ? LocalTime(*creationTime_) : LocalNow();
     std::strftime(date, sizeof date, "%Y%m%d%H%M%S", &now);
 
     BeginObj(1);

@@ -15,6 +15,8 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -55,6 +57,10 @@ public:
     // 2 writes "/Rotate 90" in the page tree; anything else is portrait.
     void Orientation(std::int32_t value) { orientation_ = value; }
     std::int32_t Orientation() const { return orientation_; }
+    // The moment the Info dictionary gives as creation date; the moment of
+    // InitPDFFile when never set. The same page at the same moment is the
+    // same bytes.
+    void CreationTime(std::time_t moment) { creationTime_ = moment; }
     // Document title of the Info dictionary.
     void Title(std::string_view value) { title_ = value; }
     const std::string& Title() const { return title_; }
@@ -204,6 +210,7 @@ private:
 
     std::string fileName_;
     std::string title_ = "(senza titolo)";
+    std::optional<std::time_t> creationTime_;
     std::int32_t scaleMode_ = 1;
     std::int32_t paperSize_ = 0;
     float pageWidth_ = 595.2f;

@@ -216,6 +216,7 @@ void Main::MaakMenus()
     QMenu* print = file->addMenu(QStringLiteral("Factuur Afdrukken"));
     FilePrintTo[1] = actie(print, QStringLiteral("Naar Printer"), QKeySequence(QStringLiteral("Ctrl+P")));
     FilePrintTo[2] = actie(print, QStringLiteral("Naar Pdf-formaat"));
+    FileEfactuur = actie(print, QStringLiteral("Naar e-factuur (UBL)"));
     FilePrintTo[3] = print->addSeparator();
     FilePrintTo[4] = actie(print, QStringLiteral("Print adres op A5 envelope"));
     FileSetupPrinter = actie(file, QStringLiteral("Setup Printer"));
@@ -247,7 +248,7 @@ void Main::MaakMenus()
     HelpOrbano = actie(help, QStringLiteral("Orbano Software"), QKeySequence(Qt::Key_F4));
 
     // Their windows are not part of the program yet.
-    for (QAction* a : {FileNieuw, FileLoad, FileSave, FilePrintTo[1], FilePrintTo[2], FilePrintTo[4],
+    for (QAction* a : {FileNieuw, FileLoad, FileSave, FilePrintTo[1], FilePrintTo[2], FileEfactuur, FilePrintTo[4],
                        FileSetupPrinter, ToolsCalc, ToolsLogoDesign, ToolsAchtergrond})
         a->setEnabled(false);
 }

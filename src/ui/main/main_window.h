@@ -73,6 +73,7 @@ public:
     QAction* FileLoad;
     QAction* FileSave;
     std::array<QAction*, 5> FilePrintTo{};      // 1 printer, 2 PDF, 3 separator, 4 envelope
+    QAction* FileEfactuur;                      // after the PDF: "Naar e-factuur (UBL)"
     QAction* FileSetupPrinter;
     QAction* FileExit;
     QAction* ToolsColorsWijzigen;

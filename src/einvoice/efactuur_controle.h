@@ -1,0 +1,24 @@
+#pragma once
+
+#include "invoice/factuur.h"
+#include "invoice/klantgegevens.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// What a receiver of the e-invoice would reject, told in Dutch before any
+// file is written. Each check gives the message for the first fault found.
+
+// The invoice date "dd-mm-yyyy" as a date; nothing when unset or no real date.
+std::optional<QDate> FactuurDatumVan(const Factuur& f);
+
+// The invoice and the seller: a date, a number, the seller's name, country
+// and btw-nummer (every VAT category asks for it), lines, a total that is
+// not negative, and company details that pass their own checks.
+std::optional<QString> FoutInFactuur(const Factuur& f);
+
+// The buyer: a name, a country, a reference, a btw-nummer in its form, an
+// e-mail address; at 0 % what the chosen case needs.
+std::optional<QString> FoutInKlant(const Klantgegevens& k, int btwProcent);

@@ -1,0 +1,313 @@
+#include "einvoice/ubl_factuur.h"
+
+#include "einvoice/efactuur_bedragen.h"
+#include "einvoice/efactuur_controle.h"
+
+#include <QXmlStreamWriter>
+
+namespace {
+
+const QString kCac = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CommonAggregateComponents-2");
+const QString kCbc = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CommonBasicComponents-2");
+
+using platform::Bedrag;
+
+// Where the page goes: base64 needs no escaping, so it is put in afterwards
+// instead of passing a megabyte through the writer's escaping character by character.
+constexpr char kPdfPlaats[] = "@@QUILLET-PDF@@";
+
+// What the user typed may hold characters XML cannot carry at all.
+QString XmlTekst(const QString& tekst)
+{
+    QString schoon;
+    for (QChar c : tekst.trimmed())
+        if (c.unicode() >= 0x20 || c == QLatin1Char('\t'))
+            if (!c.isSurrogate() && c.unicode() != 0xFFFE && c.unicode() != 0xFFFF)
+                schoon += c;
+    return schoon;
+}
+
+// An amount with a point and two decimals.
+QString Centen(Bedrag b)
+{
+    return b.Tekst(2, QLatin1Char('.'));
+}
+
+// A price as exact as typed, at least two decimals.
+QString Prijs(Bedrag b)
+{
+    QString tekst = b.Tekst(6, QLatin1Char('.'));
+    while (tekst.endsWith(QLatin1Char('0')) && tekst.indexOf(QLatin1Char('.')) < tekst.size() - 3)
+        tekst.chop(1);
+    return tekst;
+}
+
+struct BtwSoort {
+    QString code;
+    int procent;
+    QString redenCode;
+    QString reden;
+};
+
+BtwSoort BtwCategorie(const Factuur& f, const Klantgegevens& k)
+{
+    if (f.BtwProcent > 0)
+        return {QStringLiteral("S"), f.BtwProcent, {}, {}};
+    switch (k.Nultarief) {
+    case NulTarief::NulProcent:
+        break;
+    case NulTarief::Vrijgesteld:
+        return {QStringLiteral("E"), 0, {}, XmlTekst(k.RedenVrijstelling)};
+    case NulTarief::Verlegd:
+        return {QStringLiteral("AE"), 0, QStringLiteral("VATEX-EU-AE"), QStringLiteral("Btw verlegd")};
+    case NulTarief::Intracommunautair:
+        return {QStringLiteral("K"), 0, QStringLiteral("VATEX-EU-IC"), QStringLiteral("Intracommunautaire levering")};
+    }
+    return {QStringLiteral("Z"), 0, {}, {}};
+}
+
+class Ubl {
+public:
+    explicit Ubl(QByteArray* uit) : w(uit) { w.setAutoFormatting(true); }
+
+    QXmlStreamWriter w;
+
+    void Cbc(const QString& naam, const QString& waarde) { w.writeTextElement(kCbc, naam, waarde); }
+    // Only what the user filled in: an empty element is a fault to a receiver.
+    void CbcAlsGevuld(const QString& naam, const QString& waarde)
+    {
+        if (!XmlTekst(waarde).isEmpty())
+            Cbc(naam, XmlTekst(waarde));
+    }
+    void Bedrag(const QString& naam, const QString& waarde)
+    {
+        w.writeStartElement(kCbc, naam);
+        w.writeAttribute(QStringLiteral("currencyID"), QStringLiteral("EUR"));
+        w.writeCharacters(waarde);
+        w.writeEndElement();
+    }
+    void MetSchema(const QString& naam, const QString& schema, const QString& waarde)
+    {
+        w.writeStartElement(kCbc, naam);
+        w.writeAttribute(QStringLiteral("schemeID"), schema);
+        w.writeCharacters(XmlTekst(waarde));
+        w.writeEndElement();
+    }
+    void Begin(const QString& naam) { w.writeStartElement(kCac, naam); }
+    void Eind() { w.writeEndElement(); }
+
+    void Land(const QString& code)
+    {
+        Begin(QStringLiteral("Country"));
+        Cbc(QStringLiteral("IdentificationCode"), XmlTekst(code).toUpper());
+        Eind();
+    }
+    void Adres(const QString& straat, const QString& plaats, const QString& postcode, const QString& land)
+    {
+        Begin(QStringLiteral("PostalAddress"));
+        CbcAlsGevuld(QStringLiteral("StreetName"), straat);
+        CbcAlsGevuld(QStringLiteral("CityName"), plaats);
+        CbcAlsGevuld(QStringLiteral("PostalZone"), postcode);
+        Land(land);
+        Eind();
+    }
+    void BtwSchema()
+    {
+        Begin(QStringLiteral("TaxScheme"));
+        Cbc(QStringLiteral("ID"), QStringLiteral("VAT"));
+        Eind();
+    }
+    void BtwNummer(const QString& nummer)
+    {
+        if (XmlTekst(nummer).isEmpty())
+            return;
+        Begin(QStringLiteral("PartyTaxScheme"));
+        Cbc(QStringLiteral("CompanyID"), XmlTekst(nummer).remove(QLatin1Char(' ')).toUpper());
+        BtwSchema();
+        Eind();
+    }
+    void TaxCategory(const QString& element, const BtwSoort& c, bool metReden)
+    {
+        Begin(element);
+        Cbc(QStringLiteral("ID"), c.code);
+        Cbc(QStringLiteral("Percent"), QString::number(c.procent));
+        if (metReden) {
+            CbcAlsGevuld(QStringLiteral("TaxExemptionReasonCode"), c.redenCode);
+            CbcAlsGevuld(QStringLiteral("TaxExemptionReason"), c.reden);
+        }
+        BtwSchema();
+        Eind();
+    }
+};
+
+// A party of either side: electronic address (scheme and value, when
+// known), name, address, btw-nummer and the legal entity, KvK-nummer included.
+struct Partij {
+    QString adresSchema, adres;
+    QString naam, straat, plaats, postcode, land, btwNummer, kvkNummer;
+};
+
+void SchrijfPartij(Ubl& u, const QString& rol, const Partij& p)
+{
+    u.Begin(rol);
+    u.Begin(QStringLiteral("Party"));
+    if (!XmlTekst(p.adres).isEmpty())
+        u.MetSchema(QStringLiteral("EndpointID"), p.adresSchema, p.adres);
+    u.Begin(QStringLiteral("PartyName"));
+    u.Cbc(QStringLiteral("Name"), XmlTekst(p.naam));
+    u.Eind();
+    u.Adres(p.straat, p.plaats, p.postcode, p.land);
+    u.BtwNummer(p.btwNummer);
+    u.Begin(QStringLiteral("PartyLegalEntity"));
+    u.Cbc(QStringLiteral("RegistrationName"), XmlTekst(p.naam));
+    if (!XmlTekst(p.kvkNummer).isEmpty())
+        u.MetSchema(QStringLiteral("CompanyID"), QStringLiteral("0106"), p.kvkNummer);
+    u.Eind();
+    u.Eind();
+    u.Eind();
+}
+
+void Verkoper(Ubl& u, const Bedrijfsgegevens& b)
+{
+    // The e-mail address when given, otherwise the KvK-nummer.
+    const bool email = !XmlTekst(b.Email).isEmpty();
+    SchrijfPartij(u, QStringLiteral("AccountingSupplierParty"),
+                  {email ? QStringLiteral("EM") : QStringLiteral("0106"), email ? b.Email : b.KvkNummer,
+                   b.Bedrijfsnaam, b.Straat, b.Plaats, b.Postcode, b.Land, b.BtwNummer, b.KvkNummer});
+}
+
+void Koper(Ubl& u, const Klantgegevens& k)
+{
+    SchrijfPartij(u, QStringLiteral("AccountingCustomerParty"),
+                  {QStringLiteral("EM"), k.Email, k.Naam, k.Straat, k.Plaats, k.Postcode, k.Land, k.BtwNummer, {}});
+}
+
+// An intra-community supply names where and when the goods went.
+void Levering(Ubl& u, const Klantgegevens& k, const QString& datum)
+{
+    u.Begin(QStringLiteral("Delivery"));
+    u.Cbc(QStringLiteral("ActualDeliveryDate"), datum);
+    u.Begin(QStringLiteral("DeliveryLocation"));
+    u.Begin(QStringLiteral("Address"));
+    u.Land(k.Land);
+    u.Eind();
+    u.Eind();
+    u.Eind();
+}
+
+void Betaling(Ubl& u, const Factuur& f)
+{
+    const Bedrijfsgegevens& b = f.Bedrijf;
+    if (XmlTekst(b.Iban).isEmpty())
+        return;   // a transfer without an account would be rejected; the page still says how to pay
+    u.Begin(QStringLiteral("PaymentMeans"));
+    u.Cbc(QStringLiteral("PaymentMeansCode"), QStringLiteral("58"));
+    u.Cbc(QStringLiteral("PaymentID"), XmlTekst(QStringLiteral("Factuur ") + f.FactuurNummer));
+    u.Begin(QStringLiteral("PayeeFinancialAccount"));
+    u.Cbc(QStringLiteral("ID"), XmlTekst(b.Iban).remove(QLatin1Char(' ')).toUpper());
+    u.CbcAlsGevuld(QStringLiteral("Name"), b.Bedrijfsnaam);
+    if (!XmlTekst(b.Bic).isEmpty()) {
+        u.Begin(QStringLiteral("FinancialInstitutionBranch"));
+        u.Cbc(QStringLiteral("ID"), XmlTekst(b.Bic).toUpper());
+        u.Eind();
+    }
+    u.Eind();
+    u.Eind();
+}
+
+void Bijlage(Ubl& u, const PdfBijlage& pdf)
+{
+    u.Begin(QStringLiteral("AdditionalDocumentReference"));
+    u.Cbc(QStringLiteral("ID"), XmlTekst(pdf.bestandsnaam));
+    u.Cbc(QStringLiteral("DocumentDescription"), QStringLiteral("Factuur als PDF"));
+    u.Begin(QStringLiteral("Attachment"));
+    u.w.writeStartElement(kCbc, QStringLiteral("EmbeddedDocumentBinaryObject"));
+    u.w.writeAttribute(QStringLiteral("mimeCode"), QStringLiteral("application/pdf"));
+    u.w.writeAttribute(QStringLiteral("filename"), XmlTekst(pdf.bestandsnaam));
+    u.w.writeCharacters(QLatin1String(kPdfPlaats));
+    u.w.writeEndElement();
+    u.Eind();
+    u.Eind();
+}
+
+void Btw(Ubl& u, const EfactuurBedragen& b, const BtwSoort& c)
+{
+    u.Begin(QStringLiteral("TaxTotal"));
+    u.Bedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
+    u.Begin(QStringLiteral("TaxSubtotal"));
+    u.Bedrag(QStringLiteral("TaxableAmount"), Centen(b.totaalExBtw));
+    u.Bedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
+    u.TaxCategory(QStringLiteral("TaxCategory"), c, true);
+    u.Eind();
+    u.Eind();
+}
+
+void Totalen(Ubl& u, const EfactuurBedragen& b)
+{
+    u.Begin(QStringLiteral("LegalMonetaryTotal"));
+    u.Bedrag(QStringLiteral("LineExtensionAmount"), Centen(b.totaalExBtw));
+    u.Bedrag(QStringLiteral("TaxExclusiveAmount"), Centen(b.totaalExBtw));
+    u.Bedrag(QStringLiteral("TaxInclusiveAmount"), Centen(b.totaalInclBtw));
+    u.Bedrag(QStringLiteral("PayableAmount"), Centen(b.totaalInclBtw));
+    u.Eind();
+}
+
+void Regel(Ubl& u, const EfactuurRegel& r, const BtwSoort& c)
+{
+    u.Begin(QStringLiteral("InvoiceLine"));
+    u.Cbc(QStringLiteral("ID"), QString::number(r.nummer));
+    u.CbcAlsGevuld(QStringLiteral("Note"), r.notitie == r.naam ? QString() : r.notitie);
+    u.w.writeStartElement(kCbc, QStringLiteral("InvoicedQuantity"));
+    u.w.writeAttribute(QStringLiteral("unitCode"), QStringLiteral("C62"));
+    u.w.writeCharacters(QString::number(r.aantal));
+    u.w.writeEndElement();
+    u.Bedrag(QStringLiteral("LineExtensionAmount"), Centen(r.bedrag));
+    u.Begin(QStringLiteral("Item"));
+    u.Cbc(QStringLiteral("Name"), XmlTekst(r.naam));
+    u.TaxCategory(QStringLiteral("ClassifiedTaxCategory"), c, false);
+    u.Eind();
+    u.Begin(QStringLiteral("Price"));
+    u.Bedrag(QStringLiteral("PriceAmount"), Prijs(r.prijs));
+    u.Eind();
+    u.Eind();
+}
+
+}  // namespace
+
+QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBijlage& pdf)
+{
+    const QDate datum = FactuurDatumVan(f).value_or(QDate());
+    const EfactuurBedragen bedragen = BerekenEfactuur(f);
+    const BtwSoort categorie = BtwCategorie(f, klant);
+    const QString iso = datum.toString(Qt::ISODate);
+
+    QByteArray xml;
+    Ubl u(&xml);
+    u.w.writeStartDocument();
+    u.w.writeDefaultNamespace(QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:Invoice-2"));
+    u.w.writeNamespace(kCac, QStringLiteral("cac"));
+    u.w.writeNamespace(kCbc, QStringLiteral("cbc"));
+    u.w.writeStartElement(QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:Invoice-2"),
+                          QStringLiteral("Invoice"));
+    u.Cbc(QStringLiteral("CustomizationID"),
+          QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0"));
+    u.Cbc(QStringLiteral("ProfileID"), QStringLiteral("urn:fdc:peppol.eu:2017:poacc:billing:01:1.0"));
+    u.Cbc(QStringLiteral("ID"), XmlTekst(f.FactuurNummer));
+    u.Cbc(QStringLiteral("IssueDate"), iso);
+    u.Cbc(QStringLiteral("DueDate"), datum.addDays(f.Bedrijf.Betaaltermijn).toString(Qt::ISODate));
+    u.Cbc(QStringLiteral("InvoiceTypeCode"), QStringLiteral("380"));
+    u.Cbc(QStringLiteral("DocumentCurrencyCode"), QStringLiteral("EUR"));
+    u.Cbc(QStringLiteral("BuyerReference"), XmlTekst(klant.Referentie));
+    Bijlage(u, pdf);
+    Verkoper(u, f.Bedrijf);
+    Koper(u, klant);
+    if (categorie.code == QStringLiteral("K"))
+        Levering(u, klant, iso);
+    Betaling(u, f);
+    Btw(u, bedragen, categorie);
+    Totalen(u, bedragen);
+    for (const EfactuurRegel& r : bedragen.regels)
+        Regel(u, r, categorie);
+    u.w.writeEndDocument();
+    return xml.replace(kPdfPlaats, pdf.bytes.toBase64());
+}
