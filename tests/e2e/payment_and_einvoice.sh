@@ -75,9 +75,14 @@ rm -f "$printed"
 choose_menu "$main" 34 Down Down Down Down Right Down Down Return
 klant=$(wait_window "Klantgegevens")
 close_with "$klant" 348 263                    # Ok
-answer_name " Opslaan naar e-factuur (UBL)" "2026-017"
-press "$(wait_window " Opslaan naar e-factuur (UBL)")" Return
+title=" Opslaan naar e-factuur \\(UBL\\)"   # window titles are matched as patterns
+box=$(wait_window "$title")
+press "$box" ctrl+a
+type_into "$box" "2026-017" Return
 wait_file Efactuur/2026-017.xml
+sleep 0.5                                      # the message of where the file is follows
+press "$(wait_window "$title")" Return
+wait_for not visible_window "$title"
 "$validator" Efactuur/2026-017.xml || { echo "FAIL: the e-invoice does not pass the receiver's checks"; exit 1; }
 grep -q '<cbc:PayableAmount currencyID="EUR">132.50</cbc:PayableAmount>' Efactuur/2026-017.xml \
   || { echo "FAIL: the e-invoice does not ask for 132.50"; exit 1; }
