@@ -7,16 +7,16 @@
 #include "platform/prompts.h"
 #include "platform/printer_surface.h"
 #include "platform/shell.h"
+#include "ui/dialogs/printer_instellen.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace {
 
-// Lives as long as the main window: the printer keeps the user's set-up and
-// the amount position carries over from one print to the next.
+// Lives as long as the main window: the printer set-up holds and the amount
+// position carries over from one print to the next. Each job gets a printer
+// of its own, so nothing of the one before carries over into it.
 class Uitvoer : public QObject {
 public:
     explicit Uitvoer(Omgeving& omgeving) : QObject(&omgeving.main), o(omgeving) {}
@@ -25,7 +25,7 @@ public:
     {
         o.main.VulAdresLijst(1);
         o.main.VulAdresLijst(2);
-        platform::PrinterSurface surface(printer);
+        platform::PrinterSurface surface(printerKeuze);
         afdrukken.FactuurAfdrukken(o.factuur, surface, {o.main.List1, o.main.List2, o.programmaMap}, o.prompts);
     }
 
@@ -52,19 +52,20 @@ public:
     void Envelop()
     {
         o.main.VulAdresLijst(2);
-        platform::PrinterSurface surface(printer);
+        platform::PrinterSurface surface(printerKeuze);
         afdrukken.EnvelopAfdrukken(surface, o.main.List2, o.prompts);
     }
 
     void PrinterInstellen()
     {
-        QPrintDialog dialoog(&printer, &o.main);
-        dialoog.exec();  // a cancel keeps the set-up as it was
+        ::PrinterInstellen dialoog(printerKeuze, &o.main);
+        if (dialoog.exec() == QDialog::Accepted)  // a cancel keeps the set-up as it was
+            printerKeuze = dialoog.Keuze();
     }
 
 private:
     Omgeving o;
-    QPrinter printer{QPrinter::HighResolution};
+    platform::PrinterKeuze printerKeuze;
     Afdrukken afdrukken;
 };
 
