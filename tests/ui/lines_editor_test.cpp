@@ -119,12 +119,14 @@ TEST(Omschrijf, AClickEmptiesAPriceThatIsNoNumber)
 {
     Editor e;
     e.Open();
-    e.Prijzen({"abc", "12.5", "7,25"});
-    for (int i : {0, 1, 2})
+    e.Prijzen({"abc", "12.5", "7,25", "1.234,50", "€ 12,50"});
+    for (int i : {0, 1, 2, 3, 4})
         QTest::mouseClick(e.o->Invoer3[i], Qt::LeftButton);
     EXPECT_EQ(e.o->Invoer3[0]->text(), QString());
     EXPECT_EQ(e.o->Invoer3[1]->text(), QStringLiteral("12.5"));
     EXPECT_EQ(e.o->Invoer3[2]->text(), QStringLiteral("7,25"));
+    EXPECT_EQ(e.o->Invoer3[3]->text(), QStringLiteral("1.234,50"));
+    EXPECT_EQ(e.o->Invoer3[4]->text(), QStringLiteral("€ 12,50"));
 }
 
 TEST(Omschrijf, ClearAsksFirstAndTouchesOnlyTheBoxes)
