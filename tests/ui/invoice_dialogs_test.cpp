@@ -113,6 +113,23 @@ TEST(NumDat, PresetsTodayAndTakesTheChosenTextsAsTheyAre)
               QStringLiteral("Factuurnr.       : 2024-\"12\"\nFactuurdatum  : 31-02-2024"));
 }
 
+TEST(NumDat, ArrowKeysStepFromTheShownDate)
+{
+    Geschilderd v;
+    NumDat n(*v.main, v.factuur, QDate(2026, 12, 9));
+    struct {
+        QComboBox* keuze;
+        Qt::Key toets;
+        const char* daarna;
+    } stappen[] = {{n.Combo1, Qt::Key_Down, "10"}, {n.Combo2, Qt::Key_Up, "11"}, {n.Combo3, Qt::Key_Down, "2027"}};
+    for (const auto& s : stappen) {
+        QTest::keyClick(s.keuze, s.toets);
+        EXPECT_EQ(s.keuze->currentText(), QString::fromLatin1(s.daarna));
+    }
+    n.OkKnop_Click();
+    EXPECT_EQ(v.factuur.FactuurDatum, QStringLiteral("10-11-2027"));
+}
+
 TEST(NumDat, CancelKeepsDateAndNumber)
 {
     Geschilderd v;
