@@ -220,3 +220,40 @@ TEST(Openfac, AMissingFolderListsNothing)
     o.CancelKnop_Click();
     EXPECT_EQ(o.result(), QDialog::Rejected);
 }
+
+TEST(OkCancelDialoog, ReturnInATextBoxConfirms)
+{
+    Geschilderd v;
+    Titelform titel(*v.main, v.factuur);
+    BottomForm voet(*v.main, v.factuur);
+    NumDat nummer(*v.main, v.factuur, QDate(2026, 12, 9));
+    struct {
+        OkCancelDialoog* dialoog;
+        QLineEdit* vak;
+    } gevallen[] = {{&titel, titel.Text1[2]}, {&voet, voet.Text2}, {&nummer, nummer.Text1}};
+    for (const auto& g : gevallen) {
+        g.dialoog->show();
+        g.vak->setFocus();
+        QTest::keyClicks(g.vak, QStringLiteral("getypt"));
+        QTest::keyClick(g.vak, Qt::Key_Return);
+        EXPECT_EQ(g.dialoog->result(), QDialog::Accepted) << g.dialoog->windowTitle().toStdString();
+    }
+    EXPECT_EQ(v.factuur.KopTekst[2].right(6), QStringLiteral("getypt"));
+    EXPECT_EQ(v.factuur.VoetTekst[2].right(6), QStringLiteral("getypt"));
+    EXPECT_EQ(v.factuur.FactuurNummer.right(6), QStringLiteral("getypt"));
+}
+
+TEST(Openfac, ReturnOpensTheSelectedInvoice)
+{
+    Geschilderd v;
+    Factuur bron;
+    bron.FactuurNummer = QStringLiteral("077");
+    v.map.write("Facturen/mei.fac", FactuurBytes(bron));
+    Openfac o(*v.main, v.factuur, v.prompts, v.map.path());
+    o.show();
+    o.List1->setFocus();
+    o.List1->setCurrentRow(0);
+    QTest::keyClick(o.List1, Qt::Key_Return);
+    EXPECT_EQ(o.result(), QDialog::Accepted);
+    EXPECT_EQ(v.factuur.FactuurNummer, QStringLiteral("077"));
+}

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -330,4 +331,18 @@ TEST(Mijndata, LogoIsScaledByHowItWasChosen)
     o.dialoog->OkKnop_Click();
     EXPECT_EQ(o.factuur.LogoBestand, QString());
     EXPECT_TRUE(o.main->Pic->LogoLabel->pixmap().isNull());
+}
+
+TEST(Mijndata, ReturnInTheTextBoxStartsANewLineAndKeepsTheDialogOpen)
+{
+    Opstelling o;
+    Mijndata& d = o.Open(1);
+    d.show();
+    d.Text1->setFocus();
+    d.Text1->clear();
+    QTest::keyClicks(d.Text1, QStringLiteral("Jan"));
+    QTest::keyClick(d.Text1, Qt::Key_Return);
+    QTest::keyClicks(d.Text1, QStringLiteral("Dorp"));
+    EXPECT_EQ(d.Text1->toPlainText(), QStringLiteral("Jan\nDorp"));
+    EXPECT_EQ(o.gesloten, 0);
 }

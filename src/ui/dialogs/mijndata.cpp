@@ -89,7 +89,6 @@ void Mijndata::MaakBesturing()
     connect(OpenKnop, &QPushButton::clicked, this, &Mijndata::OpenKnop_Click);
     PlaatsOkCancel(3780, 2790);
     OkKnop->setToolTip(QStringLiteral(" Adres of afbeelding  exporteren "));
-    OkKnop->setDefault(true);   // Return chooses the selected name
 
     Grijs = QImage(1, 1, QImage::Format_RGB32);
     Grijs.fill(Qt::white);   // the page's own colour: no background
