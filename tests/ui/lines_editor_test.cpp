@@ -204,3 +204,18 @@ TEST(FileNieuw, StartsANewInvoiceAfterYes)
     EXPECT_EQ(v.Tekst(v.main->Pic->Kop[11]), QStringLiteral("00000,00"));
     EXPECT_EQ(v.Tekst(v.main->Pic->FactuurLabel), QStringLiteral("Factuurnr.       :\nFactuurdatum  :"));
 }
+
+TEST(Omschrijf, EscapeKeepsTheTypedLinesAndCancelStillCloses)
+{
+    Editor e;
+    e.Open();
+    e.o->show();
+    e.o->Invoer2[0]->setFocus();
+    QTest::keyClicks(e.o->Invoer2[0], QStringLiteral("Uren"));
+    QTest::keyClick(e.o->Invoer2[0], Qt::Key_Escape);
+    EXPECT_TRUE(e.o->isVisible());
+    EXPECT_EQ(e.o->Invoer2[0]->text(), QStringLiteral("Uren"));
+    e.o->CancelKnop->click();
+    EXPECT_EQ(e.o->result(), QDialog::Rejected);
+    EXPECT_FALSE(e.o->isVisible());
+}
