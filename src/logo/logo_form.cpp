@@ -264,7 +264,7 @@ void LogoForm::Form_Activate()
     ListFonts->setCurrentText(QStringLiteral("Arial"));
     VulLogoLijst();
     if (!factuur.LogoBestand.isEmpty())
-        if (const auto logo = platform::LaadPlaatje(platform::Pad(LogoMap(programmaMap), factuur.LogoBestand)))
+        if (const auto logo = platform::LaadPlaatje(platform::PadVanNaam(LogoMap(programmaMap), factuur.LogoBestand)))
             Voorkant->ZetBeeld(*logo);
 }
 

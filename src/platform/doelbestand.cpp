@@ -24,13 +24,10 @@ std::optional<QString> Doelpad(Prompts& prompts, const QString& titel, const QSt
                                    + QStringLiteral("' kan niet als bestandsnaam worden gebruikt."));
         return std::nullopt;
     }
-    QString bestand = naam + extensie;
-    if (const auto bestaand = BestaandeNaam(map, bestand)) {
-        if (!prompts.Vraag(overschrijven.titel, overschrijven.tekst))
-            return std::nullopt;
-        bestand = *bestaand;
-    }
-    return Pad(map, bestand);
+    const QString bestand = naam + extensie;
+    if (BestaandeNaam(map, bestand) && !prompts.Vraag(overschrijven.titel, overschrijven.tekst))
+        return std::nullopt;
+    return PadVanNaam(map, bestand);
 }
 
 }  // namespace platform

@@ -66,6 +66,11 @@ std::optional<QString> BestaandeNaam(const QString& map, const QString& naam)
     return std::nullopt;
 }
 
+QString PadVanNaam(const QString& map, const QString& naam)
+{
+    return Pad(map, BestaandeNaam(map, naam).value_or(naam));
+}
+
 bool GeldigeBestandsnaam(const QString& naam)
 {
     if (naam.trimmed().isEmpty() || naam == "." || naam == "..")

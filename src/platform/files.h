@@ -31,6 +31,10 @@ bool SchrijfBestand(const QString& pad, const QByteArray& bytes);
 // to case, as the files were meant to be found on the program's first platform.
 std::optional<QString> BestaandeNaam(const QString& map, const QString& naam);
 
+// The path of the file that name stands for in a folder: the file there that
+// equals it without regard to case, else the name as given (a file to make).
+QString PadVanNaam(const QString& map, const QString& naam);
+
 // A name the user typed for a file in one of the program's folders: not empty,
 // no folder separators, nothing the file system refuses.
 bool GeldigeBestandsnaam(const QString& naam);
