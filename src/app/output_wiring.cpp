@@ -32,8 +32,8 @@ public:
     void NaarPdf()
     {
         const QString map = PdfMap(o.programmaMap);
-        const auto pad = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
-        if (!pad)
+        const auto doel = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
+        if (!doel)
             return;
         o.main.VulAdresLijst(1);
         o.main.VulAdresLijst(2);
@@ -41,12 +41,12 @@ public:
         for (int i = 1; i <= 12; ++i)
             if (o.main.Pic->Kop[i])
                 bronnen.Kop[i] = o.main.Pic->Kop[i]->text();
-        if (!FactuurNaarPdf(o.factuur, *pad, bronnen)) {
-            o.prompts.Melding(kPdfTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + *pad
+        if (!FactuurNaarPdf(o.factuur, doel->pad, doel->naam, bronnen)) {
+            o.prompts.Melding(kPdfTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + doel->pad
                                              + QStringLiteral("."));
             return;
         }
-        platform::OpenMetShell(*pad);
+        platform::OpenMetShell(doel->pad);
     }
 
     void Envelop()

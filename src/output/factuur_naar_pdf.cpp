@@ -5,8 +5,6 @@
 #include "platform/amount.h"
 #include "platform/files.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include <exception>
 #include <filesystem>
@@ -149,11 +147,10 @@ void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
 
 QString PdfMap(const QString& programmaMap)
 {
-    QDir(programmaMap).mkpath(QStringLiteral("Pdf"));
-    return platform::Pad(programmaMap, QStringLiteral("Pdf"));
+    return platform::Submap(programmaMap, QStringLiteral("Pdf"));
 }
 
-bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen)
+bool FactuurNaarPdf(Factuur& f, const QString& pad, const QString& titel, const PdfBronnen& bronnen)
 {
     // Written beside the real name first, so a failed export never leaves a
     // half-written file where a good one stood.
@@ -162,7 +159,7 @@ bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen)
     tijdelijk += ".part";
     try {
         pdf::PdfWriter w;
-        w.Title(Utf8(QFileInfo(pad).completeBaseName()));
+        w.Title(Utf8(titel));
         w.ScaleMode(3);
         w.PaperSize(0);
         w.Margin(0);

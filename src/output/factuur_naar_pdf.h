@@ -16,9 +16,9 @@ struct PdfBronnen {
     QString programmaMap;
 };
 
-// The folder the exports go to, made when missing.
+// The folder the exports go to, "Pdf" in any letter case, made when missing.
 QString PdfMap(const QString& programmaMap);
 
-// Writes the invoice as one A4 page to the given file; every price is stored
-// back with a comma. False when the file could not be written.
-bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen);
+// Writes the invoice as one A4 page to the given file under the given title;
+// every price is stored back with a comma. False when the file could not be written.
+bool FactuurNaarPdf(Factuur& f, const QString& pad, const QString& titel, const PdfBronnen& bronnen);

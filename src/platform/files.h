@@ -31,6 +31,10 @@ bool SchrijfBestand(const QString& pad, const QByteArray& bytes);
 // to case, as the files were meant to be found on the program's first platform.
 std::optional<QString> BestaandeNaam(const QString& map, const QString& naam);
 
+// The folder of that name in a folder: the one there that equals it without
+// regard to case, else one made under the name as given.
+QString Submap(const QString& map, const QString& naam);
+
 // The path of the file that name stands for in a folder: the file there that
 // equals it without regard to case, else the name as given (a file to make).
 QString PadVanNaam(const QString& map, const QString& naam);
