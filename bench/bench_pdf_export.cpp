@@ -30,7 +30,7 @@ void FullInvoice(benchmark::State& state)
     b.programmaMap = QStringLiteral(QUILLET_PROGRAM_DIR);
     const QString pad = map.filePath(QStringLiteral("factuur.pdf"));
     for (auto _ : state)
-        benchmark::DoNotOptimize(FactuurNaarPdf(f, pad, b));
+        benchmark::DoNotOptimize(FactuurNaarPdf(f, pad, QStringLiteral("factuur"), b));
 }
 BENCHMARK(FullInvoice)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 

@@ -3,6 +3,7 @@
 #include "invoice/factuur.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
+#include "platform/vertaling.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLET_VERSION));
+    platform::LaadQtInHetNederlands(app);
 
     Factuur factuur;
     platform::QtPrompts prompts;

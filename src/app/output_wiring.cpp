@@ -9,16 +9,16 @@
 #include "platform/printer_surface.h"
 #include "platform/shell.h"
 #include "ui/dialogs/klantgegevens_form.h"
+#include "ui/dialogs/printer_instellen.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace {
 
-// Lives as long as the main window: the printer keeps the user's set-up and
-// the amount position carries over from one print to the next.
+// Lives as long as the main window: the printer set-up holds and the amount
+// position carries over from one print to the next. Each job gets a printer
+// of its own, so nothing of the one before carries over into it.
 class Uitvoer : public QObject {
 public:
     explicit Uitvoer(Omgeving& omgeving) : QObject(&omgeving.main), o(omgeving) {}
@@ -27,22 +27,22 @@ public:
     {
         o.main.VulAdresLijst(1);
         o.main.VulAdresLijst(2);
-        platform::PrinterSurface surface(printer);
+        platform::PrinterSurface surface(printerKeuze);
         afdrukken.FactuurAfdrukken(o.factuur, surface, {o.main.List1, o.main.List2, o.programmaMap}, o.prompts);
     }
 
     void NaarPdf()
     {
         const QString map = PdfMap(o.programmaMap);
-        const auto pad = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
-        if (!pad)
+        const auto doel = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
+        if (!doel)
             return;
-        if (!FactuurNaarPdf(o.factuur, *pad, Bronnen())) {
-            o.prompts.Melding(kPdfTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + *pad
+        if (!FactuurNaarPdf(o.factuur, doel->pad, doel->naam, Bronnen())) {
+            o.prompts.Melding(kPdfTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + doel->pad
                                              + QStringLiteral("."));
             return;
         }
-        platform::OpenMetShell(*pad);
+        platform::OpenMetShell(doel->pad);
     }
 
     void NaarEfactuur()
@@ -59,14 +59,15 @@ public:
     void Envelop()
     {
         o.main.VulAdresLijst(2);
-        platform::PrinterSurface surface(printer);
+        platform::PrinterSurface surface(printerKeuze);
         afdrukken.EnvelopAfdrukken(surface, o.main.List2, o.prompts);
     }
 
     void PrinterInstellen()
     {
-        QPrintDialog dialoog(&printer, &o.main);
-        dialoog.exec();  // a cancel keeps the set-up as it was
+        ::PrinterInstellen dialoog(printerKeuze, &o.main);
+        if (dialoog.exec() == QDialog::Accepted)  // a cancel keeps the set-up as it was
+            printerKeuze = dialoog.Keuze();
     }
 
 private:
@@ -84,7 +85,7 @@ private:
     }
 
     Omgeving o;
-    QPrinter printer{QPrinter::HighResolution};
+    platform::PrinterKeuze printerKeuze;
     Afdrukken afdrukken;
 };
 

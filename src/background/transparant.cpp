@@ -4,6 +4,7 @@
 #include "imaging/transparant.h"
 #include "invoice/factuur.h"
 #include "platform/doelbestand.h"
+#include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
 #include "platform/prompts.h"
@@ -79,6 +80,7 @@ Transparant::Transparant(const Factuur& factuur, platform::Prompts& prompts, con
 {
     setModal(true);
     setWindowTitle(QStringLiteral("Achtergrond Ontwerpen"));
+    platform::EscapeSluitNiet(*this);
     setFont(PaginaFont(8));
     ZetVenstermaat(this, 7605, 8400);
     MaakBesturing();

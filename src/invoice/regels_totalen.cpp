@@ -17,10 +17,31 @@ QString MetKomma(QString tekst)
 
 }  // namespace
 
+std::optional<QString> GewoonGetal(const QString& tekst)
+{
+    // A point stands between thousands only where it cannot be the decimal
+    // point: before a decimal comma, or one of several. "1.234" stays 1,234.
+    static const QRegularExpression getal(
+        QStringLiteral("^\\s*([+-]?)\\s*(€?)\\s*([+-]?)\\s*"
+                       "(\\d{1,3}(?:\\.\\d{3})+,\\d*|\\d{1,3}(?:\\.\\d{3}){2,}|\\d+[.,]?\\d*|[.,]\\d+)"
+                       "\\s*(€?)\\s*([+-]?)\\s*$"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpressionMatch m = getal.match(tekst);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QString teken = m.captured(1) + m.captured(3) + m.captured(6);
+    if (teken.size() > 1 || m.captured(2).size() + m.captured(5).size() > 1)
+        return std::nullopt;
+    QString cijfers = m.captured(4);
+    if (cijfers.count(QLatin1Char('.')) > 1 || (cijfers.contains(QLatin1Char(',')) && cijfers.contains(QLatin1Char('.'))))
+        cijfers.remove(QLatin1Char('.'));
+    cijfers.replace(QLatin1Char(','), QLatin1Char('.'));
+    return (teken == QLatin1String("-") ? teken : QString()) + cijfers;
+}
+
 bool IsBedrag(const QString& tekst)
 {
-    static const QRegularExpression getal(QStringLiteral("^\\s*[+-]?(\\d+[.,]?\\d*|[.,]\\d+)\\s*$"));
-    return getal.match(tekst).hasMatch();
+    return GewoonGetal(tekst).has_value();
 }
 
 platform::Bedrag BedragWaarde(const QString& tekst)
@@ -31,7 +52,8 @@ platform::Bedrag BedragWaarde(const QString& tekst)
 
 QString OpgemaaktePrijs(const QString& tekst)
 {
-    return IsBedrag(tekst) ? platform::FormatBedrag(BedragWaarde(tekst)) : tekst;
+    const auto getal = GewoonGetal(tekst);
+    return getal ? platform::FormatBedrag(BedragWaarde(*getal)) : tekst;
 }
 
 platform::Bedrag SomVanPrijzen(const RegelTeksten& prijzen)

@@ -5,14 +5,19 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // The lines editor's own rule for the totals: the VAT is taken once, on the
 // sum of the prices, and rounded to cents.
 
 using RegelTeksten = std::array<QString, Factuur::kRegels>;
 
-// Whether a price box holds a number as the user writes it: blanks around an
-// optional sign, digits and at most one decimal comma or point.
+// A price box's text as a plain number ("-1234.50") when it is a number the
+// way a Dutch user writes it: blanks, a sign and a euro sign around it, a
+// decimal comma or point, points between thousands ("1.234,50").
+std::optional<QString> GewoonGetal(const QString& tekst);
+
+// Whether a price box holds such a number.
 bool IsBedrag(const QString& tekst);
 
 // The amount a price text stands for: every comma read as a decimal point.

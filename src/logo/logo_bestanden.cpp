@@ -20,7 +20,7 @@ QString LogoMap(const QString& programmaMap)
 
 QString LogoPad(const QString& programmaMap, const QString& naam)
 {
-    return platform::Pad(LogoMap(programmaMap), naam + kExtensie);
+    return platform::GevondenPad(LogoMap(programmaMap), naam + kExtensie);
 }
 
 QStringList LogoNamen(const QString& programmaMap)

@@ -14,6 +14,7 @@ class Prompts;
 }
 
 QString LogoMap(const QString& programmaMap);
+// The file of the logo of that name, its letter case as the folder has it.
 QString LogoPad(const QString& programmaMap, const QString& naam);
 
 // The names the list shows: the bitmap files of the folder without their

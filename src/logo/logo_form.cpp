@@ -5,6 +5,7 @@
 #include "logo/logo_bestanden.h"
 #include "logo/tool_icons.h"
 #include "platform/files.h"
+#include "platform/escape.h"
 #include "platform/pictures.h"
 #include "platform/wachten.h"
 
@@ -105,6 +106,7 @@ LogoForm::LogoForm(const Factuur& factuur, platform::Prompts& prompts, const QSt
       filters(std::make_shared<imaging::Filters>([] { QCoreApplication::processEvents(); }))
 {
     setWindowTitle(QStringLiteral("Logo's Ontwerpen"));
+    platform::EscapeSluitNiet(*this);   // the drawing may be unsaved
     KiesFotoBestand = [this] {
         return QFileDialog::getOpenFileName(this, QString(), QString(),
                                             QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf ) (*.jpg *.bmp *.gif *.wmf)"));

@@ -139,6 +139,7 @@ void Afdrukken::ProbeerAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& br
 
     if (f.LayoutNr == 1 || f.LayoutNr == 2)
         DrukLayout(f, s, bronnen, meldFout);
+    meldFout = true;  // a page the printer does not take is always reported
     s.endDoc();
 }
 

@@ -8,8 +8,6 @@
 #include "platform/amount.h"
 #include "platform/files.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include <exception>
 
@@ -154,8 +152,7 @@ void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
 
 QString PdfMap(const QString& programmaMap)
 {
-    QDir(programmaMap).mkpath(QStringLiteral("Pdf"));
-    return platform::Pad(programmaMap, QStringLiteral("Pdf"));
+    return platform::Submap(programmaMap, QStringLiteral("Pdf"));
 }
 
 std::optional<QByteArray> FactuurPdf(Factuur& f, const QString& titel, const PdfBronnen& bronnen, std::time_t moment)
@@ -178,8 +175,9 @@ std::optional<QByteArray> FactuurPdf(Factuur& f, const QString& titel, const Pdf
     }
 }
 
-bool FactuurNaarPdf(Factuur& f, const QString& pad, const PdfBronnen& bronnen, std::time_t moment)
+bool FactuurNaarPdf(Factuur& f, const QString& pad, const QString& titel, const PdfBronnen& bronnen,
+                    std::time_t moment)
 {
-    const auto bytes = FactuurPdf(f, QFileInfo(pad).completeBaseName(), bronnen, moment);
+    const auto bytes = FactuurPdf(f, titel, bronnen, moment);
     return bytes && platform::SchrijfBestand(pad, *bytes);
 }

@@ -4,11 +4,12 @@
 
 const QString kPdfTitel = QStringLiteral(" Opslaan naar Pdf-formaat");
 
-std::optional<QString> VraagPdfBestand(const QString& pdfMap, const QString& voorstel, platform::Prompts& prompts)
+std::optional<platform::Doel> VraagPdfBestand(const QString& pdfMap, const QString& voorstel,
+                                              platform::Prompts& prompts)
 {
     // Cancel, or an empty name, ends the command: a file called ".pdf" helps no one.
-    return platform::VraagDoelbestand(prompts, kPdfTitel,
+    return platform::VraagDoel(prompts, kPdfTitel,
                                       QStringLiteral("Geef een naam voor deze factuur...\r\n"
                                                      "Bestanden worden in de map 'Pdf' geplaatst."),
-                                      voorstel, pdfMap, QStringLiteral(".pdf"));
+                              voorstel, pdfMap, QStringLiteral(".pdf"));
 }

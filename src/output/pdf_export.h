@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/doelbestand.h"
+
 #include <QString>
 
 #include <optional>
@@ -9,7 +11,8 @@ class Prompts;
 }
 
 // Asks for the name of the PDF file and whether an existing one may be
-// replaced. The full path to write, or nothing when the user stops.
-std::optional<QString> VraagPdfBestand(const QString& pdfMap, const QString& voorstel, platform::Prompts& prompts);
+// replaced. The full path to write and the typed name (the document's title),
+// or nothing when the user stops.
+std::optional<platform::Doel> VraagPdfBestand(const QString& pdfMap, const QString& voorstel, platform::Prompts& prompts);
 
 extern const QString kPdfTitel;

@@ -16,6 +16,15 @@ class Prompts;
 std::optional<QString> VraagDoelbestand(Prompts& prompts, const QString& titel, const QString& vraag,
                                         const QString& voorstel, const QString& map, const QString& extensie);
 
+// The file to write and the name the user typed for it, which may differ in
+// letter case from the file it replaces.
+struct Doel {
+    QString pad;
+    QString naam;
+};
+std::optional<Doel> VraagDoel(Prompts& prompts, const QString& titel, const QString& vraag, const QString& voorstel,
+                              const QString& map, const QString& extensie);
+
 // The Yes/No question asked before a file is replaced.
 struct Overschrijfvraag {
     QString titel;

@@ -123,20 +123,43 @@ bool SchrijfBestand(const QString& pad, const QByteArray& bytes)
     return file.commit();
 }
 
-std::optional<QString> BestaandeNaam(const QString& map, const QString& naam)
+namespace {
+
+// The one rule for names in the program's folders: equal without regard to case.
+std::optional<QString> GelijkeNaam(const QString& map, const QString& naam, QDir::Filters soort)
 {
-    const QStringList namen = QDir(map).entryList(QDir::Files);
+    const QStringList namen = QDir(map).entryList(soort | QDir::NoDotAndDotDot);
     for (const QString& bestaand : namen)
         if (bestaand.compare(naam, Qt::CaseInsensitive) == 0)
             return bestaand;
     return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<QString> BestaandeNaam(const QString& map, const QString& naam)
+{
+    return GelijkeNaam(map, naam, QDir::Files);
+}
+
+QString Submap(const QString& map, const QString& naam)
+{
+    if (const auto bestaand = GelijkeNaam(map, naam, QDir::Dirs))
+        return Pad(map, *bestaand);
+    QDir(map).mkpath(naam);
+    return Pad(map, naam);
+}
+
+QString GevondenPad(const QString& map, const QString& naam)
+{
+    return Pad(map, BestaandeNaam(map, naam).value_or(naam));
+}
+
 std::optional<QString> PadVanNaam(const QString& map, const QString& naam)
 {
     if (naam.isEmpty() || naam == "." || naam == ".." || naam.contains('/') || naam.contains('\\'))
         return std::nullopt;
-    return Pad(map, naam);
+    return GevondenPad(map, naam);
 }
 
 bool GeldigeBestandsnaam(const QString& naam)

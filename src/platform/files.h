@@ -45,9 +45,17 @@ bool SchrijfBestand(const QString& pad, const QByteArray& bytes);
 // to case, as the files were meant to be found on the program's first platform.
 std::optional<QString> BestaandeNaam(const QString& map, const QString& naam);
 
-// The path of a file that one of the program's own files names, in the given
-// folder: nothing when the name is empty or has a folder part, so such a name
-// counts as a missing file.
+// The folder of that name in a folder: the one there that equals it without
+// regard to case, else one made under the name as given.
+QString Submap(const QString& map, const QString& naam);
+
+// The path of the file that name stands for in a folder: the file there that
+// equals it without regard to case, else the name as given (a file to make).
+QString GevondenPad(const QString& map, const QString& naam);
+
+// The same for a name that one of the program's own files holds: nothing
+// when the name is empty or has a folder part, so such a name counts as a
+// missing file.
 std::optional<QString> PadVanNaam(const QString& map, const QString& naam);
 
 // A name the user typed for a file in one of the program's folders: not empty,

@@ -290,3 +290,14 @@ TEST(Transparant, ExitClosesWithoutWritingAnything)
 }
 
 }  // namespace
+
+TEST(Transparant, EscapeKeepsTheWindowAndCancelStillCloses)
+{
+    Opstelling o;
+    o.venster.show();
+    QWidget* doel = o.venster.focusWidget() ? o.venster.focusWidget() : &o.venster;
+    QTest::keyClick(doel, Qt::Key_Escape);
+    EXPECT_TRUE(o.venster.isVisible());
+    o.venster.CancelKnop->click();
+    EXPECT_FALSE(o.venster.isVisible());
+}

@@ -47,9 +47,14 @@ CONF
     sleep 0.1
   done
   if [ "${1:-}" = with-queue ]; then
-    lpadmin -p quillet-pdf -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o pdftops-renderer-default=pdftocairo
-    lpadmin -d quillet-pdf
+    add_default_queue
   fi
+}
+
+# Adds the cups-pdf queue "quillet-pdf" and makes it the default destination.
+add_default_queue() {
+  lpadmin -p quillet-pdf -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o pdftops-renderer-default=pdftocairo
+  lpadmin -d quillet-pdf
 }
 
 stop_cups() {

@@ -352,7 +352,7 @@ open_background_designer() {
 background_from_picture() {
   local designer=$1 picture=$2 x=$3 y=$4 colour=$5
   click "$designer" 47 502
-  type_into "$(wait_window Open)" "$picture" Return
+  type_into "$(wait_window Openen)" "$picture" Return
   wait_for pixel_is "$designer" $((20 + x)) $((22 + y)) "$colour"
 }
 

@@ -16,7 +16,7 @@ TEST(Efactuur, CarriesTheVeryPdfOfNaarPdfFormaat)
     const QByteArray ingebed = QByteArray::fromBase64(Element(xml, "cbc:EmbeddedDocumentBinaryObject").toLatin1());
 
     const QString pdf = PdfMap(e.map.path()) + "/Proef.pdf";
-    ASSERT_TRUE(FactuurNaarPdf(e.f, pdf, e.b, moment));
+    ASSERT_TRUE(FactuurNaarPdf(e.f, pdf, QStringLiteral("Proef"), e.b, moment));
     EXPECT_EQ(ingebed, e.map.read("Pdf/Proef.pdf"));
     EXPECT_TRUE(xml.contains("mimeCode=\"application/pdf\" filename=\"Proef.pdf\""));
 

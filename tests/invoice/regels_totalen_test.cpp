@@ -83,7 +83,15 @@ TEST(RegelsTotalen, WhatCountsAsANumberInAPriceBox)
     } gevallen[] = {
         {"12,5", true, "12,50"}, {"12.5", true, "12,50"}, {" 7 ", true, "7,00"},  {"-3", true, "-3,00"},
         {",5", true, "0,50"},    {"5,", true, "5,00"},    {"", false, ""},        {"abc", false, "abc"},
-        {"1.234,50", false, "1.234,50"}, {"12a", false, "12a"}, {"-", false, "-"}, {",", false, ","},
+        {"12a", false, "12a"}, {"-", false, "-"}, {",", false, ","},
+        // Written the Dutch way: thousands points, a euro sign, blanks and a sign around it.
+        {"1.234,50", true, "1234,50"}, {"€ 12,50", true, "12,50"}, {"12,50 €", true, "12,50"},
+        {"-€ 1.000,00", true, "-1000,00"}, {"€ -7,5", true, "-7,50"}, {"12,50-", true, "-12,50"},
+        {"+ 4", true, "4,00"}, {"1.234.567", true, "1234567,00"}, {"1.234", true, "1,23"},
+        {"\u00a012,50\u00a0", true, "12,50"},
+        // Still no number.
+        {"€", false, "€"}, {"€ € 5", false, "€ € 5"}, {"--3", false, "--3"}, {"-5-", false, "-5-"},
+        {"1.23,4", false, "1.23,4"}, {"12,50 EUR", false, "12,50 EUR"}, {"1 234", false, "1 234"},
     };
     for (const auto& g : gevallen) {
         EXPECT_EQ(IsBedrag(QString::fromUtf8(g.tekst)), g.getal) << g.tekst;

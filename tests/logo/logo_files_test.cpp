@@ -1,5 +1,6 @@
 #include "logo/logo_bestanden.h"
 #include "logo/logo_form.h"
+#include "platform/pictures.h"
 
 #include "logo_test_support.h"
 
@@ -170,3 +171,21 @@ TEST(LogoFiles, TheDesignerOpensWithTheInvoicesLogoAndTheList)
 }
 
 }  // namespace
+
+TEST(LogoFiles, ANameListedInAnyLetterCaseOpens)
+{
+    Venster v;
+    const struct {
+        const char* bestand;
+        Qt::GlobalColor kleur;
+    } logos[] = {{"UPPER.BMP", Qt::red}, {"Gemengd.Bmp", Qt::green}, {"klein.bmp", Qt::blue}};
+    for (const auto& l : logos)
+        ASSERT_TRUE(platform::BewaarAlsBmp(Effen(l.kleur), v.map.file(QStringLiteral("Logo/") + l.bestand)));
+    v.form->Form_Activate();   // lists them
+    for (const auto& l : logos) {
+        v.form->Voorkant->ZetBeeld(Effen(Qt::white));
+        const QString naam = QString::fromLatin1(l.bestand).chopped(4);
+        ASSERT_TRUE(v.Open(naam)) << l.bestand;
+        EXPECT_EQ(v.form->Voorkant->Beeld(), Effen(l.kleur)) << l.bestand;
+    }
+}

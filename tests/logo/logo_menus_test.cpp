@@ -231,3 +231,14 @@ TEST(LogoForm, ToolButtonsHintsAndColourSwatches)
 }
 
 }  // namespace
+
+TEST(LogoForm, EscapeKeepsTheUnsavedDrawingAndCancelStillCloses)
+{
+    logotest::Venster v;
+    v.form->show();
+    QWidget* doel = v.form->focusWidget() ? v.form->focusWidget() : v.form.get();
+    QTest::keyClick(doel, Qt::Key_Escape);
+    EXPECT_TRUE(v.form->isVisible());
+    v.form->CancelKnop->click();
+    EXPECT_FALSE(v.form->isVisible());
+}

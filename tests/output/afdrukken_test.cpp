@@ -38,6 +38,12 @@ public:
     void setUnit(Unit) override { throw platform::SurfaceFout("no printer"); }
 };
 
+// Draws the page, then the spooler turns the job down.
+class GeweigerdeOpdracht : public RecordingSurface {
+public:
+    void endDoc() override { throw platform::SurfaceFout("not accepting jobs"); }
+};
+
 }  // namespace
 
 TEST(FactuurAfdrukken, PartiesNumberDateAndFooterStandAtTheirPlaces)
@@ -191,6 +197,21 @@ TEST(FactuurAfdrukken, AMissingPrinterIsReportedAndNothingIsSent)
 
     a.afdrukken.EnvelopAfdrukken(geen, {"x"}, a.prompts);
     EXPECT_EQ(a.prompts.gevraagd.size(), 2u);
+}
+
+TEST(FactuurAfdrukken, AJobThePrinterRefusesIsReportedEvenAfterAPicture)
+{
+    for (const char* logo : {"", "voorbeeld-1.bmp"}) {
+        Afdruk a;
+        a.f.LogoBestand = QString::fromLatin1(logo);
+        GeweigerdeOpdracht geweigerd;
+        a.afdrukken.FactuurAfdrukken(a.f, geweigerd, a.bronnen, a.prompts);
+        ASSERT_EQ(a.prompts.gevraagd.size(), 1u) << logo;
+        EXPECT_EQ(a.prompts.gevraagd[0].tekst, kGeenPrinter) << logo;
+
+        a.afdrukken.EnvelopAfdrukken(geweigerd, {"x"}, a.prompts);
+        EXPECT_EQ(a.prompts.gevraagd.size(), 2u) << logo;
+    }
 }
 
 TEST(EnvelopAfdrukken, AddressLinesThreeHundredTwipsApart)

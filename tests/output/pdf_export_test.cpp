@@ -13,7 +13,7 @@ TEST(VraagPdfBestand, AsksForANameAndBeforeReplacing)
     ScriptedPrompts p;
 
     p.invoer = {QStringLiteral("08-12-2026")};
-    EXPECT_EQ(VraagPdfBestand(pdf, QStringLiteral("08-12-2026"), p), pdf + "/08-12-2026.pdf");
+    EXPECT_EQ(VraagPdfBestand(pdf, QStringLiteral("08-12-2026"), p)->pad, pdf + "/08-12-2026.pdf");
     ASSERT_EQ(p.gevraagd.size(), 1u);
     EXPECT_EQ(p.gevraagd[0].titel, QStringLiteral(" Opslaan naar Pdf-formaat"));
     EXPECT_EQ(p.gevraagd[0].tekst,
@@ -28,9 +28,13 @@ TEST(VraagPdfBestand, AsksForANameAndBeforeReplacing)
     ASSERT_EQ(p.gevraagd.size(), 2u);
     EXPECT_EQ(p.gevraagd[1].titel, QStringLiteral(" File exist"));
     EXPECT_EQ(p.gevraagd[1].tekst, QStringLiteral("Bestand 'klant' bestaat reeds, overschrijven?"));
+    // The file keeps its name; the document's title is the name as typed.
     p.invoer = {QStringLiteral("klant")};
     p.antwoorden = {true};
-    EXPECT_EQ(VraagPdfBestand(pdf, {}, p), pdf + "/Klant.PDF");
+    const auto doel = VraagPdfBestand(pdf, {}, p);
+    ASSERT_TRUE(doel.has_value());
+    EXPECT_EQ(doel->pad, pdf + "/Klant.PDF");
+    EXPECT_EQ(doel->naam, QStringLiteral("klant"));
 }
 
 TEST(VraagPdfBestand, CancelEmptyAndUnsafeNamesWriteNothing)

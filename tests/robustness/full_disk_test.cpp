@@ -52,7 +52,7 @@ const Soort kSoorten[] = {
      false},
     {"pdf", "Pdf/oud.pdf",
      [](const QString& map, Factuur& f, ScriptedPrompts&) {
-         return FactuurNaarPdf(f, map + "/Pdf/oud.pdf", PdfBronnen{{"Afzender"}, {"Adres"}, {}, map});
+         return FactuurNaarPdf(f, map + "/Pdf/oud.pdf", QStringLiteral("oud"), PdfBronnen{{"Afzender"}, {"Adres"}, {}, map});
      },
      false},
 };

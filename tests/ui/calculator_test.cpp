@@ -93,3 +93,34 @@ TEST(Calculator, TheCopyBoxAlwaysShowsTheDisplay)
     EXPECT_EQ(prompts.gevraagd[0].titel, QStringLiteral("Calculator"));
     EXPECT_EQ(prompts.gevraagd[0].tekst, QStringLiteral("Can't divide by zero"));
 }
+
+TEST(Calculator, TheKeyboardPressesTheKeysAndEscapeClearsInsteadOfClosing)
+{
+    struct {
+        const char* getypt;
+        std::initializer_list<Qt::Key> daarna;   // keys without text, pressed after the typing
+        const char* display;
+    } gevallen[] = {
+        {"12+3", {Qt::Key_Return}, "15"},
+        {"7*8=", {}, "56"},
+        {"7x8", {Qt::Key_Enter}, "56"},
+        {"1,5-0.5=", {}, "1"},
+        {"200*10%", {}, "0,1"},
+        {"9/4", {Qt::Key_Return}, "2,25"},
+        {"7+8", {Qt::Key_Backspace}, "0,"},   // the entry goes, the 7 waits for its operand
+        {"7+82", {Qt::Key_Backspace, Qt::Key_2, Qt::Key_Return}, "9"},
+        {"7+8", {Qt::Key_Escape}, "0,"},
+        {"5q", {}, "5,"},                     // a key the calculator does not have does nothing
+    };
+    for (const auto& g : gevallen) {
+        ScriptedPrompts prompts;
+        Calculator c(prompts);
+        c.show();
+        QWidget* doel = c.focusWidget() ? c.focusWidget() : &c;
+        QTest::keyClicks(doel, QString::fromLatin1(g.getypt));
+        for (Qt::Key toets : g.daarna)
+            QTest::keyClick(doel, toets);
+        EXPECT_EQ(c.Readout->text(), QString::fromLatin1(g.display)) << g.getypt;
+        EXPECT_TRUE(c.isVisible()) << g.getypt;
+    }
+}

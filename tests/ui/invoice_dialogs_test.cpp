@@ -113,6 +113,23 @@ TEST(NumDat, PresetsTodayAndTakesTheChosenTextsAsTheyAre)
               QStringLiteral("Factuurnr.       : 2024-\"12\"\nFactuurdatum  : 31-02-2024"));
 }
 
+TEST(NumDat, ArrowKeysStepFromTheShownDate)
+{
+    Geschilderd v;
+    NumDat n(*v.main, v.factuur, QDate(2026, 12, 9));
+    struct {
+        QComboBox* keuze;
+        Qt::Key toets;
+        const char* daarna;
+    } stappen[] = {{n.Combo1, Qt::Key_Down, "10"}, {n.Combo2, Qt::Key_Up, "11"}, {n.Combo3, Qt::Key_Down, "2027"}};
+    for (const auto& s : stappen) {
+        QTest::keyClick(s.keuze, s.toets);
+        EXPECT_EQ(s.keuze->currentText(), QString::fromLatin1(s.daarna));
+    }
+    n.OkKnop_Click();
+    EXPECT_EQ(v.factuur.FactuurDatum, QStringLiteral("10-11-2027"));
+}
+
 TEST(NumDat, CancelKeepsDateAndNumber)
 {
     Geschilderd v;
@@ -202,4 +219,41 @@ TEST(Openfac, AMissingFolderListsNothing)
     EXPECT_EQ(o.Label2->text(), QStringLiteral("0 Facturen in de lijst..."));
     o.CancelKnop_Click();
     EXPECT_EQ(o.result(), QDialog::Rejected);
+}
+
+TEST(OkCancelDialoog, ReturnInATextBoxConfirms)
+{
+    Geschilderd v;
+    Titelform titel(*v.main, v.factuur);
+    BottomForm voet(*v.main, v.factuur);
+    NumDat nummer(*v.main, v.factuur, QDate(2026, 12, 9));
+    struct {
+        OkCancelDialoog* dialoog;
+        QLineEdit* vak;
+    } gevallen[] = {{&titel, titel.Text1[2]}, {&voet, voet.Text2}, {&nummer, nummer.Text1}};
+    for (const auto& g : gevallen) {
+        g.dialoog->show();
+        g.vak->setFocus();
+        QTest::keyClicks(g.vak, QStringLiteral("getypt"));
+        QTest::keyClick(g.vak, Qt::Key_Return);
+        EXPECT_EQ(g.dialoog->result(), QDialog::Accepted) << g.dialoog->windowTitle().toStdString();
+    }
+    EXPECT_EQ(v.factuur.KopTekst[2].right(6), QStringLiteral("getypt"));
+    EXPECT_EQ(v.factuur.VoetTekst[2].right(6), QStringLiteral("getypt"));
+    EXPECT_EQ(v.factuur.FactuurNummer.right(6), QStringLiteral("getypt"));
+}
+
+TEST(Openfac, ReturnOpensTheSelectedInvoice)
+{
+    Geschilderd v;
+    Factuur bron;
+    bron.FactuurNummer = QStringLiteral("077");
+    v.map.write("Facturen/mei.fac", FactuurBytes(bron));
+    Openfac o(*v.main, v.factuur, v.prompts, v.map.path());
+    o.show();
+    o.List1->setFocus();
+    o.List1->setCurrentRow(0);
+    QTest::keyClick(o.List1, Qt::Key_Return);
+    EXPECT_EQ(o.result(), QDialog::Accepted);
+    EXPECT_EQ(v.factuur.FactuurNummer, QStringLiteral("077"));
 }

@@ -120,12 +120,14 @@ TEST(Omschrijf, AClickEmptiesAPriceThatIsNoNumber)
 {
     Editor e;
     e.Open();
-    e.Prijzen({"abc", "12.5", "7,25"});
-    for (int i : {0, 1, 2})
+    e.Prijzen({"abc", "12.5", "7,25", "1.234,50", "€ 12,50"});
+    for (int i : {0, 1, 2, 3, 4})
         QTest::mouseClick(e.o->Invoer3[i], Qt::LeftButton);
     EXPECT_EQ(e.o->Invoer3[0]->text(), QString());
     EXPECT_EQ(e.o->Invoer3[1]->text(), QStringLiteral("12.5"));
     EXPECT_EQ(e.o->Invoer3[2]->text(), QStringLiteral("7,25"));
+    EXPECT_EQ(e.o->Invoer3[3]->text(), QStringLiteral("1.234,50"));
+    EXPECT_EQ(e.o->Invoer3[4]->text(), QStringLiteral("€ 12,50"));
 }
 
 TEST(Omschrijf, ClearAsksFirstAndTouchesOnlyTheBoxes)
@@ -202,4 +204,19 @@ TEST(FileNieuw, StartsANewInvoiceAfterYes)
     EXPECT_EQ(v.main->Pic->BtwLabel->font().pointSizeF(), 8.0);
     EXPECT_EQ(v.Tekst(v.main->Pic->Kop[11]), QStringLiteral("00000,00"));
     EXPECT_EQ(v.Tekst(v.main->Pic->FactuurLabel), QStringLiteral("Factuurnr.       :\nFactuurdatum  :"));
+}
+
+TEST(Omschrijf, EscapeKeepsTheTypedLinesAndCancelStillCloses)
+{
+    Editor e;
+    e.Open();
+    e.o->show();
+    e.o->Invoer2[0]->setFocus();
+    QTest::keyClicks(e.o->Invoer2[0], QStringLiteral("Uren"));
+    QTest::keyClick(e.o->Invoer2[0], Qt::Key_Escape);
+    EXPECT_TRUE(e.o->isVisible());
+    EXPECT_EQ(e.o->Invoer2[0]->text(), QStringLiteral("Uren"));
+    e.o->CancelKnop->click();
+    EXPECT_EQ(e.o->result(), QDialog::Rejected);
+    EXPECT_FALSE(e.o->isVisible());
 }

@@ -2,6 +2,7 @@
 #include "platform/files.h"
 #include "platform/pictures.h"
 #include "ui/main/main_window.h"
+#include "ui/main/page_controls.h"
 
 #include "support/bedrag.h"
 #include "support/odd_files.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -328,4 +330,39 @@ TEST(MainWindow, AdresLijstHoldsTheDisplayedLines)
     m.List1.clear();
     m.VulAdresLijst(3);
     EXPECT_TRUE(m.List1.isEmpty());
+}
+
+// However short the description, the column answers a double-click over the
+// caption's width and the height of its twenty lines, in both layouts.
+TEST(MainWindow, TheDescriptionColumnAnswersOverItsWholeBody)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    int gevraagd = 0;
+    QObject::connect(&m, &Main::omschrijvingGevraagd, [&] { ++gevraagd; });
+    const int breed = QFontMetrics(PaginaFont(8.25)).horizontalAdvance(QStringLiteral("Omschrijving v/d factuur"));
+    const int hoog = Factuur::kRegels * QFontMetrics(PaginaFont(6)).lineSpacing();
+    const QPoint hoek = m.Pic->OmschrijfLabel->pos();
+    const struct {
+        int layout;
+        const char* regels;   // nothing: the caption a new invoice shows
+    } gevallen[] = {{1, nullptr}, {2, nullptr}, {1, "Uren"}, {2, "Uren"}, {2, "\r\n"}};
+    for (const auto& g : gevallen) {
+        m.LayoutKnop[g.layout]->click();
+        if (g.regels) {
+            o.factuur.KolomOmschrijving = QString::fromLatin1(g.regels);
+            m.ToonKolommen();
+        } else {
+            m.ToonNieuweFactuur();
+        }
+        for (const QPoint p : {hoek + QPoint(breed - 1, 1), hoek + QPoint(1, hoog - 1), hoek + QPoint(breed - 1, hoog - 1)}) {
+            const int eerder = gevraagd;
+            QWidget* onder = m.Pic->childAt(p);
+            ASSERT_NE(onder, nullptr) << g.layout << " " << p.x() << "," << p.y();
+            QTest::mouseDClick(onder, Qt::LeftButton, {}, onder->mapFrom(m.Pic, p));
+            EXPECT_EQ(gevraagd, eerder + 1) << g.layout << " " << (g.regels ? g.regels : "-") << " " << p.x() << ","
+                                            << p.y();
+        }
+    }
 }

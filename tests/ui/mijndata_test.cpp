@@ -8,11 +8,13 @@
 #include "support/temp_folder.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -342,4 +344,47 @@ TEST(Mijndata, LogoIsScaledByHowItWasChosen)
     o.dialoog->OkKnop_Click();
     EXPECT_EQ(o.factuur.LogoBestand, QString());
     EXPECT_TRUE(o.main->Pic->LogoLabel->pixmap().isNull());
+}
+
+TEST(Mijndata, ReturnInTheTextBoxStartsANewLineAndKeepsTheDialogOpen)
+{
+    Opstelling o;
+    Mijndata& d = o.Open(1);
+    d.show();
+    d.Text1->setFocus();
+    d.Text1->clear();
+    QTest::keyClicks(d.Text1, QStringLiteral("Jan"));
+    QTest::keyClick(d.Text1, Qt::Key_Return);
+    QTest::keyClicks(d.Text1, QStringLiteral("Dorp"));
+    EXPECT_EQ(d.Text1->toPlainText(), QStringLiteral("Jan\nDorp"));
+    EXPECT_EQ(o.gesloten, 0);
+}
+
+// Whether the list's row is drawn as chosen: past its text, where only the
+// row's own fill shows, it differs from the list's colour.
+bool RijOogtGekozen(QListWidget* lijst, int rij)
+{
+    const QRect vak = lijst->visualItemRect(lijst->item(rij));
+    const QImage beeld = lijst->viewport()->grab().toImage();
+    return beeld.pixelColor(vak.right() - 4, vak.center().y()) != lijst->palette().color(QPalette::Base);
+}
+
+TEST(Mijndata, APictureRowLooksChosenOnlyWhenItIsChosen)
+{
+    for (int modus : {3, 4}) {
+        Opstelling o;
+        const QString map = modus == 3 ? QStringLiteral("Backgrounds") : QStringLiteral("Logo");
+        o.Plaatje(map + "/eerste.bmp", Effen(Qt::red));
+        o.Plaatje(map + "/tweede.bmp", Effen(Qt::green));
+        Mijndata& d = o.Open(modus);
+        d.show();
+        d.activateWindow();
+        d.List1->setFocus();
+        QApplication::processEvents();
+        EXPECT_FALSE(RijOogtGekozen(d.List1, 0)) << modus;
+        EXPECT_FALSE(RijOogtGekozen(d.List1, 1)) << modus;
+        o.Kies(QStringLiteral("tweede"));
+        EXPECT_TRUE(RijOogtGekozen(d.List1, 1)) << modus;
+        EXPECT_FALSE(RijOogtGekozen(d.List1, 0)) << modus;
+    }
 }

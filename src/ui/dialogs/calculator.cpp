@@ -5,6 +5,7 @@
 #include "ui/dialogs/dialoog.h"
 #include "ui/main/page_controls.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -72,6 +73,46 @@ QPushButton* Calculator::NieuweToets(const QString& tekst, int rij, int kolom, i
 {
     return NieuweKnop(this, tekst, kToetsLinks + kolom * kKolomStap, kToetsBoven + rij * kRijStap,
                       kToetsBreedte + (breedte - 1) * kKolomStap, kToetsHoogte);
+}
+
+// The keyboard presses the key it names; Escape is "C", so it clears
+// instead of closing the window, and Backspace takes back the entry ("CE").
+void Calculator::keyPressEvent(QKeyEvent* event)
+{
+    if (QPushButton* knop = ToetsVoor(*event))
+        knop->click();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+QPushButton* Calculator::ToetsVoor(const QKeyEvent& event) const
+{
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Operator[4];
+    case Qt::Key_Escape:
+        return Cancel;
+    case Qt::Key_Backspace:
+        return CancelEntry;
+    default:
+        break;
+    }
+    if (event.text().size() != 1)
+        return nullptr;
+    const QChar teken = event.text()[0];
+    if (teken.isDigit() && teken.digitValue() >= 0 && teken.digitValue() <= 9)
+        return Number[teken.digitValue()];
+    if (teken == u',' || teken == u'.')   // the keypad's decimal key gives either
+        return Decimal;
+    if (teken == u'%')
+        return Percent;
+    const int bewerking = QStringLiteral("+-*/=").indexOf(teken);
+    if (bewerking >= 0)
+        return Operator[bewerking];
+    if (teken == u'x' || teken == u'X')
+        return Operator[2];
+    return nullptr;
 }
 
 // The copy box always holds what the display shows.

@@ -6,6 +6,7 @@
 
 #include <array>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,7 +39,11 @@ public slots:
     void Cancel_Click();
     void CancelEntry_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    QPushButton* ToetsVoor(const QKeyEvent& event) const;
     QPushButton* NieuweToets(const QString& tekst, int rij, int kolom, int breedte = 1);
     void Toon();
 

@@ -12,12 +12,29 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTextEdit>
 
 namespace {
 
 const QString kAanhalingstekens = QStringLiteral("Géén aanhalingstekens \" of ' gebruiken in de teksten.");
 const QString kAdresHint = kAanhalingstekens + QStringLiteral("\r\nMaximaal 4 regels tekst per adres invullen.");
+
+// The list's current row, which it takes when it gets the focus, is not a
+// choice ("Ok" without a selected name removes the picture), so it is drawn
+// as any other row; only a selected row wears the highlight.
+class AlleenGekozenOplichten : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* optie, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(optie, index);
+        if (!(optie->state & QStyle::State_Selected))
+            optie->state &= ~QStyle::State_HasFocus;
+    }
+};
 
 QString Titel(int modus)
 {
@@ -77,6 +94,7 @@ void Mijndata::MaakBesturing()
     ZetGeometrie(List1, 150, 240, 5415, 1950);
     ZetVakKleur(List1, QColor(180, 230, 230));
     List1->hide();
+    List1->setItemDelegate(new AlleenGekozenOplichten(List1));
     connect(List1, &QListWidget::itemDoubleClicked, this, &Mijndata::List1_DblClick);
 
     Label5 = NieuwLabel(Frame1, QString(), 165, 2250);
@@ -90,7 +108,6 @@ void Mijndata::MaakBesturing()
     connect(OpenKnop, &QPushButton::clicked, this, &Mijndata::OpenKnop_Click);
     PlaatsOkCancel(3780, 2790);
     OkKnop->setToolTip(QStringLiteral(" Adres of afbeelding  exporteren "));
-    OkKnop->setDefault(true);   // Return chooses the selected name
 
     Grijs = QImage(1, 1, QImage::Format_RGB32);
     Grijs.fill(Qt::white);   // the page's own colour: no background

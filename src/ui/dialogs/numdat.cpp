@@ -48,7 +48,13 @@ QComboBox* NumDat::NieuweKeuzelijst(int left, int width, int van, int tot, int v
     lijst->setEditable(true);
     for (int getal = van; getal <= tot; ++getal)
         lijst->addItem(TweeCijfers(getal));
-    lijst->setCurrentText(TweeCijfers(vandaag));
+    // The entry itself, not only its text: a wheel notch or arrow key then
+    // steps from today, not from the first entry.
+    const int index = lijst->findText(TweeCijfers(vandaag));
+    if (index >= 0)
+        lijst->setCurrentIndex(index);
+    else
+        lijst->setCurrentText(TweeCijfers(vandaag));
     ZetGeometrie(lijst, left, 240);
     lijst->setFixedWidth(Px(width));
     ZetVakKleur(lijst, kVakKleur);

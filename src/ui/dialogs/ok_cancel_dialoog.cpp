@@ -23,6 +23,7 @@ void OkCancelDialoog::PlaatsOkCancel(int left, int top)
     Label1 = NieuwPaneel(Frame1, left, top, 1800, 390);
     CancelKnop = NieuweKnop(Frame1, QStringLiteral("Cancel"), left + 30, top + 30, 900, 330);
     OkKnop = NieuweKnop(Frame1, QStringLiteral("Ok"), left + 930, top + 30, 840, 330);
+    OkKnop->setDefault(true);   // Return confirms; a multi-line box keeps Return for its new line
     connect(OkKnop, &QPushButton::clicked, this, &OkCancelDialoog::OkKnop_Click);
     connect(CancelKnop, &QPushButton::clicked, this, &OkCancelDialoog::CancelKnop_Click);
 }

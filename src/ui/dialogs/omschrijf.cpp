@@ -3,6 +3,7 @@
 #include "invoice/factuur.h"
 #include "invoice/invoice_file.h"
 #include "platform/amount.h"
+#include "platform/escape.h"
 #include "platform/prompts.h"
 #include "ui/dialogs/besturing.h"
 #include "ui/dialogs/calculator.h"
@@ -31,6 +32,7 @@ Omschrijf::Omschrijf(Main& main, Factuur& factuur, platform::Prompts& prompts, Q
                       parent),
       prompts(prompts)
 {
+    platform::EscapeSluitNiet(*this);   // twenty typed lines would go with one key
     Label2 = NieuwLabel(Frame1, factuur.KopTekst[1], 150, 165);
     Label3 = NieuwLabel(Frame1, factuur.KopTekst[2], 1170, 165);
     Label4 = NieuwLabel(Frame1, factuur.KopTekst[5], 8420, 165);

@@ -45,6 +45,7 @@ Openfac::Openfac(Main& main, Factuur& factuur, platform::Prompts& prompts, const
     Label1 = NieuwPaneel(Frame1, 3780, 2890, 1845, 360);
     CancelKnop = NieuweOpenfacKnop(Frame1, QStringLiteral("Cancel"), 3810, 900);
     OpenKnop = NieuweOpenfacKnop(Frame1, QStringLiteral("Open"), 4710, 885);
+    OpenKnop->setDefault(true);   // Return opens the selected invoice
     connect(List1, &QListWidget::itemDoubleClicked, this, &Openfac::List1_DblClick);
     connect(OpenKnop, &QPushButton::clicked, this, &Openfac::OpenKnop_Click);
     connect(CancelKnop, &QPushButton::clicked, this, &Openfac::CancelKnop_Click);

@@ -78,6 +78,15 @@ double PaginaTekstvak::TekstBreedte() const
     return width() - 2 * document()->documentMargin();
 }
 
+// The mouse rests on the viewport, not on the box: the viewport wears the
+// box's hint, or the hint never shows.
+bool PaginaTekstvak::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTipChange)
+        viewport()->setToolTip(toolTip());
+    return QTextEdit::event(event);
+}
+
 void PaginaTekstvak::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();

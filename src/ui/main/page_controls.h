@@ -34,6 +34,7 @@ signals:
     void dubbelKlik();
 
 protected:
+    bool event(QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 

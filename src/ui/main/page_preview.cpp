@@ -1,7 +1,9 @@
 #include "ui/main/page_preview.h"
 
+#include "invoice/factuur.h"
 #include "output/betaal_qr.h"
 
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +14,14 @@ namespace {
 const QColor kLogoAchtergrond(230, 230, 230);
 const QColor kLijnKleur(140, 140, 140);
 const QRect kShape1(176, 117, 195 - 1, 64 - 1);  // the frame around the address
+
+// The lines editor opens from anywhere over the description column's body,
+// however short its text: the width of its caption, the height of its lines.
+QSize OmschrijfVlak()
+{
+    return {QFontMetrics(PaginaFont(8.25)).horizontalAdvance(QStringLiteral("Omschrijving v/d factuur")),
+            Factuur::kRegels * QFontMetrics(PaginaFont(6)).lineSpacing()};
+}
 
 }  // namespace
 
@@ -43,6 +53,7 @@ Pagina::Pagina(QWidget* parent) : QWidget(parent)
 
     DatumLabel = NieuwLabel(226, 8, 8.25);
     OmschrijfLabel = NieuwLabel(226, 58, 8.25, QStringLiteral("Omschrijving factuur"));
+    OmschrijfLabel->setMinimumSize(OmschrijfVlak());
     PrijsExBtwLabel = NieuwLabel(226, 358, 8.25);
     BtwLabel = NieuwLabel(226, 314, 8.25);
     PrijsTotaalLabel = NieuwLabel(226, 358, 8.25);
