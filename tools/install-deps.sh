@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-urw-base35
-  qpdf poppler-utils xvfb xauth xdotool xclip x11-utils imagemagick
+  qpdf poppler-utils xvfb xauth xdotool x11-utils imagemagick
   cups cups-client cups-filters printer-driver-cups-pdf libcups2-dev
   zbar-tools libxml2-utils default-jre-headless libsaxonhe-java
 )
