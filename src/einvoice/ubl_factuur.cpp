@@ -7,8 +7,11 @@
 
 namespace {
 
-const QString kCac = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CommonAggregateComponents-2");
-const QString kCbc = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CommonBasicComponents-2");
+// The three UBL 2.1 namespaces share the OASIS prefix.
+const QString kUblSchema = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:");
+const QString kInvoice = kUblSchema + QStringLiteral("Invoice-2");
+const QString kCac = kUblSchema + QStringLiteral("CommonAggregateComponents-2");
+const QString kCbc = kUblSchema + QStringLiteral("CommonBasicComponents-2");
 
 using platform::Bedrag;
 
@@ -284,11 +287,10 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
     QByteArray xml;
     Ubl u(&xml);
     u.w.writeStartDocument();
-    u.w.writeDefaultNamespace(QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:Invoice-2"));
+    u.w.writeDefaultNamespace(kInvoice);
     u.w.writeNamespace(kCac, QStringLiteral("cac"));
     u.w.writeNamespace(kCbc, QStringLiteral("cbc"));
-    u.w.writeStartElement(QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:Invoice-2"),
-                          QStringLiteral("Invoice"));
+    u.w.writeStartElement(kInvoice, QStringLiteral("Invoice"));
     u.Cbc(QStringLiteral("CustomizationID"),
           QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0"));
     u.Cbc(QStringLiteral("ProfileID"), QStringLiteral("urn:fdc:peppol.eu:2017:poacc:billing:01:1.0"));
