@@ -1,6 +1,7 @@
 #pragma once
 
 #include "invoice/bedrijfsgegevens.h"
+#include "invoice/btw_geval.h"
 #include "platform/amount.h"
 
 #include <QString>
@@ -28,6 +29,8 @@ struct Factuur {
 
     std::uint8_t LayoutNr = 2;
     std::uint8_t BtwProcent = 21;               // never stored: every start begins at 21
+    NulTarief Nultarief = NulTarief::NulProcent; // why the VAT is zero, when BtwProcent is 0
+    QString RedenVrijstelling;                  // with Vrijgesteld: the reason every output gives
     QString LogoBestand;
     QString AchtergrondBestand;
     std::int16_t KleurR = 240;

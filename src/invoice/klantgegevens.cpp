@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr NulTarief kKeuzes[] = {NulTarief::NulProcent, NulTarief::Vrijgesteld, NulTarief::Verlegd,
-                                 NulTarief::Intracommunautair};
-
 QStringList AdresRegels(const QString& adresTekst)
 {
     QStringList regels = adresTekst.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
@@ -43,27 +40,4 @@ Klantgegevens KlantUitAdres(const QString& adresTekst)
         break;
     }
     return k;
-}
-
-QString Categorie(NulTarief keuze)
-{
-    switch (keuze) {
-    case NulTarief::NulProcent:
-        return QStringLiteral("Z");
-    case NulTarief::Vrijgesteld:
-        return QStringLiteral("E");
-    case NulTarief::Verlegd:
-        return QStringLiteral("AE");
-    case NulTarief::Intracommunautair:
-        return QStringLiteral("K");
-    }
-    return QStringLiteral("Z");
-}
-
-std::optional<NulTarief> NulTariefVan(const QString& categorie)
-{
-    for (NulTarief keuze : kKeuzes)
-        if (Categorie(keuze) == categorie)
-            return keuze;
-    return std::nullopt;
 }

@@ -1,17 +1,10 @@
 #pragma once
 
+#include "invoice/btw_geval.h"
+
 #include <QString>
 
 #include <optional>
-
-// How an invoice at 0 % VAT is zero: the four cases a receiver's bookkeeping
-// tells apart (the VAT category codes Z, E, AE and K).
-enum class NulTarief {
-    NulProcent,         // "0 %-tarief"
-    Vrijgesteld,        // "Vrijgesteld / KOR": needs the reason of the exemption
-    Verlegd,            // "Btw verlegd": needs the buyer's btw-nummer
-    Intracommunautair,  // "Intracommunautaire levering": btw-nummer and a country other than NL
-};
 
 // The buyer of an e-invoice: what the address block cannot hold, confirmed
 // by the user in "Klantgegevens" and remembered per customer.
@@ -35,8 +28,3 @@ Klantgegevens KlantUitAdres(const QString& adresTekst);
 
 // The first line of the address block, which the remembered details go by.
 QString KlantSleutel(const QString& adresTekst);
-
-// The VAT category code of a 0 % choice: "Z", "E", "AE" or "K".
-QString Categorie(NulTarief keuze);
-// The choice of a category code; nothing for any other text.
-std::optional<NulTarief> NulTariefVan(const QString& categorie);

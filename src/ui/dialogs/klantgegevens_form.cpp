@@ -13,8 +13,6 @@ namespace {
 
 const QColor kVakKleur(220, 230, 230);
 constexpr int kRij = 330;   // twips from one field to the next
-constexpr NulTarief kKeuzes[] = {NulTarief::NulProcent, NulTarief::Vrijgesteld, NulTarief::Verlegd,
-                                 NulTarief::Intracommunautair};
 
 }  // namespace
 
@@ -37,8 +35,8 @@ KlantgegevensForm::KlantgegevensForm(Main& main, Factuur& factuur, const Klantge
     }
     const int top = 180 + 8 * kRij;
     Combo1 = new QComboBox(Frame1);
-    Combo1->addItems({QStringLiteral("0 %-tarief"), QStringLiteral("Vrijgesteld / KOR"), QStringLiteral("Btw verlegd"),
-                      QStringLiteral("Intracommunautaire levering")});
+    for (const NulTariefGeval& g : NulTariefGevallen())
+        Combo1->addItem(g.keuzeTekst);
     Combo1->setCurrentIndex(static_cast<int>(voorstel.Nultarief));
     ZetGeometrie(Combo1, 150, top);
     Combo1->setFixedWidth(Px(3600));
@@ -63,7 +61,8 @@ Klantgegevens KlantgegevensForm::Gegevens() const
     for (int i = 0; i < 8; ++i)
         *velden[i] = Invoer[i]->text().trimmed();
     k.Land = k.Land.toUpper();
-    k.Nultarief = kKeuzes[qBound(0, Combo1->currentIndex(), 3)];
+    const auto gevallen = NulTariefGevallen();
+    k.Nultarief = gevallen[qBound(0, Combo1->currentIndex(), int(gevallen.size()) - 1)].keuze;
     k.RedenVrijstelling = Reden->text().trimmed();
     return k;
 }
