@@ -11,8 +11,8 @@ source "$here/lib.sh"
 source "$here/cups.sh"
 on_virtual_screen "$0" "$@"
 
-validator="$here/../../../shared/einvoice/validate-ubl"
-[ -x "$validator" ] || { echo "FAIL: the e-invoice validator is missing at $validator (../shared/einvoice beside the project)"; exit 1; }
+validator="$here/../third_party/einvoice-validation/validate-ubl"
+[ -x "$validator" ] || { echo "FAIL: the e-invoice validator is missing at $validator"; exit 1; }
 
 folder=$(new_program_folder "$1" with-folders)
 work=$(mktemp -d)
