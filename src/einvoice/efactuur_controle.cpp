@@ -1,19 +1,13 @@
 #include "einvoice/efactuur_controle.h"
 
 #include "einvoice/efactuur_bedragen.h"
+#include "einvoice/efactuur_profiel.h"
 #include "invoice/bedrijf_controle.h"
+#include "invoice/eu_landen.h"
 
 namespace {
 
 const QString kBedrijf = QStringLiteral(" onder 'Instellingen' / 'Bedrijfsgegevens'");
-
-// A VAT number of any member state: its country's two letters, then the number.
-bool BtwNummerVanEenLand(const QString& btwNummer, const QString& land)
-{
-    if (land.compare(QStringLiteral("NL"), Qt::CaseInsensitive) == 0)
-        return GeldigBtwNummer(btwNummer);
-    return btwNummer.size() > 2 && GeldigeLandcode(btwNummer.left(2));
-}
 
 }  // namespace
 
@@ -63,11 +57,13 @@ std::optional<QString> FoutInKlant(const Klantgegevens& k, int btwProcent)
     if (k.Referentie.trimmed().isEmpty())
         return QStringLiteral("Vul 'Uw referentie' in: de ontvanger vraagt een referentie of ordernummer.");
     const QString btwNummer = k.BtwNummer.trimmed();
-    if (!btwNummer.isEmpty() && !BtwNummerVanEenLand(btwNummer, k.Land.trimmed()))
+    if (!btwNummer.isEmpty() && !BtwNummerVanLand(btwNummer, k.Land))
         return QStringLiteral("Het btw-nummer van de klant '") + btwNummer
              + QStringLiteral("' begint niet met de landcode of heeft niet de vorm van dat land.");
-    if (!k.Email.trimmed().isEmpty() && (!k.Email.contains(QLatin1Char('@')) || k.Email.trimmed().contains(QLatin1Char(' '))))
+    if (!k.Email.trimmed().isEmpty() && !GeldigEmailadres(k.Email))
         return QStringLiteral("Het e-mailadres van de klant '") + k.Email.trimmed() + QStringLiteral("' is geen e-mailadres.");
+    if (const auto fout = FoutInKlantId(k))
+        return *fout;
     if (btwProcent > 0)
         return std::nullopt;
     switch (k.Nultarief) {
@@ -84,9 +80,21 @@ std::optional<QString> FoutInKlant(const Klantgegevens& k, int btwProcent)
     case NulTarief::Intracommunautair:
         if (btwNummer.isEmpty())
             return QStringLiteral("'Intracommunautaire levering' vraagt het btw-nummer van de klant.");
-        if (k.Land.trimmed().compare(QStringLiteral("NL"), Qt::CaseInsensitive) == 0)
-            return QStringLiteral("'Intracommunautaire levering' vraagt een klant in een ander land dan NL.");
+        if (!EuLandVan(k.Land) || k.Land.trimmed().compare(QStringLiteral("NL"), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("'Intracommunautaire levering' vraagt een klant in een ander EU-land dan NL.");
         break;
     }
+    return std::nullopt;
+}
+
+std::optional<QString> FoutVoorOntvanger(const Factuur& f, const Klantgegevens& k)
+{
+    if (ProfielVan(k) == Profiel::En16931)
+        return std::nullopt;
+    // A Dutch seller says how to pay whenever something is to be paid.
+    if (f.Bedrijf.Iban.trimmed().isEmpty() && platform::Bedrag() < BerekenEfactuur(f).totaalInclBtw)
+        return QStringLiteral("Vul eerst het IBAN in") + kBedrijf
+             + QStringLiteral(": een e-factuur via Peppol zegt hoe de klant betaalt. Zonder IBAN kan het alleen als "
+                              "e-factuur per e-mail: kies dan bij 'Peppol-adres' 'Geen'.");
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "einvoice/efactuur_export.h"
 
 #include "einvoice/efactuur_controle.h"
+#include "einvoice/efactuur_profiel.h"
 #include "einvoice/ubl_factuur.h"
 #include "invoice/customer_file.h"
 #include "platform/doelbestand.h"
@@ -18,9 +19,9 @@ QString EfactuurMap(const QString& programmaMap)
     return platform::Pad(programmaMap, QStringLiteral("Efactuur"));
 }
 
-Klantgegevens KlantVoorstel(const Factuur& f, const QString& programmaMap)
+Klantgegevens KlantVoorstel(const Factuur& f, const std::optional<Klantgegevens>& onthouden)
 {
-    Klantgegevens k = OnthoudenKlant(programmaMap, KlantSleutel(f.AdresTekst)).value_or(KlantUitAdres(f.AdresTekst));
+    Klantgegevens k = onthouden.value_or(KlantUitAdres(f.AdresTekst));
     if (k.Referentie.trimmed().isEmpty())
         k.Referentie = f.FactuurNummer;
     return k;
@@ -46,11 +47,27 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
         prompts.Melding(kEfactuurTitel, *fout);
         return false;
     }
-    const auto klant = vraagKlant(KlantVoorstel(f, programmaMap));
-    if (!klant)
+    const QString sleutel = KlantSleutel(f.AdresTekst);
+    const auto onthouden = OnthoudenKlant(programmaMap, sleutel);
+    if (onthouden && !onthouden->onbruikbaar.isEmpty())
+        prompts.Melding(kEfactuurTitel, QStringLiteral("In de bewaarde klantgegevens van '") + sleutel
+                                            + QStringLiteral("' was niet te lezen: ")
+                                            + onthouden->onbruikbaar.join(QStringLiteral(", "))
+                                            + QStringLiteral(". Vul dat opnieuw in."));
+    const auto antwoord =
+        vraagKlant(KlantVoorstel(f, onthouden ? std::optional(onthouden->gegevens) : std::nullopt));
+    if (!antwoord)
         return false;
-    if (!OnthoudKlant(programmaMap, KlantSleutel(f.AdresTekst), TeOnthouden(*klant, f)))
+    const Klantgegevens klant = Genormaliseerd(*antwoord);
+    if (!OnthoudKlant(programmaMap, sleutel, TeOnthouden(klant, f)))
         prompts.Melding(kEfactuurTitel, QStringLiteral("De klantgegevens konden niet worden bewaard in de map 'Adressen'."));
+    auto fout = FoutInKlant(klant, f.BtwProcent);
+    if (!fout)
+        fout = FoutVoorOntvanger(f, klant);
+    if (fout) {
+        prompts.Melding(kEfactuurTitel, *fout);
+        return false;
+    }
 
     const QString map = EfactuurMap(programmaMap);
     const auto pad = platform::VraagDoelbestand(prompts, kEfactuurTitel,
@@ -61,12 +78,17 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
         return false;
     const QString naam = QFileInfo(*pad).completeBaseName();
     const auto pagina = FactuurPdf(f, naam, bronnen, moment);
-    if (!pagina || !platform::SchrijfBestand(*pad, UblFactuur(f, *klant, {naam + QStringLiteral(".pdf"), *pagina}))) {
+    if (!pagina || !platform::SchrijfBestand(*pad, UblFactuur(f, klant, {naam + QStringLiteral(".pdf"), *pagina}))) {
         prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur kon niet worden opgeslagen als ") + *pad
                                             + QStringLiteral("."));
         return false;
     }
-    prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur staat in ") + QDir::toNativeSeparators(*pad)
-                                        + QStringLiteral("."));
+    QString waar = QStringLiteral("De e-factuur staat in ") + QDir::toNativeSeparators(*pad) + QStringLiteral(".");
+    if (ProfielVan(klant) == Profiel::En16931)
+        waar += QStringLiteral("\r\n\r\nDeze klant heeft geen Peppol-adres, dus dit bestand is een e-factuur volgens de "
+                               "Europese norm om per e-mail te sturen, niet voor het Peppol-netwerk. Kies in "
+                               "'Klantgegevens' bij 'Peppol-adres' het KvK-nummer, OIN, btw-nummer of GLN van de klant "
+                               "om de e-factuur via Peppol te kunnen versturen.");
+    prompts.Melding(kEfactuurTitel, waar);
     return true;
 }

@@ -25,10 +25,11 @@ using KlantVraag = std::function<std::optional<Klantgegevens>(const Klantgegeven
 
 // The buyer to propose: what was confirmed last time for this address, or
 // what the address block shows; an empty reference becomes the invoice number.
-Klantgegevens KlantVoorstel(const Factuur& f, const QString& programmaMap);
+Klantgegevens KlantVoorstel(const Factuur& f, const std::optional<Klantgegevens>& onthouden);
 
-// "Naar e-factuur (UBL)": checks the invoice, asks for the buyer and a name
-// as the PDF export does, remembers the buyer, writes "Efactuur/<name>.xml"
+// "Naar e-factuur (UBL)": checks the invoice, asks for the buyer, remembers
+// it, checks what the receivers of its profile ask, asks for a name as the
+// PDF export does, writes "Efactuur/<name>.xml"
 // with the page "Naar Pdf-formaat" would write at that moment inside, and
 // tells where it is. Every fault and failure is told; true when written.
 bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programmaMap, platform::Prompts& prompts,

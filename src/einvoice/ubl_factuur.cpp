@@ -2,33 +2,37 @@
 
 #include "einvoice/efactuur_bedragen.h"
 #include "einvoice/efactuur_controle.h"
+#include "einvoice/efactuur_profiel.h"
 
 #include <QXmlStreamWriter>
 
 namespace {
 
-// The three UBL 2.1 namespaces share the OASIS prefix. The literal is cut in
-// two only so that the project's word checks, which keep references to our
-// own design documents out of the code, do not stop at this fixed URN.
-const QString kUblSchema = QStringLiteral("urn:oasis:names:speci" "fication:ubl:schema:xsd:");
+// The three UBL 2.1 namespaces share the OASIS prefix.
+const QString kUblSchema = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:");
 const QString kInvoice = kUblSchema + QStringLiteral("Invoice-2");
 const QString kCac = kUblSchema + QStringLiteral("CommonAggregateComponents-2");
 const QString kCbc = kUblSchema + QStringLiteral("CommonBasicComponents-2");
 
 using platform::Bedrag;
 
-// Where the page goes: base64 needs no escaping, so it is put in afterwards
-// instead of passing a megabyte through the writer's escaping character by character.
-constexpr char kPdfPlaats[] = "@@QUILLET-PDF@@";
-
-// What the user typed may hold characters XML cannot carry at all.
+// What the user typed may hold characters XML cannot carry at all: control
+// characters and halves of a character. A character outside the basic plane
+// (an emoji) is whole in its pair and stays.
 QString XmlTekst(const QString& tekst)
 {
+    const QString t = tekst.trimmed();
     QString schoon;
-    for (QChar c : tekst.trimmed())
-        if (c.unicode() >= 0x20 || c == QLatin1Char('\t'))
-            if (!c.isSurrogate() && c.unicode() != 0xFFFE && c.unicode() != 0xFFFF)
-                schoon += c;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c.isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate()) {
+            schoon += c;
+            schoon += t[++i];
+        } else if ((c.unicode() >= 0x20 || c == QLatin1Char('\t')) && !c.isSurrogate() && c.unicode() != 0xFFFE
+                   && c.unicode() != 0xFFFF) {
+            schoon += c;
+        }
+    }
     return schoon;
 }
 
@@ -73,9 +77,15 @@ BtwSoort BtwCategorie(const Factuur& f, const Klantgegevens& k)
 
 class Ubl {
 public:
-    explicit Ubl(QByteArray* uit) : w(uit) { w.setAutoFormatting(true); }
+    explicit Ubl(QByteArray* uit) : w(uit), xml(uit) { w.setAutoFormatting(true); }
 
     QXmlStreamWriter w;
+    QByteArray* xml;
+    // Where the page goes: base64 needs no escaping, so it is put in at this
+    // byte afterwards instead of passing a megabyte through the writer's
+    // escaping character by character. A place, not a marker text, so that
+    // nothing the user typed can move it.
+    qsizetype pdfPlaats = -1;
 
     void Cbc(const QString& naam, const QString& waarde) { w.writeTextElement(kCbc, naam, waarde); }
     // Only what the user filled in: an empty element is a fault to a receiver.
@@ -84,18 +94,18 @@ public:
         if (!XmlTekst(waarde).isEmpty())
             Cbc(naam, XmlTekst(waarde));
     }
-    void Bedrag(const QString& naam, const QString& waarde)
+    void Geldbedrag(const QString& naam, const QString& waarde)
     {
         w.writeStartElement(kCbc, naam);
         w.writeAttribute(QStringLiteral("currencyID"), QStringLiteral("EUR"));
         w.writeCharacters(waarde);
         w.writeEndElement();
     }
-    void MetSchema(const QString& naam, const QString& schema, const QString& waarde)
+    void MetSchema(const QString& naam, const Identificatie& id)
     {
         w.writeStartElement(kCbc, naam);
-        w.writeAttribute(QStringLiteral("schemeID"), schema);
-        w.writeCharacters(XmlTekst(waarde));
+        w.writeAttribute(QStringLiteral("schemeID"), id.schema);
+        w.writeCharacters(XmlTekst(id.nummer));
         w.writeEndElement();
     }
     void Begin(const QString& naam) { w.writeStartElement(kCac, naam); }
@@ -145,19 +155,21 @@ public:
     }
 };
 
-// A party of either side: electronic address (scheme and value, when
-// known), name, address, btw-nummer and the legal entity, KvK-nummer included.
+// A party of either side: its network address, name, address, btw-nummer,
+// the legal entity with its identifier, and an e-mail address for people.
 struct Partij {
-    QString adresSchema, adres;
-    QString naam, straat, plaats, postcode, land, btwNummer, kvkNummer;
+    std::optional<Identificatie> adres;
+    QString naam, straat, plaats, postcode, land, btwNummer;
+    std::optional<Identificatie> rechtspersoon;
+    QString email;
 };
 
 void SchrijfPartij(Ubl& u, const QString& rol, const Partij& p)
 {
     u.Begin(rol);
     u.Begin(QStringLiteral("Party"));
-    if (!XmlTekst(p.adres).isEmpty())
-        u.MetSchema(QStringLiteral("EndpointID"), p.adresSchema, p.adres);
+    if (p.adres && !XmlTekst(p.adres->nummer).isEmpty())
+        u.MetSchema(QStringLiteral("EndpointID"), *p.adres);
     u.Begin(QStringLiteral("PartyName"));
     u.Cbc(QStringLiteral("Name"), XmlTekst(p.naam));
     u.Eind();
@@ -165,26 +177,30 @@ void SchrijfPartij(Ubl& u, const QString& rol, const Partij& p)
     u.BtwNummer(p.btwNummer);
     u.Begin(QStringLiteral("PartyLegalEntity"));
     u.Cbc(QStringLiteral("RegistrationName"), XmlTekst(p.naam));
-    if (!XmlTekst(p.kvkNummer).isEmpty())
-        u.MetSchema(QStringLiteral("CompanyID"), QStringLiteral("0106"), p.kvkNummer);
+    if (p.rechtspersoon && !XmlTekst(p.rechtspersoon->nummer).isEmpty())
+        u.MetSchema(QStringLiteral("CompanyID"), *p.rechtspersoon);
     u.Eind();
+    if (!XmlTekst(p.email).isEmpty()) {
+        u.Begin(QStringLiteral("Contact"));
+        u.Cbc(QStringLiteral("ElectronicMail"), XmlTekst(p.email));
+        u.Eind();
+    }
     u.Eind();
     u.Eind();
 }
 
 void Verkoper(Ubl& u, const Bedrijfsgegevens& b)
 {
-    // The e-mail address when given, otherwise the KvK-nummer.
-    const bool email = !XmlTekst(b.Email).isEmpty();
     SchrijfPartij(u, QStringLiteral("AccountingSupplierParty"),
-                  {email ? QStringLiteral("EM") : QStringLiteral("0106"), email ? b.Email : b.KvkNummer,
-                   b.Bedrijfsnaam, b.Straat, b.Plaats, b.Postcode, b.Land, b.BtwNummer, b.KvkNummer});
+                  {VerkoperAdres(b), b.Bedrijfsnaam, b.Straat, b.Plaats, b.Postcode, b.Land, b.BtwNummer,
+                   VerkoperRechtspersoon(b), b.Email});
 }
 
 void Koper(Ubl& u, const Klantgegevens& k)
 {
     SchrijfPartij(u, QStringLiteral("AccountingCustomerParty"),
-                  {QStringLiteral("EM"), k.Email, k.Naam, k.Straat, k.Plaats, k.Postcode, k.Land, k.BtwNummer, {}});
+                  {KoperAdres(k), k.Naam, k.Straat, k.Plaats, k.Postcode, k.Land, k.BtwNummer, KoperRechtspersoon(k),
+                   k.Email});
 }
 
 // An intra-community supply names where and when the goods went.
@@ -229,7 +245,8 @@ void Bijlage(Ubl& u, const PdfBijlage& pdf)
     u.w.writeStartElement(kCbc, QStringLiteral("EmbeddedDocumentBinaryObject"));
     u.w.writeAttribute(QStringLiteral("mimeCode"), QStringLiteral("application/pdf"));
     u.w.writeAttribute(QStringLiteral("filename"), XmlTekst(pdf.bestandsnaam));
-    u.w.writeCharacters(QLatin1String(kPdfPlaats));
+    u.w.writeCharacters(QString());   // closes the start tag, so the content begins at the end of the bytes
+    u.pdfPlaats = u.xml->size();
     u.w.writeEndElement();
     u.Eind();
     u.Eind();
@@ -238,10 +255,10 @@ void Bijlage(Ubl& u, const PdfBijlage& pdf)
 void Btw(Ubl& u, const EfactuurBedragen& b, const BtwSoort& c)
 {
     u.Begin(QStringLiteral("TaxTotal"));
-    u.Bedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
+    u.Geldbedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
     u.Begin(QStringLiteral("TaxSubtotal"));
-    u.Bedrag(QStringLiteral("TaxableAmount"), Centen(b.totaalExBtw));
-    u.Bedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
+    u.Geldbedrag(QStringLiteral("TaxableAmount"), Centen(b.totaalExBtw));
+    u.Geldbedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
     u.TaxCategory(QStringLiteral("TaxCategory"), c, true);
     u.Eind();
     u.Eind();
@@ -250,10 +267,10 @@ void Btw(Ubl& u, const EfactuurBedragen& b, const BtwSoort& c)
 void Totalen(Ubl& u, const EfactuurBedragen& b)
 {
     u.Begin(QStringLiteral("LegalMonetaryTotal"));
-    u.Bedrag(QStringLiteral("LineExtensionAmount"), Centen(b.totaalExBtw));
-    u.Bedrag(QStringLiteral("TaxExclusiveAmount"), Centen(b.totaalExBtw));
-    u.Bedrag(QStringLiteral("TaxInclusiveAmount"), Centen(b.totaalInclBtw));
-    u.Bedrag(QStringLiteral("PayableAmount"), Centen(b.totaalInclBtw));
+    u.Geldbedrag(QStringLiteral("LineExtensionAmount"), Centen(b.totaalExBtw));
+    u.Geldbedrag(QStringLiteral("TaxExclusiveAmount"), Centen(b.totaalExBtw));
+    u.Geldbedrag(QStringLiteral("TaxInclusiveAmount"), Centen(b.totaalInclBtw));
+    u.Geldbedrag(QStringLiteral("PayableAmount"), Centen(b.totaalInclBtw));
     u.Eind();
 }
 
@@ -266,13 +283,13 @@ void Regel(Ubl& u, const EfactuurRegel& r, const BtwSoort& c)
     u.w.writeAttribute(QStringLiteral("unitCode"), QStringLiteral("C62"));
     u.w.writeCharacters(QString::number(r.aantal));
     u.w.writeEndElement();
-    u.Bedrag(QStringLiteral("LineExtensionAmount"), Centen(r.bedrag));
+    u.Geldbedrag(QStringLiteral("LineExtensionAmount"), Centen(r.bedrag));
     u.Begin(QStringLiteral("Item"));
     u.Cbc(QStringLiteral("Name"), XmlTekst(r.naam));
     u.TaxCategory(QStringLiteral("ClassifiedTaxCategory"), c, false);
     u.Eind();
     u.Begin(QStringLiteral("Price"));
-    u.Bedrag(QStringLiteral("PriceAmount"), Prijs(r.prijs));
+    u.Geldbedrag(QStringLiteral("PriceAmount"), Prijs(r.prijs));
     u.Eind();
     u.Eind();
 }
@@ -293,9 +310,9 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
     u.w.writeNamespace(kCac, QStringLiteral("cac"));
     u.w.writeNamespace(kCbc, QStringLiteral("cbc"));
     u.w.writeStartElement(kInvoice, QStringLiteral("Invoice"));
-    u.Cbc(QStringLiteral("CustomizationID"),
-          QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0"));
-    u.Cbc(QStringLiteral("ProfileID"), QStringLiteral("urn:fdc:peppol.eu:2017:poacc:billing:01:1.0"));
+    const Profiel profiel = ProfielVan(klant);
+    u.Cbc(QStringLiteral("CustomizationID"), CustomizationId(profiel));
+    u.CbcAlsGevuld(QStringLiteral("ProfileID"), ProcesId(profiel));
     u.Cbc(QStringLiteral("ID"), XmlTekst(f.FactuurNummer));
     u.Cbc(QStringLiteral("IssueDate"), iso);
     u.Cbc(QStringLiteral("DueDate"), datum.addDays(f.Bedrijf.Betaaltermijn).toString(Qt::ISODate));
@@ -313,5 +330,5 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
     for (const EfactuurRegel& r : bedragen.regels)
         Regel(u, r, categorie);
     u.w.writeEndDocument();
-    return xml.replace(kPdfPlaats, pdf.bytes.toBase64());
+    return xml.insert(u.pdfPlaats, pdf.bytes.toBase64());
 }

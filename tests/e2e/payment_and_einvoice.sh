@@ -3,7 +3,8 @@
 # details in Bedrijf.ini, an invoice typed in, the code decoded byte for byte
 # from the exported PDF at 150 dpi and from the printed page, in both
 # layouts; no code on an invoice of 0,00. Then "Naar e-factuur (UBL)" from
-# the menu: the file passes the receiver's checks and carries the same page
+# the menu, for a customer remembered with a KvK-nummer: the file is a
+# Peppol invoice that passes the receiver's checks and carries the same page
 # that "Naar Pdf-formaat" writes.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,6 +24,10 @@ stand_in_for_xdg_open "$work/opened"
 # Windows-1252: e9 is é, cb is Ë.
 printf '"Quillet bedrijfsgegevens"\r\n"Caf\xe9 \xcblla B.V."\r\n"Lindeplein 59"\r\n"7701 KL"\r\n"Dalmere"\r\n"NL"\r\n' > Bedrijf.ini
 printf '"12345678"\r\n"NL123456789B01"\r\n"NL91ABNA0417164300"\r\n"ABNANL2A"\r\n""\r\n30\r\n1\r\n' >> Bedrijf.ini
+# The customer as "Klantgegevens" remembered it: known on the network by its KvK-nummer.
+printf '"Quillet klantgegevens 2"\r\n"Janssen & Zonen"\r\n"Naam","Janssen & Zonen"\r\n' > "Adressen/Janssen & Zonen.klant"
+printf '"Straat en huisnummer","Voorbeeldstraat 52"\r\n"Postcode","1234 AA"\r\n"Plaats","Amsterdam"\r\n' >> "Adressen/Janssen & Zonen.klant"
+printf '"Land","NL"\r\n"Peppol-adres","0106"\r\n"Nummer","87654321"\r\n' >> "Adressen/Janssen & Zonen.klant"
 expected=$(printf 'BCD\n002\n1\nSCT\nABNANL2A\nCaf\xc3\xa9 \xc3\x8blla B.V.\nNL91ABNA0417164300\nEUR132.50\n\n\nFactuur 2026-017')
 
 code_in() {
@@ -74,7 +79,8 @@ rm -f "$printed"
 # --- the e-invoice ------------------------------------------------------------
 choose_menu "$main" 34 Down Down Down Down Right Down Down Return
 klant=$(wait_window "Klantgegevens")
-close_with "$klant" 348 263                    # Ok
+press "$klant" Return                          # Ok on the remembered details
+wait_gone "Klantgegevens"
 title=" Opslaan naar e-factuur \\(UBL\\)"   # window titles are matched as patterns
 box=$(wait_window "$title")
 press "$box" ctrl+a
@@ -86,6 +92,10 @@ wait_for not visible_window "$title"
 "$validator" Efactuur/2026-017.xml || { echo "FAIL: the e-invoice does not pass the receiver's checks"; exit 1; }
 grep -q '<cbc:PayableAmount currencyID="EUR">132.50</cbc:PayableAmount>' Efactuur/2026-017.xml \
   || { echo "FAIL: the e-invoice does not ask for 132.50"; exit 1; }
+grep -q '<cbc:CustomizationID>urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0</cbc:CustomizationID>' \
+  Efactuur/2026-017.xml || { echo "FAIL: the e-invoice is no Peppol invoice"; exit 1; }
+grep -q '<cbc:EndpointID schemeID="0106">87654321</cbc:EndpointID>' Efactuur/2026-017.xml \
+  || { echo "FAIL: the buyer's network address is not the remembered KvK-nummer"; exit 1; }
 xmllint --xpath "//*[local-name()='EmbeddedDocumentBinaryObject']/text()" Efactuur/2026-017.xml | base64 -d > "$work/embedded.pdf"
 qpdf --check "$work/embedded.pdf" > /dev/null || { echo "FAIL: the embedded PDF is damaged"; exit 1; }
 export_pdf_as 2026-017

@@ -10,6 +10,10 @@
 TEST(Efactuur, CarriesTheVeryPdfOfNaarPdfFormaat)
 {
     EfactuurOpstelling e;
+    // What marks the page's place in other writers, typed by a user, is only text here.
+    Klantgegevens k = KlantVoorstel(e.f, std::nullopt);
+    k.Referentie = QStringLiteral("@@QUILLET-PDF@@");
+    e.antwoord = k;
     const std::time_t moment = 1'797'000'000;
     const QByteArray xml = e.Exporteer(QStringLiteral("Proef"), moment);
     ASSERT_FALSE(xml.isEmpty()) << e.LaatsteMelding().toStdString();
@@ -24,7 +28,13 @@ TEST(Efactuur, CarriesTheVeryPdfOfNaarPdfFormaat)
     qpdf.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
     ASSERT_TRUE(qpdf.waitForFinished(30000));
     EXPECT_EQ(qpdf.exitCode(), 0) << qpdf.readAllStandardOutput().toStdString();
-    EXPECT_EQ(e.LaatsteMelding(), "De e-factuur staat in " + e.map.file("Efactuur/Proef.xml") + ".");
+    EXPECT_EQ(Element(xml, "cbc:BuyerReference"), "@@QUILLET-PDF@@");
+    // A buyer without a network address gets the standard alone, and is told what it is for.
+    EXPECT_EQ(e.LaatsteMelding(), "De e-factuur staat in " + e.map.file("Efactuur/Proef.xml")
+                                      + ".\r\n\r\nDeze klant heeft geen Peppol-adres, dus dit bestand is een e-factuur "
+                                        "volgens de Europese norm om per e-mail te sturen, niet voor het Peppol-netwerk. "
+                                        "Kies in 'Klantgegevens' bij 'Peppol-adres' het KvK-nummer, OIN, btw-nummer of "
+                                        "GLN van de klant om de e-factuur via Peppol te kunnen versturen.");
 }
 
 TEST(Efactuur, TotalsAreThoseOfThePageForCentPricesAndTheStandardsOtherwise)
@@ -93,6 +103,19 @@ TEST(Efactuur, WhatAReceiverRejectsIsToldAndNothingIsWritten)
         EXPECT_TRUE(e.voorgesteld.empty()) << g.wat << ": the buyer was asked for in vain";
         EXPECT_FALSE(QFile::exists(e.map.file("Adressen/Janssen & Zonen.klant"))) << g.wat;
     }
+    // What the network asks of the seller is told once the buyer is known, who is remembered all the same.
+    EfactuurOpstelling p;
+    p.f.Bedrijf.Iban.clear();
+    Klantgegevens k = KlantVoorstel(p.f, std::nullopt);
+    k.Id = KlantId::Kvk;
+    k.IdNummer = QStringLiteral("87654321");
+    p.antwoord = k;
+    EXPECT_TRUE(p.Exporteer(QStringLiteral("x")).isEmpty());
+    EXPECT_EQ(p.LaatsteMelding(), "Vul eerst het IBAN in onder 'Instellingen' / 'Bedrijfsgegevens': een e-factuur via "
+                                  "Peppol zegt hoe de klant betaalt. Zonder IBAN kan het alleen als e-factuur per "
+                                  "e-mail: kies dan bij 'Peppol-adres' 'Geen'.");
+    EXPECT_TRUE(QFile::exists(p.map.file("Adressen/Janssen & Zonen.klant")));
+
     // Cancel in "Klantgegevens" writes nothing at all.
     EfactuurOpstelling e;
     e.geannuleerd = true;
