@@ -1,5 +1,6 @@
 #include "einvoice/efactuur_controle.h"
 
+#include "einvoice/btw_categorie.h"
 #include "einvoice/efactuur_bedragen.h"
 #include "einvoice/efactuur_profiel.h"
 #include "invoice/bedrijf_controle.h"
@@ -48,7 +49,7 @@ std::optional<QString> FoutInFactuur(const Factuur& f)
     return std::nullopt;
 }
 
-std::optional<QString> FoutInKlant(const Klantgegevens& k, int btwProcent)
+std::optional<QString> FoutInKlant(const Klantgegevens& k, const Factuur& f)
 {
     if (k.Naam.trimmed().isEmpty())
         return QStringLiteral("Vul de naam van de klant in.");
@@ -64,26 +65,13 @@ std::optional<QString> FoutInKlant(const Klantgegevens& k, int btwProcent)
         return QStringLiteral("Het e-mailadres van de klant '") + k.Email.trimmed() + QStringLiteral("' is geen e-mailadres.");
     if (const auto fout = FoutInKlantId(k))
         return *fout;
-    if (btwProcent > 0)
-        return std::nullopt;
-    switch (k.Nultarief) {
-    case NulTarief::NulProcent:
-        break;
-    case NulTarief::Vrijgesteld:
-        if (k.RedenVrijstelling.trimmed().isEmpty())
-            return QStringLiteral("Vul bij 'Vrijgesteld / KOR' de reden van de vrijstelling in.");
-        break;
-    case NulTarief::Verlegd:
-        if (btwNummer.isEmpty())
-            return QStringLiteral("'Btw verlegd' vraagt het btw-nummer van de klant.");
-        break;
-    case NulTarief::Intracommunautair:
-        if (btwNummer.isEmpty())
-            return QStringLiteral("'Intracommunautaire levering' vraagt het btw-nummer van de klant.");
-        if (!EuLandVan(k.Land) || k.Land.trimmed().compare(QStringLiteral("NL"), Qt::CaseInsensitive) == 0)
-            return QStringLiteral("'Intracommunautaire levering' vraagt een klant in een ander EU-land dan NL.");
-        break;
-    }
+    const BtwCategorie categorie = BtwCategorieVan(f);
+    const QString geval = QLatin1Char('\'') + GevalVan(f.Nultarief).keuzeTekst + QLatin1Char('\'');
+    if (VraagtBtwNummerKoper(categorie) && btwNummer.isEmpty())
+        return geval + QStringLiteral(" vraagt het btw-nummer van de klant.");
+    if (IsIntracommunautair(categorie)
+        && (!EuLandVan(k.Land) || k.Land.trimmed().compare(QStringLiteral("NL"), Qt::CaseInsensitive) == 0))
+        return geval + QStringLiteral(" vraagt een klant in een ander EU-land dan NL.");
     return std::nullopt;
 }
 

@@ -20,9 +20,9 @@ std::optional<QDate> FactuurDatumVan(const Factuur& f);
 std::optional<QString> FoutInFactuur(const Factuur& f);
 
 // The buyer: a name, a country, a reference, a btw-nummer in the form of its
-// country, an e-mail address, a network address in its form; at 0 % what
-// the chosen case needs.
-std::optional<QString> FoutInKlant(const Klantgegevens& k, int btwProcent);
+// country, an e-mail address, a network address in its form, and what the
+// invoice's 0 % case needs of the buyer.
+std::optional<QString> FoutInKlant(const Klantgegevens& k, const Factuur& f);
 
 // What the receivers of the profile the buyer's details lead to ask of the
 // seller beyond the standard: a payment means when something is to be paid.

@@ -61,7 +61,7 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
     const Klantgegevens klant = Genormaliseerd(*antwoord);
     if (!OnthoudKlant(programmaMap, sleutel, TeOnthouden(klant, f)))
         prompts.Melding(kEfactuurTitel, QStringLiteral("De klantgegevens konden niet worden bewaard in de map 'Adressen'."));
-    auto fout = FoutInKlant(klant, f.BtwProcent);
+    auto fout = FoutInKlant(klant, f);
     if (!fout)
         fout = FoutVoorOntvanger(f, klant);
     if (fout) {

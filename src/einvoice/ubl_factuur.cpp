@@ -1,5 +1,6 @@
 #include "einvoice/ubl_factuur.h"
 
+#include "einvoice/btw_categorie.h"
 #include "einvoice/efactuur_bedragen.h"
 #include "einvoice/efactuur_controle.h"
 #include "einvoice/efactuur_profiel.h"
@@ -49,30 +50,6 @@ QString Prijs(Bedrag b)
     while (tekst.endsWith(QLatin1Char('0')) && tekst.indexOf(QLatin1Char('.')) < tekst.size() - 3)
         tekst.chop(1);
     return tekst;
-}
-
-struct BtwSoort {
-    QString code;
-    int procent;
-    QString redenCode;
-    QString reden;
-};
-
-BtwSoort BtwCategorie(const Factuur& f, const Klantgegevens& k)
-{
-    if (f.BtwProcent > 0)
-        return {QStringLiteral("S"), f.BtwProcent, {}, {}};
-    switch (k.Nultarief) {
-    case NulTarief::NulProcent:
-        break;
-    case NulTarief::Vrijgesteld:
-        return {QStringLiteral("E"), 0, {}, XmlTekst(k.RedenVrijstelling)};
-    case NulTarief::Verlegd:
-        return {QStringLiteral("AE"), 0, QStringLiteral("VATEX-EU-AE"), QStringLiteral("Btw verlegd")};
-    case NulTarief::Intracommunautair:
-        return {QStringLiteral("K"), 0, QStringLiteral("VATEX-EU-IC"), QStringLiteral("Intracommunautaire levering")};
-    }
-    return {QStringLiteral("Z"), 0, {}, {}};
 }
 
 class Ubl {
@@ -141,7 +118,7 @@ public:
         BtwSchema();
         Eind();
     }
-    void TaxCategory(const QString& element, const BtwSoort& c, bool metReden)
+    void TaxCategory(const QString& element, const BtwCategorie& c, bool metReden)
     {
         Begin(element);
         Cbc(QStringLiteral("ID"), c.code);
@@ -252,7 +229,7 @@ void Bijlage(Ubl& u, const PdfBijlage& pdf)
     u.Eind();
 }
 
-void Btw(Ubl& u, const EfactuurBedragen& b, const BtwSoort& c)
+void Btw(Ubl& u, const EfactuurBedragen& b, const BtwCategorie& c)
 {
     u.Begin(QStringLiteral("TaxTotal"));
     u.Geldbedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
@@ -274,7 +251,7 @@ void Totalen(Ubl& u, const EfactuurBedragen& b)
     u.Eind();
 }
 
-void Regel(Ubl& u, const EfactuurRegel& r, const BtwSoort& c)
+void Regel(Ubl& u, const EfactuurRegel& r, const BtwCategorie& c)
 {
     u.Begin(QStringLiteral("InvoiceLine"));
     u.Cbc(QStringLiteral("ID"), QString::number(r.nummer));
@@ -300,7 +277,7 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
 {
     const QDate datum = FactuurDatumVan(f).value_or(QDate());
     const EfactuurBedragen bedragen = BerekenEfactuur(f);
-    const BtwSoort categorie = BtwCategorie(f, klant);
+    const BtwCategorie categorie = BtwCategorieVan(f);
     const QString iso = datum.toString(Qt::ISODate);
 
     QByteArray xml;
@@ -322,7 +299,7 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
     Bijlage(u, pdf);
     Verkoper(u, f.Bedrijf);
     Koper(u, klant);
-    if (categorie.code == QStringLiteral("K"))
+    if (IsIntracommunautair(categorie))
         Levering(u, klant, iso);
     Betaling(u, f);
     Btw(u, bedragen, categorie);

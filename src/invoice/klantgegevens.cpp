@@ -60,19 +60,6 @@ bool ZetKeuze(Klantgegevens& k, const QString& code)
     return false;
 }
 
-// The 0 % cases offered by their category codes.
-std::span<const KlantKeuze> NulTariefKeuzes()
-{
-    static const auto keuzes = [] {
-        std::array<KlantKeuze, 4> k;
-        const auto gevallen = NulTariefGevallen();
-        for (std::size_t i = 0; i < k.size(); ++i)
-            k[i] = {gevallen[i].categorie, gevallen[i].keuzeTekst};
-        return k;
-    }();
-    return keuzes;
-}
-
 template <QString Klantgegevens::*veld, QString (*normaal)(const QString&) = Getrimd>
 KlantVeld Tekst(const char* naam)
 {
@@ -101,7 +88,7 @@ std::span<const KlantKeuze> KlantIdKeuzes()
 
 std::span<const KlantVeld> KlantVelden()
 {
-    static const std::array<KlantVeld, 12> velden{{
+    static const std::array<KlantVeld, 10> velden{{
         Tekst<&Klantgegevens::Naam>("Naam"),
         Tekst<&Klantgegevens::Straat>("Straat en huisnummer"),
         Tekst<&Klantgegevens::Postcode>("Postcode"),
@@ -112,8 +99,6 @@ std::span<const KlantVeld> KlantVelden()
         Tekst<&Klantgegevens::Email>("E-mail"),
         Keuze<KlantId, &Klantgegevens::Id, KlantIdKeuzes>("Peppol-adres"),
         Tekst<&Klantgegevens::IdNummer, NormaalNummer>("Nummer"),
-        Keuze<NulTarief, &Klantgegevens::Nultarief, NulTariefKeuzes>("Btw 0 %"),
-        Tekst<&Klantgegevens::RedenVrijstelling>("Reden vrijstelling"),
     }};
     return velden;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "invoice/btw_geval.h"
-
 #include <QString>
 
 #include <optional>
@@ -30,8 +28,6 @@ struct Klantgegevens {
     QString Email;          // where a person at the buyer reads mail about the invoice
     KlantId Id = KlantId::Geen;
     QString IdNummer;       // the KvK-nummer, OIN or GLN; with Btw the btw-nummer is the number
-    NulTarief Nultarief = NulTarief::NulProcent;
-    QString RedenVrijstelling;
 };
 
 // One offered value of a choice field: as a file stores it, as the user sees it.

@@ -122,3 +122,37 @@ TEST(Efactuur, WhatAReceiverRejectsIsToldAndNothingIsWritten)
     EXPECT_TRUE(e.Exporteer(QStringLiteral("x")).isEmpty());
     EXPECT_TRUE(QDir(e.map.file("Efactuur")).isEmpty());
 }
+
+TEST(Efactuur, TheVatCaseIsTheInvoicesAndTypedTextsArriveWhole)
+{
+    struct {
+        NulTarief geval;
+        const char* reden;
+        const char* categorie;
+        const char* tekst;   // the exemption reason written
+    } gevallen[] = {
+        {NulTarief::NulProcent, "", "Z", ""},
+        {NulTarief::Vrijgesteld, "Kleineondernemersregeling", "E", "Kleineondernemersregeling"},
+        {NulTarief::Vrijgesteld, "", "E", "Vrijgesteld / KOR"},
+        {NulTarief::Verlegd, "", "AE", "Btw verlegd"},
+    };
+    for (const auto& g : gevallen) {
+        EfactuurOpstelling e;
+        e.f.BtwProcent = 0;
+        e.f.Nultarief = g.geval;
+        e.f.RedenVrijstelling = QString::fromUtf8(g.reden);
+        Klantgegevens k = KlantVoorstel(e.f, std::nullopt);
+        k.BtwNummer = QStringLiteral("NL987654321B01");
+        // A character outside the basic plane is whole in its pair; a lone half is no character.
+        k.Naam = QStringLiteral("Caf") + QString::fromUtf8("\xE2\x98\x95 \xF0\x9F\x98\x80") + QChar(0xD800) + "!";
+        e.antwoord = k;
+        const QByteArray xml = e.Exporteer(QStringLiteral("t"));
+        ASSERT_FALSE(xml.isEmpty()) << e.LaatsteMelding().toStdString();
+        const QString tekst = QString::fromUtf8(xml);
+        EXPECT_TRUE(tekst.contains("<cac:TaxCategory>\n                <cbc:ID>" + QString::fromLatin1(g.categorie) + "</cbc:ID>"))
+            << g.categorie;
+        EXPECT_EQ(Element(xml, "cbc:TaxExemptionReason"), QString::fromUtf8(g.tekst)) << g.categorie;
+        EXPECT_EQ(Element(xml.mid(xml.indexOf("AccountingCustomerParty")), "cbc:RegistrationName"),
+                  QString::fromUtf8("Caf\xE2\x98\x95 \xF0\x9F\x98\x80!"));
+    }
+}

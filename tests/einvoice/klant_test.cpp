@@ -43,8 +43,8 @@ TEST(Klant, RememberedPerCustomerBesideTheUntouchedAddressBook)
     k.Land = QStringLiteral("be");
     k.BtwNummer = QStringLiteral("be 0123.456.749");
     k.Id = KlantId::Btw;
-    k.Nultarief = NulTarief::Intracommunautair;
     e.f.BtwProcent = 0;
+    e.f.Nultarief = NulTarief::Intracommunautair;
     e.antwoord = k;
     ASSERT_FALSE(e.Exporteer(QStringLiteral("a")).isEmpty()) << e.LaatsteMelding().toStdString();
 
@@ -63,7 +63,6 @@ TEST(Klant, RememberedPerCustomerBesideTheUntouchedAddressBook)
     const Klantgegevens volgende = KlantVoorstel(e.f, onthouden->gegevens);
     EXPECT_EQ(volgende.Land, "BE");
     EXPECT_EQ(volgende.Id, KlantId::Btw);
-    EXPECT_EQ(volgende.Nultarief, NulTarief::Intracommunautair);
     EXPECT_EQ(volgende.Referentie, "2026-018");
 
     // A file of another address with the same file name, or a broken one, is not used.
@@ -75,7 +74,7 @@ TEST(Klant, RememberedPerCustomerBesideTheUntouchedAddressBook)
 
 TEST(Klant, FilesOfTheFirstFormAndUnusableFieldsAreRead)
 {
-    // The first form: the fields in a fixed order, the 0 % case as its category code.
+    // The first form: the fields in a fixed order, then a 0 % case that now belongs to the invoice.
     const QByteArray eerste("\"Quillet klantgegevens\"\r\n\"Bakkerij\"\r\n\"Bakkerij\"\r\n\"Dorpsstraat 12\"\r\n"
                             "\"8011 CW\"\r\n\"Zwolle\"\r\n\"NL\"\r\n\"PO-7\"\r\n\"NL987654321B01\"\r\n"
                             "\"inkoop@bakkerij.nl\"\r\n\"AE\"\r\n\"\"\r\n");
@@ -83,7 +82,6 @@ TEST(Klant, FilesOfTheFirstFormAndUnusableFieldsAreRead)
     ASSERT_TRUE(gelezen.has_value());
     EXPECT_EQ(gelezen->gegevens.Referentie, "PO-7");
     EXPECT_EQ(gelezen->gegevens.Email, "inkoop@bakkerij.nl");
-    EXPECT_EQ(gelezen->gegevens.Nultarief, NulTarief::Verlegd);
     EXPECT_TRUE(gelezen->onbruikbaar.isEmpty());
 
     // A choice no program wrote keeps its default and is named; the rest is read.
@@ -121,40 +119,44 @@ TEST(Klant, NeverWritesOverAnotherCustomersFile)
     EXPECT_EQ(KlantBestandsnaam(lang), QString(149, QLatin1Char('a')) + ".klant");
 }
 
-TEST(Klant, WhatEachZeroRateCaseNeeds)
+TEST(Klant, WhatTheInvoicesZeroRateCaseNeedsOfTheBuyer)
 {
     Klantgegevens k;
     k.Naam = QStringLiteral("Klant");
     k.Referentie = QStringLiteral("PO-1");
+    Factuur f;
+    f.BtwProcent = 0;
+    const char* kAnderEuLand = "'Intracommunautaire levering' vraagt een klant in een ander EU-land dan NL.";
     struct {
         NulTarief keuze;
         const char* land;
         const char* btw;
-        const char* reden;
         const char* melding;   // empty: accepted
     } gevallen[] = {
-        {NulTarief::NulProcent, "NL", "", "", ""},
-        {NulTarief::Vrijgesteld, "NL", "", "", "Vul bij 'Vrijgesteld / KOR' de reden van de vrijstelling in."},
-        {NulTarief::Vrijgesteld, "NL", "", "KOR", ""},
-        {NulTarief::Verlegd, "NL", "", "", "'Btw verlegd' vraagt het btw-nummer van de klant."},
-        {NulTarief::Verlegd, "NL", "NL123456789B01", "", ""},
-        {NulTarief::Intracommunautair, "BE", "", "", "'Intracommunautaire levering' vraagt het btw-nummer van de klant."},
-        {NulTarief::Intracommunautair, "NL", "NL123456789B01", "",
-         "'Intracommunautaire levering' vraagt een klant in een ander EU-land dan NL."},
-        {NulTarief::Intracommunautair, "BE", "BE0123456749", "", ""},
-        {NulTarief::NulProcent, "N", "", "", "Vul bij Land de landcode van de klant in: twee letters, zoals NL of BE."},
-        {NulTarief::NulProcent, "NL", "123456789B01", "",
+        {NulTarief::NulProcent, "NL", "", ""},
+        {NulTarief::Vrijgesteld, "NL", "", ""},
+        {NulTarief::Verlegd, "NL", "", "'Btw verlegd' vraagt het btw-nummer van de klant."},
+        {NulTarief::Verlegd, "NL", "NL123456789B01", ""},
+        {NulTarief::Intracommunautair, "BE", "", "'Intracommunautaire levering' vraagt het btw-nummer van de klant."},
+        {NulTarief::Intracommunautair, "NL", "NL123456789B01", kAnderEuLand},
+        {NulTarief::Intracommunautair, "CH", "CHE123456789MWST", kAnderEuLand},
+        {NulTarief::Intracommunautair, "BE", "BE0123456749", ""},
+        {NulTarief::NulProcent, "N", "", "Vul bij Land de landcode van de klant in: twee letters, zoals NL of BE."},
+        {NulTarief::NulProcent, "NL", "123456789B01",
          "Het btw-nummer van de klant '123456789B01' begint niet met de landcode of heeft niet de vorm van dat land."},
     };
     for (const auto& g : gevallen) {
-        k.Nultarief = g.keuze;
+        f.Nultarief = g.keuze;
         k.Land = g.land;
         k.BtwNummer = g.btw;
-        k.RedenVrijstelling = g.reden;
-        EXPECT_EQ(FoutInKlant(k, 0).value_or(QString()), QString::fromUtf8(g.melding)) << g.melding;
+        EXPECT_EQ(FoutInKlant(k, f).value_or(QString()), QString::fromUtf8(g.melding)) << g.land << g.btw;
     }
+    f.BtwProcent = 21;   // the standard rate asks nothing of the buyer's btw-nummer
+    f.Nultarief = NulTarief::Verlegd;
+    k.BtwNummer.clear();
+    EXPECT_EQ(FoutInKlant(k, f), std::nullopt);
     k.Naam.clear();
-    EXPECT_EQ(FoutInKlant(k, 21), QStringLiteral("Vul de naam van de klant in."));
+    EXPECT_EQ(FoutInKlant(k, f), QStringLiteral("Vul de naam van de klant in."));
 }
 
 TEST(Klant, TheNetworkAddressIsCheckedForItsKind)
@@ -188,6 +190,6 @@ TEST(Klant, TheNetworkAddressIsCheckedForItsKind)
         k.IdNummer = g.nummer;
         k.Land = g.land;
         k.BtwNummer = g.btw;
-        EXPECT_EQ(FoutInKlant(k, 21).value_or(QString()), QString::fromUtf8(g.melding)) << g.nummer << g.btw;
+        EXPECT_EQ(FoutInKlant(k, Factuur{}).value_or(QString()), QString::fromUtf8(g.melding)) << g.nummer << g.btw;
     }
 }

@@ -31,20 +31,20 @@ TEST(UblValidatie, TheWholeMatrixPassesTheReceiversChecks)
         {"nul-e", peppol,
          [](EfactuurOpstelling& e, Klantgegevens& k) {
              e.f.BtwProcent = 0;
-             k.Nultarief = NulTarief::Vrijgesteld;
-             k.RedenVrijstelling = QStringLiteral("Vrijgesteld van btw (KOR)");
+             e.f.Nultarief = NulTarief::Vrijgesteld;
+             e.f.RedenVrijstelling = QStringLiteral("Vrijgesteld van btw (KOR)");
          }},
         {"nul-ae", peppol,
          [](EfactuurOpstelling& e, Klantgegevens& k) {
              e.f.BtwProcent = 0;
-             k.Nultarief = NulTarief::Verlegd;
+             e.f.Nultarief = NulTarief::Verlegd;
              k.BtwNummer = QStringLiteral("NL987654321B01");
              k.Id = KlantId::Btw;
          }},
         {"nul-k", peppol,
          [](EfactuurOpstelling& e, Klantgegevens& k) {
              e.f.BtwProcent = 0;
-             k.Nultarief = NulTarief::Intracommunautair;
+             e.f.Nultarief = NulTarief::Intracommunautair;
              k.Land = QStringLiteral("BE");
              k.Straat = QStringLiteral("Rue Neuve 1");
              k.Postcode = QStringLiteral("1000");

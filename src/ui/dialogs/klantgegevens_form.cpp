@@ -91,15 +91,11 @@ void KlantgegevensForm::ZetBeschikbaar()
     const Klantgegevens k = Gegevens();
     const bool nummer = k.Id == KlantId::Kvk || k.Id == KlantId::Oin || k.Id == KlantId::Gln;
     Tekstvak(QStringLiteral("Nummer"))->setEnabled(nummer);
-    // Above 0 % the category is the standard rate: nothing to choose.
-    const bool nul = factuur.BtwProcent == 0;
-    Keuzevak(QStringLiteral("Btw 0 %"))->setEnabled(nul);
-    Tekstvak(QStringLiteral("Reden vrijstelling"))->setEnabled(nul);
 }
 
 void KlantgegevensForm::OkKnop_Click()
 {
-    if (const auto fout = FoutInKlant(Gegevens(), factuur.BtwProcent)) {
+    if (const auto fout = FoutInKlant(Gegevens(), factuur)) {
         prompts.Melding(QStringLiteral(" Klantgegevens"), *fout);
         return;   // the details stay for correction
     }

@@ -36,8 +36,7 @@ public slots:
     void OkKnop_Click() override;
 
 private:
-    // What can be filled in follows the choices: the number only for a
-    // network address that has one, the 0 % case only at 0 %.
+    // The number can be filled in only for a network address that has one.
     void ZetBeschikbaar();
 
     platform::Prompts& prompts;
