@@ -10,6 +10,11 @@ namespace {
 
 const QString kBedrijf = QStringLiteral(" onder 'Instellingen' / 'Bedrijfsgegevens'");
 
+bool HeeftVolledigAdres(const QString& straat, const QString& postcode, const QString& plaats)
+{
+    return !straat.trimmed().isEmpty() && !postcode.trimmed().isEmpty() && !plaats.trimmed().isEmpty();
+}
+
 }  // namespace
 
 std::optional<QDate> FactuurDatumVan(const Factuur& f)
@@ -65,24 +70,40 @@ std::optional<QString> FoutInKlant(const Klantgegevens& k, const Factuur& f)
         return QStringLiteral("Het e-mailadres van de klant '") + k.Email.trimmed() + QStringLiteral("' is geen e-mailadres.");
     if (const auto fout = FoutInKlantId(k))
         return *fout;
+    const Profiel profiel = ProfielVan(k);
+    const bool nederland = k.Land.trimmed().compare(QStringLiteral("NL"), Qt::CaseInsensitive) == 0;
+    if (profiel != Profiel::En16931 && nederland && !HeeftVolledigAdres(k.Straat, k.Postcode, k.Plaats))
+        return QStringLiteral("Vul straat en huisnummer, postcode en plaats van de klant in: een ontvanger in "
+                              "Nederland vraagt ze.");
+    if (profiel == Profiel::SiUbl && nederland && k.Id != KlantId::Kvk && k.Id != KlantId::Oin)
+        return QStringLiteral("SI-UBL 2.0 vraagt bij een klant in Nederland het KvK-nummer of het OIN als "
+                              "Peppol-adres.");
     const BtwCategorie categorie = BtwCategorieVan(f);
     const QString geval = QLatin1Char('\'') + GevalVan(f.Nultarief).keuzeTekst + QLatin1Char('\'');
     if (VraagtBtwNummerKoper(categorie) && btwNummer.isEmpty())
         return geval + QStringLiteral(" vraagt het btw-nummer van de klant.");
-    if (IsIntracommunautair(categorie)
-        && (!EuLandVan(k.Land) || k.Land.trimmed().compare(QStringLiteral("NL"), Qt::CaseInsensitive) == 0))
+    if (IsIntracommunautair(categorie) && (!EuLandVan(k.Land) || nederland))
         return geval + QStringLiteral(" vraagt een klant in een ander EU-land dan NL.");
     return std::nullopt;
 }
 
 std::optional<QString> FoutVoorOntvanger(const Factuur& f, const Klantgegevens& k)
 {
-    if (ProfielVan(k) == Profiel::En16931)
+    const Profiel profiel = ProfielVan(k);
+    if (profiel == Profiel::En16931)
         return std::nullopt;
+    const Bedrijfsgegevens& b = f.Bedrijf;
+    const QString perEmail = QStringLiteral(" Zonder kan het alleen als e-factuur per e-mail: kies dan bij "
+                                            "'Peppol-adres' 'Geen'.");
+    if (!HeeftVolledigAdres(b.Straat, b.Postcode, b.Plaats))
+        return QStringLiteral("Vul eerst straat, postcode en plaats van uw bedrijf in") + kBedrijf
+             + QStringLiteral(": een e-factuur voor het Peppol-netwerk noemt ze.") + perEmail;
+    if (profiel == Profiel::SiUbl && b.KvkNummer.trimmed().isEmpty())
+        return QStringLiteral("Vul eerst het KvK-nummer in") + kBedrijf
+             + QStringLiteral(": SI-UBL 2.0 noemt het KvK-nummer van de verkoper.") + perEmail;
     // A Dutch seller says how to pay whenever something is to be paid.
-    if (f.Bedrijf.Iban.trimmed().isEmpty() && platform::Bedrag() < BerekenEfactuur(f).totaalInclBtw)
+    if (b.Iban.trimmed().isEmpty() && platform::Bedrag() < BerekenEfactuur(f).totaalInclBtw)
         return QStringLiteral("Vul eerst het IBAN in") + kBedrijf
-             + QStringLiteral(": een e-factuur via Peppol zegt hoe de klant betaalt. Zonder IBAN kan het alleen als "
-                              "e-factuur per e-mail: kies dan bij 'Peppol-adres' 'Geen'.");
+             + QStringLiteral(": een e-factuur voor het Peppol-netwerk zegt hoe de klant betaalt.") + perEmail;
     return std::nullopt;
 }

@@ -20,10 +20,12 @@ std::optional<QDate> FactuurDatumVan(const Factuur& f);
 std::optional<QString> FoutInFactuur(const Factuur& f);
 
 // The buyer: a name, a country, a reference, a btw-nummer in the form of its
-// country, an e-mail address, a network address in its form, and what the
-// invoice's 0 % case needs of the buyer.
+// country, an e-mail address, a network address in its form, what the
+// receivers of its profile ask of a Dutch buyer (its address; for SI-UBL a
+// KvK-nummer or OIN), and what the invoice's 0 % case needs of the buyer.
 std::optional<QString> FoutInKlant(const Klantgegevens& k, const Factuur& f);
 
 // What the receivers of the profile the buyer's details lead to ask of the
-// seller beyond the standard: a payment means when something is to be paid.
+// seller beyond the standard: its address, for SI-UBL its KvK-nummer, and a
+// payment means when something is to be paid.
 std::optional<QString> FoutVoorOntvanger(const Factuur& f, const Klantgegevens& k);

@@ -23,7 +23,9 @@ std::optional<Identificatie> BtwAdres(const Klantgegevens& k)
 
 Profiel ProfielVan(const Klantgegevens& k)
 {
-    return k.Id == KlantId::Geen ? Profiel::En16931 : Profiel::Peppol;
+    if (k.Id == KlantId::Geen)
+        return Profiel::En16931;
+    return k.Profiel == Profielkeuze::SiUbl ? Profiel::SiUbl : Profiel::Peppol;
 }
 
 QString CustomizationId(Profiel p)
@@ -32,6 +34,8 @@ QString CustomizationId(Profiel p)
     switch (p) {
     case Profiel::Peppol:
         return norm + QStringLiteral("#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0");
+    case Profiel::SiUbl:
+        return norm + QStringLiteral("#compliant#urn:fdc:nen.nl:nlcius:v1.0");
     case Profiel::En16931:
         break;
     }

@@ -10,10 +10,12 @@
 // The rules an e-invoice claims to follow, which a receiver then applies.
 enum class Profiel {
     Peppol,    // Peppol BIS Billing 3.0: for the network, both parties by a network address
+    SiUbl,     // SI-UBL 2.0: the Dutch rules on top, for government receivers and Dutch packages
     En16931,   // the standard alone: for a buyer without a network address, sent by mail
 };
 
-// A buyer known on the network gets Peppol; one without, the standard alone.
+// A buyer known on the network gets the profile chosen for it; one without,
+// the standard alone.
 Profiel ProfielVan(const Klantgegevens& k);
 QString CustomizationId(Profiel p);
 // The business process, for the network profiles; empty for the standard alone.

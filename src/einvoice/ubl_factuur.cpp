@@ -54,10 +54,15 @@ QString Prijs(Bedrag b)
 
 class Ubl {
 public:
-    explicit Ubl(QByteArray* uit) : w(uit), xml(uit) { w.setAutoFormatting(true); }
+    Ubl(QByteArray* uit, Profiel p) : w(uit), xml(uit), profiel(p) { w.setAutoFormatting(true); }
 
     QXmlStreamWriter w;
     QByteArray* xml;
+    // The Dutch rules advise against what the standard merely allows: an
+    // exemption reason code beside its text, an account name, a BIC for a
+    // SEPA transfer.
+    Profiel profiel;
+    bool Nederlands() const { return profiel == Profiel::SiUbl; }
     // Where the page goes: base64 needs no escaping, so it is put in at this
     // byte afterwards instead of passing a megabyte through the writer's
     // escaping character by character. A place, not a marker text, so that
@@ -124,7 +129,7 @@ public:
         Cbc(QStringLiteral("ID"), c.code);
         Cbc(QStringLiteral("Percent"), QString::number(c.procent));
         if (metReden) {
-            CbcAlsGevuld(QStringLiteral("TaxExemptionReasonCode"), c.redenCode);
+            CbcAlsGevuld(QStringLiteral("TaxExemptionReasonCode"), Nederlands() ? QString() : c.redenCode);
             CbcAlsGevuld(QStringLiteral("TaxExemptionReason"), c.reden);
         }
         BtwSchema();
@@ -203,8 +208,9 @@ void Betaling(Ubl& u, const Factuur& f)
     u.Cbc(QStringLiteral("PaymentID"), XmlTekst(QStringLiteral("Factuur ") + f.FactuurNummer));
     u.Begin(QStringLiteral("PayeeFinancialAccount"));
     u.Cbc(QStringLiteral("ID"), XmlTekst(b.Iban).remove(QLatin1Char(' ')).toUpper());
-    u.CbcAlsGevuld(QStringLiteral("Name"), b.Bedrijfsnaam);
-    if (!XmlTekst(b.Bic).isEmpty()) {
+    if (!u.Nederlands())
+        u.CbcAlsGevuld(QStringLiteral("Name"), b.Bedrijfsnaam);
+    if (!u.Nederlands() && !XmlTekst(b.Bic).isEmpty()) {
         u.Begin(QStringLiteral("FinancialInstitutionBranch"));
         u.Cbc(QStringLiteral("ID"), XmlTekst(b.Bic).toUpper());
         u.Eind();
@@ -280,14 +286,14 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
     const BtwCategorie categorie = BtwCategorieVan(f);
     const QString iso = datum.toString(Qt::ISODate);
 
+    const Profiel profiel = ProfielVan(klant);
     QByteArray xml;
-    Ubl u(&xml);
+    Ubl u(&xml, profiel);
     u.w.writeStartDocument();
     u.w.writeDefaultNamespace(kInvoice);
     u.w.writeNamespace(kCac, QStringLiteral("cac"));
     u.w.writeNamespace(kCbc, QStringLiteral("cbc"));
     u.w.writeStartElement(kInvoice, QStringLiteral("Invoice"));
-    const Profiel profiel = ProfielVan(klant);
     u.Cbc(QStringLiteral("CustomizationID"), CustomizationId(profiel));
     u.CbcAlsGevuld(QStringLiteral("ProfileID"), ProcesId(profiel));
     u.Cbc(QStringLiteral("ID"), XmlTekst(f.FactuurNummer));

@@ -86,9 +86,18 @@ std::span<const KlantKeuze> KlantIdKeuzes()
     return keuzes;
 }
 
+std::span<const KlantKeuze> ProfielKeuzes()
+{
+    static const std::array<KlantKeuze, 2> keuzes{{
+        {QStringLiteral("peppol"), QStringLiteral("Peppol BIS 3.0")},
+        {QStringLiteral("nlcius"), QStringLiteral("SI-UBL 2.0 (Nederlandse overheid en pakketten)")},
+    }};
+    return keuzes;
+}
+
 std::span<const KlantVeld> KlantVelden()
 {
-    static const std::array<KlantVeld, 10> velden{{
+    static const std::array<KlantVeld, 11> velden{{
         Tekst<&Klantgegevens::Naam>("Naam"),
         Tekst<&Klantgegevens::Straat>("Straat en huisnummer"),
         Tekst<&Klantgegevens::Postcode>("Postcode"),
@@ -99,6 +108,7 @@ std::span<const KlantVeld> KlantVelden()
         Tekst<&Klantgegevens::Email>("E-mail"),
         Keuze<KlantId, &Klantgegevens::Id, KlantIdKeuzes>("Peppol-adres"),
         Tekst<&Klantgegevens::IdNummer, NormaalNummer>("Nummer"),
+        Keuze<Profielkeuze, &Klantgegevens::Profiel, ProfielKeuzes>("Profiel"),
     }};
     return velden;
 }

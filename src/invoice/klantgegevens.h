@@ -15,6 +15,12 @@ enum class KlantId {
     Gln,    // GS1 location number, 13 digits
 };
 
+// The rules a buyer on the network reads its e-invoices by.
+enum class Profielkeuze {
+    Peppol,   // Peppol BIS Billing 3.0
+    SiUbl,    // SI-UBL 2.0, the Dutch rules of government receivers and many bookkeeping packages
+};
+
 // The buyer of an e-invoice: what the address block cannot hold, confirmed
 // by the user in "Klantgegevens" and remembered per customer.
 struct Klantgegevens {
@@ -28,6 +34,7 @@ struct Klantgegevens {
     QString Email;          // where a person at the buyer reads mail about the invoice
     KlantId Id = KlantId::Geen;
     QString IdNummer;       // the KvK-nummer, OIN or GLN; with Btw the btw-nummer is the number
+    Profielkeuze Profiel = Profielkeuze::Peppol;
 };
 
 // One offered value of a choice field: as a file stores it, as the user sees it.
@@ -48,8 +55,9 @@ struct KlantVeld {
 // Every field in the order the dialog shows them.
 std::span<const KlantVeld> KlantVelden();
 
-// The choices of KlantId in the order of the enum.
+// The choices of KlantId and Profielkeuze in the order of the enum.
 std::span<const KlantKeuze> KlantIdKeuzes();
+std::span<const KlantKeuze> ProfielKeuzes();
 
 // The details as they are kept: no blanks at the ends, the country in upper
 // case, the btw-nummer and the number without blanks or points, upper case.

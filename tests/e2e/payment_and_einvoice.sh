@@ -3,9 +3,9 @@
 # details in Bedrijf.ini, an invoice typed in, the code decoded byte for byte
 # from the exported PDF at 150 dpi and from the printed page, in both
 # layouts; no code on an invoice of 0,00. Then "Naar e-factuur (UBL)" from
-# the menu, for a customer remembered with a KvK-nummer: the file is a
-# Peppol invoice that passes the receiver's checks and carries the same page
-# that "Naar Pdf-formaat" writes.
+# the menu, for a customer remembered with a KvK-nummer: a Peppol invoice,
+# then SI-UBL 2.0 chosen in "Klantgegevens"; both pass the receiver's checks
+# and the first carries the same page that "Naar Pdf-formaat" writes.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
@@ -76,24 +76,37 @@ printed=$(print_page)
 expect_code "$printed" "the printed page of layout 1"
 rm -f "$printed"
 
-# --- the e-invoice ------------------------------------------------------------
-choose_menu "$main" 34 Down Down Down Down Right Down Down Return
-klant=$(wait_window "Klantgegevens")
-press "$klant" Return                          # Ok on the remembered details
-wait_gone "Klantgegevens"
-title=" Opslaan naar e-factuur \\(UBL\\)"   # window titles are matched as patterns
-box=$(wait_window "$title")
-press "$box" ctrl+a
-type_into "$box" "2026-017" Return
-wait_file Efactuur/2026-017.xml
-sleep 0.5                                      # the message of where the file is follows
-press "$(wait_window "$title")" Return
-wait_for not visible_window "$title"
-"$validator" Efactuur/2026-017.xml || { echo "FAIL: the e-invoice does not pass the receiver's checks"; exit 1; }
+# --- the e-invoice: Peppol for the remembered customer, then SI-UBL chosen in the dialog ----
+# write_einvoice NAME [KEYS...]: the menu item, the keys in "Klantgegevens", Ok, the name.
+write_einvoice() {
+  local name=$1 klant box title=" Opslaan naar e-factuur \\(UBL\\)"   # titles are matched as patterns
+  shift
+  choose_menu "$main" 34 Down Down Down Down Right Down Down Return
+  klant=$(wait_window "Klantgegevens")
+  for key in "$@"; do press "$klant" "$key"; done
+  press "$klant" Return                        # Ok
+  wait_gone "Klantgegevens"
+  box=$(wait_window "$title")
+  press "$box" ctrl+a
+  type_into "$box" "$name" Return
+  wait_file "Efactuur/$name.xml"
+  sleep 0.5                                    # the message of where the file is follows
+  press "$(wait_window "$title")" Return
+  wait_for not visible_window "$title"
+}
+claims() {
+  grep -q "<cbc:CustomizationID>$2</cbc:CustomizationID>" "$1" || { echo "FAIL: $1 does not claim $2"; exit 1; }
+}
+write_einvoice 2026-017
+# From the name, Tab by Tab past the fields to "Profiel"; Down chooses SI-UBL 2.0.
+write_einvoice 2026-017-nl Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Down
+"$validator" Efactuur/2026-017.xml Efactuur/2026-017-nl.xml \
+  || { echo "FAIL: the e-invoices do not pass the receiver's checks"; exit 1; }
+claims Efactuur/2026-017.xml 'urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0'
+claims Efactuur/2026-017-nl.xml 'urn:cen.eu:en16931:2017#compliant#urn:fdc:nen.nl:nlcius:v1.0'
+grep -q '"Profiel","nlcius"' "Adressen/Janssen & Zonen.klant" || { echo "FAIL: the choice of SI-UBL is not remembered"; exit 1; }
 grep -q '<cbc:PayableAmount currencyID="EUR">132.50</cbc:PayableAmount>' Efactuur/2026-017.xml \
   || { echo "FAIL: the e-invoice does not ask for 132.50"; exit 1; }
-grep -q '<cbc:CustomizationID>urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0</cbc:CustomizationID>' \
-  Efactuur/2026-017.xml || { echo "FAIL: the e-invoice is no Peppol invoice"; exit 1; }
 grep -q '<cbc:EndpointID schemeID="0106">87654321</cbc:EndpointID>' Efactuur/2026-017.xml \
   || { echo "FAIL: the buyer's network address is not the remembered KvK-nummer"; exit 1; }
 xmllint --xpath "//*[local-name()='EmbeddedDocumentBinaryObject']/text()" Efactuur/2026-017.xml | base64 -d > "$work/embedded.pdf"

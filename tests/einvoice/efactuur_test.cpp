@@ -104,17 +104,35 @@ TEST(Efactuur, WhatAReceiverRejectsIsToldAndNothingIsWritten)
         EXPECT_FALSE(QFile::exists(e.map.file("Adressen/Janssen & Zonen.klant"))) << g.wat;
     }
     // What the network asks of the seller is told once the buyer is known, who is remembered all the same.
-    EfactuurOpstelling p;
-    p.f.Bedrijf.Iban.clear();
-    Klantgegevens k = KlantVoorstel(p.f, std::nullopt);
-    k.Id = KlantId::Kvk;
-    k.IdNummer = QStringLiteral("87654321");
-    p.antwoord = k;
-    EXPECT_TRUE(p.Exporteer(QStringLiteral("x")).isEmpty());
-    EXPECT_EQ(p.LaatsteMelding(), "Vul eerst het IBAN in onder 'Instellingen' / 'Bedrijfsgegevens': een e-factuur via "
-                                  "Peppol zegt hoe de klant betaalt. Zonder IBAN kan het alleen als e-factuur per "
-                                  "e-mail: kies dan bij 'Peppol-adres' 'Geen'.");
-    EXPECT_TRUE(QFile::exists(p.map.file("Adressen/Janssen & Zonen.klant")));
+    const QString perEmail = QStringLiteral(" Zonder kan het alleen als e-factuur per e-mail: kies dan bij "
+                                            "'Peppol-adres' 'Geen'.");
+    struct {
+        std::function<void(Bedrijfsgegevens&)> maak;
+        Profielkeuze profiel;
+        QString melding;
+    } netwerk[] = {
+        {[](Bedrijfsgegevens& b) { b.Iban.clear(); }, Profielkeuze::Peppol,
+         "Vul eerst het IBAN in onder 'Instellingen' / 'Bedrijfsgegevens': een e-factuur voor het Peppol-netwerk "
+         "zegt hoe de klant betaalt." + perEmail},
+        {[](Bedrijfsgegevens& b) { b.Plaats.clear(); }, Profielkeuze::Peppol,
+         "Vul eerst straat, postcode en plaats van uw bedrijf in onder 'Instellingen' / 'Bedrijfsgegevens': een "
+         "e-factuur voor het Peppol-netwerk noemt ze." + perEmail},
+        {[](Bedrijfsgegevens& b) { b.KvkNummer.clear(); }, Profielkeuze::SiUbl,
+         "Vul eerst het KvK-nummer in onder 'Instellingen' / 'Bedrijfsgegevens': SI-UBL 2.0 noemt het KvK-nummer "
+         "van de verkoper." + perEmail},
+    };
+    for (const auto& n : netwerk) {
+        EfactuurOpstelling p;
+        n.maak(p.f.Bedrijf);
+        Klantgegevens k = KlantVoorstel(p.f, std::nullopt);
+        k.Id = KlantId::Kvk;
+        k.IdNummer = QStringLiteral("87654321");
+        k.Profiel = n.profiel;
+        p.antwoord = k;
+        EXPECT_TRUE(p.Exporteer(QStringLiteral("x")).isEmpty()) << n.melding.toStdString();
+        EXPECT_EQ(p.LaatsteMelding(), n.melding);
+        EXPECT_TRUE(QFile::exists(p.map.file("Adressen/Janssen & Zonen.klant")));
+    }
 
     // Cancel in "Klantgegevens" writes nothing at all.
     EfactuurOpstelling e;

@@ -159,10 +159,9 @@ TEST(Klant, WhatTheInvoicesZeroRateCaseNeedsOfTheBuyer)
     EXPECT_EQ(FoutInKlant(k, f), QStringLiteral("Vul de naam van de klant in."));
 }
 
-TEST(Klant, TheNetworkAddressIsCheckedForItsKind)
+TEST(Klant, TheNetworkAddressIsCheckedForItsKindAndProfile)
 {
-    Klantgegevens k;
-    k.Naam = QStringLiteral("Klant");
+    Klantgegevens k = KlantUitAdres(QStringLiteral("Klant\r\nDorpsstraat 12\r\n8011 CW Zwolle"));
     k.Referentie = QStringLiteral("PO-1");
     struct {
         KlantId id;
@@ -192,4 +191,20 @@ TEST(Klant, TheNetworkAddressIsCheckedForItsKind)
         k.BtwNummer = g.btw;
         EXPECT_EQ(FoutInKlant(k, Factuur{}).value_or(QString()), QString::fromUtf8(g.melding)) << g.nummer << g.btw;
     }
+    // SI-UBL knows a Dutch buyer by its KvK-nummer or OIN only.
+    k.Land = QStringLiteral("NL");
+    k.BtwNummer.clear();
+    k.Id = KlantId::Gln;
+    k.IdNummer = QStringLiteral("8712345678906");
+    k.Profiel = Profielkeuze::SiUbl;
+    EXPECT_EQ(FoutInKlant(k, Factuur{}),
+              QStringLiteral("SI-UBL 2.0 vraagt bij een klant in Nederland het KvK-nummer of het OIN als Peppol-adres."));
+    // A receiver in the Netherlands asks the buyer's whole address; mail needs none of it.
+    k.Id = KlantId::Kvk;
+    k.IdNummer = QStringLiteral("87654321");
+    k.Straat.clear();
+    EXPECT_EQ(FoutInKlant(k, Factuur{}), QStringLiteral("Vul straat en huisnummer, postcode en plaats van de klant in: "
+                                                        "een ontvanger in Nederland vraagt ze."));
+    k.Id = KlantId::Geen;
+    EXPECT_EQ(FoutInKlant(k, Factuur{}), std::nullopt);
 }

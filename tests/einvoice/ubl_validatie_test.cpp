@@ -14,6 +14,7 @@ TEST(UblValidatie, TheWholeMatrixPassesTheReceiversChecks)
     ASSERT_TRUE(QFile::exists(validator)) << "the e-invoice validators are missing: expected " << validator.toStdString()
                                           << "; this test cannot pass without them";
     const QString peppol = QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0");
+    const QString siUbl = QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:nen.nl:nlcius:v1.0");
     const QString norm = QStringLiteral("urn:cen.eu:en16931:2017");
     struct Geval {
         const char* naam;
@@ -82,6 +83,24 @@ TEST(UblValidatie, TheWholeMatrixPassesTheReceiversChecks)
              e.ZetRegel(1, "01-12", QStringLiteral("Papier"), "3,333");
              e.ZetRegel(2, "01-12", QStringLiteral("Inkt"), "7,5");
          }},
+        {"si-ubl", siUbl, [](EfactuurOpstelling&, Klantgegevens& k) { k.Profiel = Profielkeuze::SiUbl; }},
+        {"si-ubl-overheid-nul-e", siUbl,
+         [](EfactuurOpstelling& e, Klantgegevens& k) {
+             k.Profiel = Profielkeuze::SiUbl;
+             k.Id = KlantId::Oin;
+             k.IdNummer = QStringLiteral("00000001003214345000");
+             e.f.BtwProcent = 0;
+             e.f.Nultarief = NulTarief::Vrijgesteld;
+         }},
+        {"si-ubl-nul-k", siUbl,
+         [](EfactuurOpstelling& e, Klantgegevens& k) {
+             k.Profiel = Profielkeuze::SiUbl;
+             e.f.BtwProcent = 0;
+             e.f.Nultarief = NulTarief::Intracommunautair;
+             k.Land = QStringLiteral("BE");
+             k.BtwNummer = QStringLiteral("BE0123456749");
+             k.Id = KlantId::Btw;
+         }},
         {"zonder-peppol-adres-en-iban", norm,
          [](EfactuurOpstelling& e, Klantgegevens& k) {
              e.f.FactuurNummer = QStringLiteral("001");
@@ -115,6 +134,8 @@ TEST(UblValidatie, TheWholeMatrixPassesTheReceiversChecks)
     const QString uitvoer = QString::fromUtf8(p.readAll());
     std::cout << uitvoer.toStdString();   // the warnings, for the reader of the log
     EXPECT_EQ(p.exitCode(), 0) << uitvoer.toStdString();
+    // The Dutch rules' advice is heeded too: no account name, no BIC for a SEPA transfer.
+    EXPECT_FALSE(uitvoer.contains("warning [SI-UBL 2.0]")) << uitvoer.toStdString();
     for (const QString& b : bestanden)
         QFile::remove(b);
 }
