@@ -60,7 +60,7 @@ void EinvoiceBytes(benchmark::State& state)
     Klantgegevens k = KlantUitAdres(f.AdresTekst);
     for (auto _ : state) {
         const auto pdf = FactuurPdf(f, QStringLiteral("factuur"), b, 0);
-        benchmark::DoNotOptimize(UblFactuur(f, k, {QStringLiteral("factuur.pdf"), *pdf}));
+        benchmark::DoNotOptimize(UblFactuur(f, k, {QStringLiteral("factuur.pdf"), *pdf}, std::nullopt));
     }
 }
 BENCHMARK(EinvoiceBytes)->Unit(benchmark::kMillisecond);

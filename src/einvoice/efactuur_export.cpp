@@ -1,7 +1,9 @@
 #include "einvoice/efactuur_export.h"
 
+#include "einvoice/btw_categorie.h"
 #include "einvoice/efactuur_controle.h"
 #include "einvoice/efactuur_profiel.h"
+#include "einvoice/leverdatum.h"
 #include "einvoice/ubl_factuur.h"
 #include "invoice/customer_file.h"
 #include "platform/doelbestand.h"
@@ -38,6 +40,26 @@ Klantgegevens TeOnthouden(Klantgegevens k, const Factuur& f)
     return k;
 }
 
+// An intra-community supply whose lines give no date: the user says when
+// the goods went; the invoice date is proposed.
+std::optional<QDate> VraagLeverdatum(const Factuur& f, platform::Prompts& prompts)
+{
+    const auto antwoord = prompts.Invoer(kEfactuurTitel,
+                                         QStringLiteral("De regels noemen geen leveringsdatum. Op welke datum zijn de "
+                                                        "goederen geleverd? (dd-mm-jjjj)"),
+                                         f.FactuurDatum.value_or(QString()));
+    if (!antwoord)
+        return std::nullopt;
+    const auto d = LeesGetypteDatum(*antwoord);
+    const QDate datum = d ? QDate(d->jaar.value_or(FactuurDatumVan(f)->year()), d->maand, d->dag) : QDate();
+    if (!datum.isValid()) {
+        prompts.Melding(kEfactuurTitel, QStringLiteral("'") + antwoord->trimmed()
+                                            + QStringLiteral("' is geen datum. Er is niets geschreven."));
+        return std::nullopt;
+    }
+    return datum;
+}
+
 }  // namespace
 
 bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programmaMap, platform::Prompts& prompts,
@@ -69,6 +91,13 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
         return false;
     }
 
+    std::optional<QDate> levering = LeverdatumUitRegels(f);
+    if (!levering && IsIntracommunautair(BtwCategorieVan(f))) {
+        levering = VraagLeverdatum(f, prompts);
+        if (!levering)
+            return false;
+    }
+
     const QString map = EfactuurMap(programmaMap);
     const auto pad = platform::VraagDoelbestand(prompts, kEfactuurTitel,
                                                 QStringLiteral("Geef een naam voor deze factuur...\r\n"
@@ -78,7 +107,7 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
         return false;
     const QString naam = QFileInfo(*pad).completeBaseName();
     const auto pagina = FactuurPdf(f, naam, bronnen, moment);
-    if (!pagina || !platform::SchrijfBestand(*pad, UblFactuur(f, klant, {naam + QStringLiteral(".pdf"), *pagina}))) {
+    if (!pagina || !platform::SchrijfBestand(*pad, UblFactuur(f, klant, {naam + QStringLiteral(".pdf"), *pagina}, levering))) {
         prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur kon niet worden opgeslagen als ") + *pad
                                             + QStringLiteral("."));
         return false;

@@ -185,16 +185,19 @@ void Koper(Ubl& u, const Klantgegevens& k)
                    k.Email});
 }
 
-// An intra-community supply names where and when the goods went.
-void Levering(Ubl& u, const Klantgegevens& k, const QString& datum)
+// When the goods or services were supplied; an intra-community supply also
+// names the country the goods went to.
+void Levering(Ubl& u, const Klantgegevens& k, const QDate& datum, bool naarLand)
 {
     u.Begin(QStringLiteral("Delivery"));
-    u.Cbc(QStringLiteral("ActualDeliveryDate"), datum);
-    u.Begin(QStringLiteral("DeliveryLocation"));
-    u.Begin(QStringLiteral("Address"));
-    u.Land(k.Land);
-    u.Eind();
-    u.Eind();
+    u.Cbc(QStringLiteral("ActualDeliveryDate"), datum.toString(Qt::ISODate));
+    if (naarLand) {
+        u.Begin(QStringLiteral("DeliveryLocation"));
+        u.Begin(QStringLiteral("Address"));
+        u.Land(k.Land);
+        u.Eind();
+        u.Eind();
+    }
     u.Eind();
 }
 
@@ -279,12 +282,12 @@ void Regel(Ubl& u, const EfactuurRegel& r, const BtwCategorie& c)
 
 }  // namespace
 
-QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBijlage& pdf)
+QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBijlage& pdf,
+                      const std::optional<QDate>& leverdatum)
 {
     const QDate datum = FactuurDatumVan(f).value_or(QDate());
     const EfactuurBedragen bedragen = BerekenEfactuur(f);
     const BtwCategorie categorie = BtwCategorieVan(f);
-    const QString iso = datum.toString(Qt::ISODate);
 
     const Profiel profiel = ProfielVan(klant);
     QByteArray xml;
@@ -297,7 +300,7 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
     u.Cbc(QStringLiteral("CustomizationID"), CustomizationId(profiel));
     u.CbcAlsGevuld(QStringLiteral("ProfileID"), ProcesId(profiel));
     u.Cbc(QStringLiteral("ID"), XmlTekst(f.FactuurNummer));
-    u.Cbc(QStringLiteral("IssueDate"), iso);
+    u.Cbc(QStringLiteral("IssueDate"), datum.toString(Qt::ISODate));
     u.Cbc(QStringLiteral("DueDate"), datum.addDays(f.Bedrijf.Betaaltermijn).toString(Qt::ISODate));
     u.Cbc(QStringLiteral("InvoiceTypeCode"), QStringLiteral("380"));
     u.Cbc(QStringLiteral("DocumentCurrencyCode"), QStringLiteral("EUR"));
@@ -305,8 +308,8 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
     Bijlage(u, pdf);
     Verkoper(u, f.Bedrijf);
     Koper(u, klant);
-    if (IsIntracommunautair(categorie))
-        Levering(u, klant, iso);
+    if (leverdatum)
+        Levering(u, klant, *leverdatum, IsIntracommunautair(categorie));
     Betaling(u, f);
     Btw(u, bedragen, categorie);
     Totalen(u, bedragen);

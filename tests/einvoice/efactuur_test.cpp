@@ -1,6 +1,7 @@
 #include "efactuur_fixture.h"
 
 #include "invoice/algemeen.h"
+#include "einvoice/leverdatum.h"
 #include "output/factuur_naar_pdf.h"
 #include "platform/amount.h"
 
@@ -172,5 +173,48 @@ TEST(Efactuur, TheVatCaseIsTheInvoicesAndTypedTextsArriveWhole)
         EXPECT_EQ(Element(xml, "cbc:TaxExemptionReason"), QString::fromUtf8(g.tekst)) << g.categorie;
         EXPECT_EQ(Element(xml.mid(xml.indexOf("AccountingCustomerParty")), "cbc:RegistrationName"),
                   QString::fromUtf8("Caf\xE2\x98\x95 \xF0\x9F\x98\x80!"));
+    }
+}
+
+TEST(Efactuur, TheSupplyDateComesFromTheLinesOrIsAsked)
+{
+    struct {
+        const char* factuurdatum;
+        std::vector<const char*> datums;
+        const char* levering;   // empty: none from the lines
+    } gevallen[] = {
+        {"05-12-2026", {"28-11", "30-11"}, "2026-11-30"},
+        {"05-01-2027", {"28-12", "02-01"}, "2027-01-02"},      // December was last year
+        {"05-12-2026", {"3.12.26", "1/12/2026"}, "2026-12-03"},
+        {"05-12-2026", {"15-12"}, "2025-12-15"},                // after the invoice date: the year before
+        {"05-12-2026", {"28-11-2024", "31-02", "Uur", "2"}, ""},
+    };
+    for (const auto& g : gevallen) {
+        Factuur f;
+        f.FactuurDatum = QString::fromLatin1(g.factuurdatum);
+        for (std::size_t i = 0; i < g.datums.size(); ++i) {
+            f.Aantal[i] = QString::fromLatin1(g.datums[i]);
+            f.Omschrijving[i] = QStringLiteral("Levering");
+        }
+        const auto levering = LeverdatumUitRegels(f);
+        EXPECT_EQ(levering ? levering->toString(Qt::ISODate) : QString(), QString::fromLatin1(g.levering))
+            << g.factuurdatum << " " << g.datums[0];
+    }
+
+    // An intra-community supply without a dated line: the date is asked, and Cancel writes nothing.
+    for (const std::optional<QString>& antwoord : {std::optional<QString>("30-11-2026"), std::optional<QString>()}) {
+        EfactuurOpstelling e;
+        e.ZetRegel(0, "", QStringLiteral("Machine"), "450,00");
+        e.ZetRegel(1, "", QStringLiteral("Onderdelen"), "129,95");
+        e.f.BtwProcent = 0;
+        e.f.Nultarief = NulTarief::Intracommunautair;
+        Klantgegevens k = KlantVoorstel(e.f, std::nullopt);
+        k.Land = QStringLiteral("BE");
+        k.BtwNummer = QStringLiteral("BE0123456749");
+        e.antwoord = k;
+        e.prompts.invoer.push_back(antwoord);
+        const QByteArray xml = e.Exporteer(QStringLiteral("ic"));
+        EXPECT_EQ(Element(xml, "cbc:ActualDeliveryDate"), antwoord ? "2026-11-30" : "");
+        EXPECT_EQ(xml.isEmpty(), !antwoord);
     }
 }
