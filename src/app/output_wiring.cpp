@@ -1,6 +1,6 @@
 #include "app/wiring.h"
 
-#include "einvoice/efactuur_export.h"
+#include "app/efactuur_export.h"
 #include "invoice/factuur.h"
 #include "output/afdrukken.h"
 #include "output/factuur_naar_pdf.h"

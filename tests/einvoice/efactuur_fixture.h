@@ -1,6 +1,6 @@
 #pragma once
 
-#include "einvoice/efactuur_export.h"
+#include "app/efactuur_export.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 

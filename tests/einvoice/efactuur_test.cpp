@@ -15,9 +15,14 @@ TEST(Efactuur, CarriesTheVeryPdfOfNaarPdfFormaat)
     Klantgegevens k = KlantVoorstel(e.f, std::nullopt);
     k.Referentie = QStringLiteral("@@QUILLET-PDF@@");
     e.antwoord = k;
+    // The page takes the name typed, also when it replaces a file that differs in letter case.
+    QDir(e.map.path()).mkpath(QStringLiteral("Efactuur"));
+    e.map.write(QStringLiteral("Efactuur/PROEF.xml"), "oud");
+    e.prompts.antwoorden.push_back(true);
     const std::time_t moment = 1'797'000'000;
-    const QByteArray xml = e.Exporteer(QStringLiteral("Proef"), moment);
-    ASSERT_FALSE(xml.isEmpty()) << e.LaatsteMelding().toStdString();
+    e.Exporteer(QStringLiteral("Proef"), moment);
+    const QByteArray xml = e.map.read(QStringLiteral("Efactuur/PROEF.xml"));
+    ASSERT_NE(xml, "oud") << e.LaatsteMelding().toStdString();
     const QByteArray ingebed = QByteArray::fromBase64(Element(xml, "cbc:EmbeddedDocumentBinaryObject").toLatin1());
 
     const QString pdf = PdfMap(e.map.path()) + "/Proef.pdf";
@@ -31,7 +36,7 @@ TEST(Efactuur, CarriesTheVeryPdfOfNaarPdfFormaat)
     EXPECT_EQ(qpdf.exitCode(), 0) << qpdf.readAllStandardOutput().toStdString();
     EXPECT_EQ(Element(xml, "cbc:BuyerReference"), "@@QUILLET-PDF@@");
     // A buyer without a network address gets the standard alone, and is told what it is for.
-    EXPECT_EQ(e.LaatsteMelding(), "De e-factuur staat in " + e.map.file("Efactuur/Proef.xml")
+    EXPECT_EQ(e.LaatsteMelding(), "De e-factuur staat in " + e.map.file("Efactuur/PROEF.xml")
                                       + ".\r\n\r\nDeze klant heeft geen Peppol-adres, dus dit bestand is een e-factuur "
                                         "volgens de Europese norm om per e-mail te sturen, niet voor het Peppol-netwerk. "
                                         "Kies in 'Klantgegevens' bij 'Peppol-adres' het KvK-nummer, OIN, btw-nummer of "

@@ -1,4 +1,4 @@
-#include "einvoice/efactuur_export.h"
+#include "app/efactuur_export.h"
 
 #include "einvoice/btw_categorie.h"
 #include "einvoice/efactuur_controle.h"
@@ -11,22 +11,12 @@
 #include "platform/prompts.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 const QString kEfactuurTitel = QStringLiteral(" Opslaan naar e-factuur (UBL)");
 
 QString EfactuurMap(const QString& programmaMap)
 {
-    QDir(programmaMap).mkpath(QStringLiteral("Efactuur"));
-    return platform::Pad(programmaMap, QStringLiteral("Efactuur"));
-}
-
-Klantgegevens KlantVoorstel(const Factuur& f, const std::optional<Klantgegevens>& onthouden)
-{
-    Klantgegevens k = onthouden.value_or(KlantUitAdres(f.AdresTekst));
-    if (k.Referentie.trimmed().isEmpty())
-        k.Referentie = f.FactuurNummer;
-    return k;
+    return platform::Submap(programmaMap, QStringLiteral("Efactuur"));
 }
 
 namespace {
@@ -99,20 +89,23 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
     }
 
     const QString map = EfactuurMap(programmaMap);
-    const auto pad = platform::VraagDoelbestand(prompts, kEfactuurTitel,
-                                                QStringLiteral("Geef een naam voor deze factuur...\r\n"
-                                                               "Bestanden worden in de map 'Efactuur' geplaatst."),
-                                                f.FactuurDatum.value_or(QString()), map, QStringLiteral(".xml"));
-    if (!pad)
+    const auto doel = platform::VraagDoel(prompts, kEfactuurTitel,
+                                          QStringLiteral("Geef een naam voor deze factuur...\r\n"
+                                                         "Bestanden worden in de map 'Efactuur' geplaatst."),
+                                          f.FactuurDatum.value_or(QString()), map, QStringLiteral(".xml"));
+    if (!doel)
         return false;
-    const QString naam = QFileInfo(*pad).completeBaseName();
+    // The page is titled and attached by the name the user typed, whatever
+    // the letter case of a file it replaces.
+    const QString& naam = doel->naam;
+    const QString& pad = doel->pad;
     const auto pagina = FactuurPdf(f, naam, bronnen, moment);
-    if (!pagina || !platform::SchrijfBestand(*pad, UblFactuur(f, klant, {naam + QStringLiteral(".pdf"), *pagina}, levering))) {
-        prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur kon niet worden opgeslagen als ") + *pad
+    if (!pagina || !platform::SchrijfBestand(pad, UblFactuur(f, klant, {naam + QStringLiteral(".pdf"), *pagina}, levering))) {
+        prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur kon niet worden opgeslagen als ") + pad
                                             + QStringLiteral("."));
         return false;
     }
-    QString waar = QStringLiteral("De e-factuur staat in ") + QDir::toNativeSeparators(*pad) + QStringLiteral(".");
+    QString waar = QStringLiteral("De e-factuur staat in ") + QDir::toNativeSeparators(pad) + QStringLiteral(".");
     if (ProfielVan(klant) == Profiel::En16931)
         waar += QStringLiteral("\r\n\r\nDeze klant heeft geen Peppol-adres, dus dit bestand is een e-factuur volgens de "
                                "Europese norm om per e-mail te sturen, niet voor het Peppol-netwerk. Kies in "

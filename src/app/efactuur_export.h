@@ -16,16 +16,12 @@ class Prompts;
 
 extern const QString kEfactuurTitel;
 
-// The folder the e-invoices go to, made when missing.
+// The folder the e-invoices go to, found whatever its letter case, made when missing.
 QString EfactuurMap(const QString& programmaMap);
 
 // "Klantgegevens": shows the proposed buyer, gives what the user confirmed
 // with "Ok", nothing on "Cancel".
 using KlantVraag = std::function<std::optional<Klantgegevens>(const Klantgegevens& voorstel)>;
-
-// The buyer to propose: what was confirmed last time for this address, or
-// what the address block shows; an empty reference becomes the invoice number.
-Klantgegevens KlantVoorstel(const Factuur& f, const std::optional<Klantgegevens>& onthouden);
 
 // "Naar e-factuur (UBL)": checks the invoice, asks for the buyer, remembers
 // it, checks what the receivers of its profile ask, asks for a name as the
