@@ -28,13 +28,22 @@ int Rest97(const QString& iban)
 
 }  // namespace
 
+QString Hoofdletters(const QString& code)
+{
+    QString hoog = code.trimmed();
+    for (QChar& c : hoog)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = c.toUpper();
+    return hoog;
+}
+
 QString NormaalNummer(const QString& nummer)
 {
     QString normaal;
     for (const QChar c : nummer)
         if (!c.isSpace() && c != QLatin1Char('.') && c != QLatin1Char('-'))
-            normaal += c.toUpper();
-    return normaal;
+            normaal += c;
+    return Hoofdletters(normaal);
 }
 
 int IbanLengte(const QString& land)
@@ -144,8 +153,8 @@ Bedrijfsgegevens Genormaliseerd(const Bedrijfsgegevens& b)
     for (QString* tekst : {&n.Bedrijfsnaam, &n.Straat, &n.Postcode, &n.Plaats, &n.KvkNummer, &n.Email})
         *tekst = tekst->trimmed();
     n.BtwNummer = NormaalNummer(b.BtwNummer);
-    n.Land = b.Land.trimmed().toUpper();
-    n.Bic = b.Bic.trimmed().toUpper();
+    n.Land = Hoofdletters(b.Land);
+    n.Bic = Hoofdletters(b.Bic);
     n.Iban = NormaalNummer(b.Iban);
     return n;
 }

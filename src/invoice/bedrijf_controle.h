@@ -16,6 +16,10 @@
 // says what is wrong, in Dutch, without the field's name.
 std::optional<QString> FoutInIban(const QString& iban);
 bool GeldigeIban(const QString& iban);
+// A code as it is kept and written (a country, a BIC): without blanks at its
+// ends, the letters a to z in upper case. Other characters stay as typed: the
+// upper case of some (ƒ, µ) has no place in the files' code page.
+QString Hoofdletters(const QString& code);
 // A number as it is kept and written (an IBAN, a btw-nummer, an identifier):
 // without blanks, points or hyphens, upper case.
 QString NormaalNummer(const QString& nummer);

@@ -23,11 +23,6 @@ QString Getrimd(const QString& tekst)
     return tekst.trimmed();
 }
 
-QString Hoofdletters(const QString& tekst)
-{
-    return tekst.trimmed().toUpper();
-}
-
 template <QString Klantgegevens::*veld>
 QString LeesTekst(const Klantgegevens& k)
 {

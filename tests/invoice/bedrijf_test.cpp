@@ -107,6 +107,8 @@ TEST(Bedrijfsgegevens, TheFirstWrongFieldIsNamedAndEmptyFieldsPass)
     EXPECT_EQ(n.Iban, "NL91ABNA0417164300");
     EXPECT_EQ(n.Bic, "ABNANL2A");
     EXPECT_EQ(n.BtwNummer, "NL123456789B01");
+    // Only a to z are raised: the capitals of ƒ and µ have no place in the files' code page.
+    EXPECT_EQ(NormaalNummer(QStringLiteral(" nl ƒ.µ-1 ")), QStringLiteral("NLƒµ1"));
 }
 
 TEST(CompanyFile, ThirteenRecordsInTheirOrderAndBack)
