@@ -50,15 +50,12 @@ std::optional<QDate> VraagLeverdatum(const Factuur& f, platform::Prompts& prompt
     return datum;
 }
 
-}  // namespace
-
-bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programmaMap, platform::Prompts& prompts,
-                  const KlantVraag& vraagKlant, std::time_t moment)
+// The buyer as the user confirms it in "Klantgegevens", remembered for the
+// next invoice, once it has all that the invoice's case and the receivers of
+// its profile ask; nothing after Cancel or a fault, which is told.
+std::optional<Klantgegevens> BevestigdeKlant(const Factuur& f, const QString& programmaMap, platform::Prompts& prompts,
+                                             const KlantVraag& vraagKlant)
 {
-    if (const auto fout = FoutInFactuur(f)) {
-        prompts.Melding(kEfactuurTitel, *fout);
-        return false;
-    }
     const QString sleutel = KlantSleutel(f.AdresTekst);
     const auto onthouden = OnthoudenKlant(programmaMap, sleutel);
     if (onthouden && !onthouden->onbruikbaar.isEmpty())
@@ -69,7 +66,7 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
     const auto antwoord =
         vraagKlant(KlantVoorstel(f, onthouden ? std::optional(onthouden->gegevens) : std::nullopt));
     if (!antwoord)
-        return false;
+        return std::nullopt;
     const Klantgegevens klant = Genormaliseerd(*antwoord);
     if (!OnthoudKlant(programmaMap, sleutel, TeOnthouden(klant, f)))
         prompts.Melding(kEfactuurTitel, QStringLiteral("De klantgegevens konden niet worden bewaard in de map 'Adressen'."));
@@ -78,9 +75,36 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
         fout = FoutVoorOntvanger(f, klant);
     if (fout) {
         prompts.Melding(kEfactuurTitel, *fout);
+        return std::nullopt;
+    }
+    return klant;
+}
+
+// Where the file is; for a file in the standard alone, also what it is for
+// and how the customer's file would go over the network.
+QString Geschreven(const QString& pad, const Klantgegevens& klant)
+{
+    QString melding = QStringLiteral("De e-factuur staat in ") + QDir::toNativeSeparators(pad) + QStringLiteral(".");
+    if (ProfielVan(klant) == Profiel::En16931)
+        melding += QStringLiteral("\r\n\r\nDeze klant heeft geen Peppol-adres, dus dit bestand is een e-factuur volgens "
+                                  "de Europese norm om per e-mail te sturen, niet voor het Peppol-netwerk. Kies in "
+                                  "'Klantgegevens' bij 'Peppol-adres' het KvK-nummer, OIN, btw-nummer of GLN van de "
+                                  "klant om de e-factuur via Peppol te kunnen versturen.");
+    return melding;
+}
+
+}  // namespace
+
+bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programmaMap, platform::Prompts& prompts,
+                  const KlantVraag& vraagKlant, std::time_t moment)
+{
+    if (const auto fout = FoutInFactuur(f)) {
+        prompts.Melding(kEfactuurTitel, *fout);
         return false;
     }
-
+    const auto klant = BevestigdeKlant(f, programmaMap, prompts, vraagKlant);
+    if (!klant)
+        return false;
     std::optional<QDate> levering = LeverdatumUitRegels(f);
     if (!levering && IsIntracommunautair(BtwCategorieVan(f))) {
         levering = VraagLeverdatum(f, prompts);
@@ -88,29 +112,23 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
             return false;
     }
 
-    const QString map = EfactuurMap(programmaMap);
     const auto doel = platform::VraagDoel(prompts, kEfactuurTitel,
                                           QStringLiteral("Geef een naam voor deze factuur...\r\n"
                                                          "Bestanden worden in de map 'Efactuur' geplaatst."),
-                                          f.FactuurDatum.value_or(QString()), map, QStringLiteral(".xml"));
+                                          f.FactuurDatum.value_or(QString()), EfactuurMap(programmaMap),
+                                          QStringLiteral(".xml"));
     if (!doel)
         return false;
     // The page is titled and attached by the name the user typed, whatever
     // the letter case of a file it replaces.
-    const QString& naam = doel->naam;
-    const QString& pad = doel->pad;
-    const auto pagina = FactuurPdf(f, naam, bronnen, moment);
-    if (!pagina || !platform::SchrijfBestand(pad, UblFactuur(f, klant, {naam + QStringLiteral(".pdf"), *pagina}, levering))) {
-        prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur kon niet worden opgeslagen als ") + pad
+    const auto pagina = FactuurPdf(f, doel->naam, bronnen, moment);
+    if (!pagina
+        || !platform::SchrijfBestand(doel->pad,
+                                     UblFactuur(f, *klant, {doel->naam + QStringLiteral(".pdf"), *pagina}, levering))) {
+        prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur kon niet worden opgeslagen als ") + doel->pad
                                             + QStringLiteral("."));
         return false;
     }
-    QString waar = QStringLiteral("De e-factuur staat in ") + QDir::toNativeSeparators(pad) + QStringLiteral(".");
-    if (ProfielVan(klant) == Profiel::En16931)
-        waar += QStringLiteral("\r\n\r\nDeze klant heeft geen Peppol-adres, dus dit bestand is een e-factuur volgens de "
-                               "Europese norm om per e-mail te sturen, niet voor het Peppol-netwerk. Kies in "
-                               "'Klantgegevens' bij 'Peppol-adres' het KvK-nummer, OIN, btw-nummer of GLN van de klant "
-                               "om de e-factuur via Peppol te kunnen versturen.");
-    prompts.Melding(kEfactuurTitel, waar);
+    prompts.Melding(kEfactuurTitel, Geschreven(doel->pad, *klant));
     return true;
 }

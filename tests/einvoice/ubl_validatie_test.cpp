@@ -30,7 +30,7 @@ TEST(UblValidatie, TheWholeMatrixPassesTheReceiversChecks)
          }},
         {"nul-z", peppol, [](EfactuurOpstelling& e, Klantgegevens&) { e.f.BtwProcent = 0; }},
         {"nul-e", peppol,
-         [](EfactuurOpstelling& e, Klantgegevens& k) {
+         [](EfactuurOpstelling& e, Klantgegevens&) {
              e.f.BtwProcent = 0;
              e.f.Nultarief = NulTarief::Vrijgesteld;
              e.f.RedenVrijstelling = QStringLiteral("Vrijgesteld van btw (KOR)");
