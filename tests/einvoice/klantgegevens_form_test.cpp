@@ -18,7 +18,8 @@ TEST(KlantgegevensForm, OkStaysOpenUntilTheInvoicesCaseHasWhatItNeeds)
     EXPECT_EQ(d.Tekstvak("Naam")->text(), "Janssen & Zonen");
     EXPECT_EQ(d.Tekstvak("Postcode")->text(), "1234 AA");
     EXPECT_EQ(d.Keuzevak("Btw 0 %"), nullptr);
-    EXPECT_FALSE(d.Tekstvak("Nummer")->isEnabled());   // no network address chosen: no number
+    EXPECT_FALSE(d.Tekstvak("Nummer")->isEnabled());   // no network address chosen: no number, no profile
+    EXPECT_FALSE(d.Keuzevak("Profiel")->isEnabled());
 
     d.show();
     d.OkKnop_Click();
@@ -30,6 +31,7 @@ TEST(KlantgegevensForm, OkStaysOpenUntilTheInvoicesCaseHasWhatItNeeds)
     d.Tekstvak("Land")->setText(QStringLiteral("nl"));
     d.Keuzevak("Peppol-adres")->setCurrentIndex(1);   // KvK-nummer
     EXPECT_TRUE(d.Tekstvak("Nummer")->isEnabled());
+    EXPECT_TRUE(d.Keuzevak("Profiel")->isEnabled());
     d.Tekstvak("Nummer")->setText(QStringLiteral("8765 4321"));
     d.OkKnop_Click();
     EXPECT_EQ(d.result(), QDialog::Accepted);

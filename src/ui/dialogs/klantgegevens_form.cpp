@@ -91,6 +91,7 @@ void KlantgegevensForm::ZetBeschikbaar()
     const Klantgegevens k = Gegevens();
     const bool nummer = k.Id == KlantId::Kvk || k.Id == KlantId::Oin || k.Id == KlantId::Gln;
     Tekstvak(QStringLiteral("Nummer"))->setEnabled(nummer);
+    Keuzevak(QStringLiteral("Profiel"))->setEnabled(k.Id != KlantId::Geen);
 }
 
 void KlantgegevensForm::OkKnop_Click()

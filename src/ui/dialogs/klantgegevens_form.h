@@ -36,7 +36,8 @@ public slots:
     void OkKnop_Click() override;
 
 private:
-    // The number can be filled in only for a network address that has one.
+    // The number can be filled in only for a network address that has one,
+    // the profile only for a buyer on the network.
     void ZetBeschikbaar();
 
     platform::Prompts& prompts;
