@@ -93,15 +93,23 @@ std::optional<PlaatjeOpMaat> LaadPlaatjeOpMaat(const QString& pad, QSize maat)
     return PlaatjeOpMaat{*beeld, eigenMaat.isValid() ? eigenMaat : beeld->size()};
 }
 
-bool BewaarAlsBmp(const QImage& plaatje, const QString& pad)
+std::optional<QByteArray> BmpBytes(const QImage& plaatje)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     // Qt writes 24 bits per pixel for any image without a colour table.
     if (!plaatje.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
-        return false;
-    return SchrijfBestand(pad, bytes);
+        return std::nullopt;
+    return bytes;
+}
+
+Schrijver AlsBmp(const QImage& plaatje)
+{
+    return [plaatje](const QString& tijdelijk, const QString&) {
+        const auto bytes = BmpBytes(plaatje);
+        return bytes && SchrijfInTijdelijk(tijdelijk, *bytes);
+    };
 }
 
 }  // namespace platform

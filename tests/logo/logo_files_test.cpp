@@ -3,6 +3,7 @@
 #include "platform/pictures.h"
 
 #include "logo_test_support.h"
+#include "support/bitmap.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -180,7 +181,7 @@ TEST(LogoFiles, ANameListedInAnyLetterCaseOpens)
         Qt::GlobalColor kleur;
     } logos[] = {{"UPPER.BMP", Qt::red}, {"Gemengd.Bmp", Qt::green}, {"klein.bmp", Qt::blue}};
     for (const auto& l : logos)
-        ASSERT_TRUE(platform::BewaarAlsBmp(Effen(l.kleur), v.map.file(QStringLiteral("Logo/") + l.bestand)));
+        ASSERT_TRUE(BewaarBmp(Effen(l.kleur), v.map.file(QStringLiteral("Logo/") + l.bestand)));
     v.form->Form_Activate();   // lists them
     for (const auto& l : logos) {
         v.form->Voorkant->ZetBeeld(Effen(Qt::white));

@@ -2,6 +2,7 @@
 #include "platform/pictures.h"
 #include "platform/printer_surface.h"
 
+#include "support/bitmap.h"
 #include "support/temp_folder.h"
 
 #include <QPrinter>
@@ -125,7 +126,7 @@ TEST(Pictures, LoadsImagesAndRefusesEverythingElse)
     TempProgramFolder map;
     QImage rood(8, 4, QImage::Format_RGB32);
     rood.fill(Qt::red);
-    ASSERT_TRUE(platform::BewaarAlsBmp(rood, map.file("rood.bmp")));
+    ASSERT_TRUE(BewaarBmp(rood, map.file("rood.bmp")));
     const QByteArray bmp = map.read("rood.bmp");
     EXPECT_EQ(bmp.left(2), QByteArray("BM"));
     EXPECT_EQ(bmp.at(28), 24);  // bits per pixel

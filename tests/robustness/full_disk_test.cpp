@@ -6,9 +6,11 @@
 #include "invoice/settings_file.h"
 #include "logo/logo_bestanden.h"
 #include "output/factuur_naar_pdf.h"
+#include "output/pdf_export.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
 
+#include "support/bitmap.h"
 #include "support/kleine_schijf.h"
 #include "support/scripted_prompts.h"
 
@@ -41,20 +43,22 @@ const Soort kSoorten[] = {
     {"invoice", "Facturen/oud.fac",
      [](const QString& map, Factuur& f, ScriptedPrompts& p) { return SaveFactuur(f, p, map); }, true},
     {"address", "Adressen/oud.adr",
-     [](const QString& map, Factuur& f, ScriptedPrompts& p) { return SaveAdres(map, "oud", f.AdresTekst, p); },
+     [](const QString& map, Factuur& f, ScriptedPrompts& p) { return SaveAdres(map, f.AdresTekst, p); },
      true},
     {"logo", "Logo/oud.bmp",
      [](const QString& map, Factuur&, ScriptedPrompts& p) { return LogoOpslaan(Beeld(625, 125), map, p); }, true},
     {"background", "Backgrounds/oud.bmp",
      [](const QString& map, Factuur&, ScriptedPrompts&) {
-         return platform::BewaarAlsBmp(Beeld(460, 410), map + "/Backgrounds/oud.bmp");
+         return BewaarBmp(Beeld(460, 410), map + "/Backgrounds/oud.bmp");
      },
      false},
     {"pdf", "Pdf/oud.pdf",
-     [](const QString& map, Factuur& f, ScriptedPrompts&) {
-         return FactuurNaarPdf(f, map + "/Pdf/oud.pdf", QStringLiteral("oud"), PdfBronnen{{"Afzender"}, {"Adres"}, {}, map});
+     [](const QString& map, Factuur& f, ScriptedPrompts& p) {
+         return platform::Opslaan(p, PdfOpslag(map, {}), [&](const QString& tijdelijk, const QString& naam) {
+                    return FactuurNaarPdf(f, tijdelijk, naam, PdfBronnen{{"Afzender"}, {"Adres"}, {}, map});
+                }).has_value();
      },
-     false},
+     true},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "ui/main/page_controls.h"
 
 #include "support/bedrag.h"
+#include "support/bitmap.h"
 #include "support/odd_files.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -247,7 +248,7 @@ TEST(MainWindow, APictureNamedWithAFolderPartCountsAsMissing)
     Opstart o;
     QImage logo(625, 125, QImage::Format_RGB32);
     logo.fill(Qt::blue);
-    ASSERT_TRUE(platform::BewaarAlsBmp(logo, o.map.file("buiten.bmp")));
+    ASSERT_TRUE(BewaarBmp(logo, o.map.file("buiten.bmp")));
     Factuur f;
     ZetStandaardwaarden(f);
     f.LogoBestand = QStringLiteral("../buiten.bmp");
@@ -264,7 +265,7 @@ TEST(MainWindow, LogoAndBackgroundComeFromTheirFolders)
     Opstart o;
     QImage logo(625, 125, QImage::Format_RGB32);
     logo.fill(Qt::blue);
-    ASSERT_TRUE(platform::BewaarAlsBmp(logo, o.map.file("Logo/voorbeeld-1.bmp")));
+    ASSERT_TRUE(BewaarBmp(logo, o.map.file("Logo/voorbeeld-1.bmp")));
     o.map.write("Backgrounds/olifant.bmp", "geen plaatje");
     o.Start();
     Main& m = *o.venster;

@@ -4,6 +4,7 @@
 #include "ui/dialogs/mijndata.h"
 #include "ui/main/main_window.h"
 
+#include "support/bitmap.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -43,7 +44,7 @@ struct Opstelling {
 
     void Plaatje(const QString& naam, const QImage& plaatje) const
     {
-        ASSERT_TRUE(platform::BewaarAlsBmp(plaatje, map.file(naam)));
+        ASSERT_TRUE(BewaarBmp(plaatje, map.file(naam)));
     }
 
     QStringList Namen() const

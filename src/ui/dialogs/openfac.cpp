@@ -2,6 +2,7 @@
 
 #include "invoice/algemeen.h"
 #include "invoice/invoice_file.h"
+#include "invoice/mappen.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 #include "ui/dialogs/besturing.h"
@@ -32,7 +33,7 @@ QPushButton* NieuweOpenfacKnop(QWidget* parent, const QString& tekst, int left, 
 Openfac::Openfac(Main& main, Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
                  QWidget* parent)
     : QDialog(parent), main(main), factuur(factuur), prompts(prompts),
-      map(platform::Pad(programmaMap, QString::fromLatin1(kFacturenMap)))
+      map(FacturenMap(programmaMap))
 {
     setWindowTitle(QStringLiteral("Open project"));
     setFont(PaginaFont(8));
