@@ -50,8 +50,10 @@ TEST(LogoFiles, TheListShowsEveryBitmapOfTheFolderWithoutItsExtension)
     for (const char* naam : {"b.bmp", "A.BMP", "c.txt", "d.bmp.png", "e.Bmp"})
         map.write(QStringLiteral("Logo/") + QString::fromLatin1(naam), "x");
     EXPECT_EQ(LogoNamen(map.path()), (QStringList{"A", "b", "e"}));
+    QDir(map.path()).rename(QStringLiteral("Logo"), QStringLiteral("logo"));
+    EXPECT_EQ(LogoNamen(map.path()), (QStringList{"A", "b", "e"}));
 
-    QDir(map.file(QStringLiteral("Logo"))).removeRecursively();
+    QDir(map.file(QStringLiteral("logo"))).removeRecursively();
     EXPECT_EQ(LogoNamen(map.path()), QStringList());
 }
 

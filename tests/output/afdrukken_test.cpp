@@ -1,4 +1,5 @@
 #include "output/afdrukken.h"
+#include "output/factuur_naar_pdf.h"
 
 #include "support/recording_surface.h"
 #include "support/bedrag.h"
@@ -184,6 +185,28 @@ TEST(FactuurAfdrukken, PicturesAreStretchedIntoTheirRectangles)
     ontbreekt.Druk();
     EXPECT_EQ(ontbreekt.s.calls.filter("picture").size(), 0);
     EXPECT_EQ(ontbreekt.s.calls.last(), "enddoc");
+}
+
+TEST(FactuurAfdrukken, PicturesInFoldersOfOtherLetterCaseArePrintedAndExported)
+{
+    TempProgramFolder map;
+    QDir(map.path()).rename(QStringLiteral("Logo"), QStringLiteral("logo"));
+    QDir(map.path()).rename(QStringLiteral("Backgrounds"), QStringLiteral("BACKGROUNDS"));
+    QImage logo(625, 125, QImage::Format_RGB32);
+    logo.fill(Qt::blue);
+    logo.save(map.file("logo/l.bmp"), "BMP");
+    logo.save(map.file("BACKGROUNDS/b.bmp"), "BMP");
+    Afdruk a;
+    a.bronnen.programmaMap = map.path();
+    a.f.LogoBestand = QStringLiteral("l.bmp");
+    a.f.AchtergrondBestand = QStringLiteral("b.bmp");
+    a.Druk();
+    EXPECT_EQ(a.s.calls.filter("picture").size(), 2);
+
+    const auto pdf = FactuurPdf(a.f, QStringLiteral("x"), PdfBronnen{{}, {}, {}, map.path()}, 0);
+    ASSERT_TRUE(pdf.has_value());
+    EXPECT_TRUE(pdf->contains("/Img1 Do"));
+    EXPECT_TRUE(pdf->contains("/Img2 Do"));
 }
 
 TEST(FactuurAfdrukken, AMissingPrinterIsReportedAndNothingIsSent)

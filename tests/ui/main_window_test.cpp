@@ -277,6 +277,22 @@ TEST(MainWindow, LogoAndBackgroundComeFromTheirFolders)
     EXPECT_TRUE(o.prompts.gevraagd.empty());
 }
 
+TEST(MainWindow, LogoAndBackgroundFoldersAreFoundWhateverTheirLetterCase)
+{
+    Opstart o;
+    QDir(o.map.path()).rename(QStringLiteral("Logo"), QStringLiteral("logo"));
+    QDir(o.map.path()).rename(QStringLiteral("Backgrounds"), QStringLiteral("backgrounds"));
+    QImage plaatje(625, 125, QImage::Format_RGB32);
+    plaatje.fill(Qt::blue);
+    ASSERT_TRUE(BewaarBmp(plaatje, o.map.file("logo/voorbeeld-1.bmp")));
+    ASSERT_TRUE(BewaarBmp(plaatje, o.map.file("backgrounds/olifant.bmp")));
+    o.Start();
+    EXPECT_FALSE(o.venster->Pic->LogoLabel->pixmap().isNull());
+    EXPECT_FALSE(o.venster->Pic->Achtergrond().isNull());
+    EXPECT_EQ(QDir(o.map.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList({"Adressen", "backgrounds", "Facturen", "logo"}));   // none made beside them
+}
+
 TEST(MainWindow, DoubleClicksChooseTheTaskOfTheDialog)
 {
     Opstart o;
