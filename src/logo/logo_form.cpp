@@ -6,6 +6,7 @@
 #include "logo/tool_icons.h"
 #include "platform/files.h"
 #include "platform/escape.h"
+#include "platform/lijst.h"
 #include "platform/pictures.h"
 #include "platform/wachten.h"
 
@@ -144,7 +145,7 @@ void LogoForm::MaakVenster(QWidget* vlak)
     MaakGereedschapKnoppen(Frame2);
     MaakTekstPaneel(Frame2);
 
-    List1 = Plaats(new QListWidget(Frame2), 7830, 150, 1815, 2175);
+    List1 = Plaats(platform::NieuweLijst(Frame2), 7830, 150, 1815, 2175);
     List1->setToolTip(QStringLiteral(" Dubbelklik om logo te laden "));
     ZetKleur(List1, QPalette::Base, kLijstKleur);
     CancelKnop = Plaats(new QPushButton(QStringLiteral("Exit"), Frame2), 7830, 2400, 1815, 390);

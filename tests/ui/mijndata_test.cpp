@@ -7,6 +7,7 @@
 #include "ui/main/main_window.h"
 
 #include "support/bitmap.h"
+#include "support/rij_oogt_gekozen.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -393,15 +394,6 @@ TEST(Mijndata, ReturnInTheTextBoxStartsANewLineAndKeepsTheDialogOpen)
     QTest::keyClicks(d.Text1, QStringLiteral("Dorp"));
     EXPECT_EQ(d.Text1->toPlainText(), QStringLiteral("Jan\nDorp"));
     EXPECT_EQ(o.gesloten, 0);
-}
-
-// Whether the list's row is drawn as chosen: past its text, where only the
-// row's own fill shows, it differs from the list's colour.
-bool RijOogtGekozen(QListWidget* lijst, int rij)
-{
-    const QRect vak = lijst->visualItemRect(lijst->item(rij));
-    const QImage beeld = lijst->viewport()->grab().toImage();
-    return beeld.pixelColor(vak.right() - 4, vak.center().y()) != lijst->palette().color(QPalette::Base);
 }
 
 TEST(Mijndata, APictureRowLooksChosenOnlyWhenItIsChosen)

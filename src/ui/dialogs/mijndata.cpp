@@ -4,6 +4,7 @@
 #include "invoice/mappen.h"
 #include "invoice/factuur.h"
 #include "platform/files.h"
+#include "platform/lijst.h"
 #include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "ui/dialogs/besturing.h"
@@ -13,29 +14,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTextEdit>
 
 namespace {
 
 const QString kAanhalingstekens = QStringLiteral("Géén aanhalingstekens \" of ' gebruiken in de teksten.");
 const QString kAdresHint = kAanhalingstekens + QStringLiteral("\r\nMaximaal 4 regels tekst per adres invullen.");
-
-// The list's current row, which it takes when it gets the focus, is not a
-// choice ("Ok" without a selected name removes the picture), so it is drawn
-// as any other row; only a selected row wears the highlight.
-class AlleenGekozenOplichten : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* optie, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(optie, index);
-        if (!(optie->state & QStyle::State_Selected))
-            optie->state &= ~QStyle::State_HasFocus;
-    }
-};
 
 QString Titel(int modus)
 {
@@ -91,11 +75,10 @@ void Mijndata::MaakBesturing()
     ZetGeometrie(Text1, 150, 240, 5415, 1950);
     ZetVakKleur(Text1, QColor(230, 230, 180));
 
-    List1 = new QListWidget(Frame1);
+    List1 = platform::NieuweLijst(Frame1);
     ZetGeometrie(List1, 150, 240, 5415, 1950);
     ZetVakKleur(List1, QColor(180, 230, 230));
     List1->hide();
-    List1->setItemDelegate(new AlleenGekozenOplichten(List1));
     connect(List1, &QListWidget::itemDoubleClicked, this, &Mijndata::List1_DblClick);
 
     Label5 = NieuwLabel(Frame1, QString(), 165, 2250);
