@@ -203,6 +203,8 @@ void LogoForm::MaakTekstPaneel(QWidget* paneel)
     ComboSize = Plaats(new QComboBox(Frame3), 2040, 795, 870, 345);
     ComboSize->setEditable(true);
     ComboSize->setInsertPolicy(QComboBox::NoInsert);
+    // A size typed is used as typed: the list would complete a "7" to "70".
+    ComboSize->setCompleter(nullptr);
     for (int grootte = 8; grootte <= 100; grootte += 2)
         ComboSize->addItem(QString::number(grootte));
     ComboSize->setCurrentText(QStringLiteral("12"));
