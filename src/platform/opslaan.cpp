@@ -1,6 +1,7 @@
 #include "platform/opslaan.h"
 
 #include "platform/cp1252.h"
+#include "platform/files.h"
 #include "platform/prompts.h"
 
 #include <QDir>

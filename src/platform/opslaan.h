@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/files.h"
-
 #include <QByteArray>
 #include <QString>
 

@@ -101,9 +101,9 @@ public:
     // What the content writer opened by its path must still be our file.
     bool Vervang()
     {
-        struct stat open, opPad;
-        if (::fstat(fd_, &open) != 0 || ::lstat(QFile::encodeName(pad_).constData(), &opPad) != 0
-            || !S_ISREG(opPad.st_mode) || open.st_ino != opPad.st_ino || open.st_dev != opPad.st_dev)
+        struct stat geopend, opPad;
+        if (::fstat(fd_, &geopend) != 0 || ::lstat(QFile::encodeName(pad_).constData(), &opPad) != 0
+            || !S_ISREG(opPad.st_mode) || geopend.st_ino != opPad.st_ino || geopend.st_dev != opPad.st_dev)
             return false;
         if (::fdatasync(fd_) != 0)
             return false;
