@@ -53,10 +53,13 @@ bool MagGelezen(QImageReader& reader, QFile& file)
     return !maat.isValid() || (maat.width() <= kGrootsteZijde && maat.height() <= kGrootsteZijde);
 }
 
+// A header may claim no size, or another one than its picture has (a GIF
+// of 4 x 0 pixels that decodes 23306 high): the picture read is held to the
+// limit too.
 std::optional<QImage> Lees(QImageReader& reader)
 {
     QImage plaatje = reader.read();
-    if (plaatje.isNull())
+    if (plaatje.isNull() || plaatje.width() > kGrootsteZijde || plaatje.height() > kGrootsteZijde)
         return std::nullopt;
     return plaatje;
 }

@@ -140,7 +140,10 @@ TEST(Pictures, LoadsImagesAndRefusesEverythingElse)
     map.write("alleen-kop.bmp", bmp.left(60));
     map.write("tekst.jpg", "not a picture at all");
     map.write("figuur.wmf", QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(60, '\0'));
-    for (const char* naam : {"kapot.bmp", "zonder-laatste-rij.bmp", "alleen-kop.bmp", "tekst.jpg", "figuur.wmf", "weg.bmp"})
+    // A screen of 4 x 23306 pixels whose header reads as no size at all.
+    map.write("hoog.gif", QByteArray("GIF89a\x04\x00\x0a\x5b\x21\x10\x2c\x2c\x2c\x37", 16) + QByteArray(16, '\0'));
+    for (const char* naam :
+         {"kapot.bmp", "zonder-laatste-rij.bmp", "alleen-kop.bmp", "tekst.jpg", "figuur.wmf", "hoog.gif", "weg.bmp"})
         EXPECT_FALSE(platform::LaadPlaatje(map.file(QString::fromLatin1(naam))).has_value()) << naam;
 }
 
