@@ -285,8 +285,8 @@ void Main::LaadInstellingen()
         ToonVoettekst();
         return;
     } else {
-        // An unreadable file is replaced silently by one made of what stands
-        // now; the old one is kept beside it.
+        // An unreadable file is replaced silently by one made of the values
+        // as they stand; the old one is kept beside it.
         HerschrijfInstellingen(factuur, pad);
     }
     ZetLayout(factuur.LayoutNr);
