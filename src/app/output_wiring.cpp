@@ -5,6 +5,7 @@
 #include "output/afdrukken.h"
 #include "output/factuur_naar_pdf.h"
 #include "output/pdf_export.h"
+#include "platform/opslaan.h"
 #include "platform/prompts.h"
 #include "platform/printer_surface.h"
 #include "platform/shell.h"
@@ -31,18 +32,15 @@ public:
         afdrukken.FactuurAfdrukken(o.factuur, surface, {o.main.List1, o.main.List2, o.programmaMap}, o.prompts);
     }
 
+    // The document's title is the name as typed, whatever the case of the file it replaces.
     void NaarPdf()
     {
-        const QString map = PdfMap(o.programmaMap);
-        const auto doel = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
-        if (!doel)
-            return;
-        if (!FactuurNaarPdf(o.factuur, doel->pad, doel->naam, Bronnen())) {
-            o.prompts.Melding(kPdfTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + doel->pad
-                                             + QStringLiteral("."));
-            return;
-        }
-        platform::OpenMetShell(doel->pad);
+        const auto pad = platform::Opslaan(o.prompts, PdfOpslag(o.programmaMap, o.factuur.FactuurDatum.value_or(QString())),
+                                           [this](const QString& tijdelijk, const QString& naam) {
+                                               return FactuurNaarPdf(o.factuur, tijdelijk, naam, Bronnen());
+                                           });
+        if (pad)
+            platform::OpenMetShell(*pad);
     }
 
     void NaarEfactuur()

@@ -3,20 +3,14 @@
 #include "einvoice/efactuur_controle.h"
 #include "einvoice/ubl_factuur.h"
 #include "invoice/customer_file.h"
-#include "platform/doelbestand.h"
+#include "invoice/mappen.h"
 #include "platform/files.h"
+#include "platform/opslaan.h"
 #include "platform/prompts.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 const QString kEfactuurTitel = QStringLiteral(" Opslaan naar e-factuur (UBL)");
-
-QString EfactuurMap(const QString& programmaMap)
-{
-    QDir(programmaMap).mkpath(QStringLiteral("Efactuur"));
-    return platform::Pad(programmaMap, QStringLiteral("Efactuur"));
-}
 
 Klantgegevens KlantVoorstel(const Factuur& f, const QString& programmaMap)
 {
@@ -52,20 +46,21 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
     if (!OnthoudKlant(programmaMap, KlantSleutel(f.AdresTekst), TeOnthouden(*klant, f)))
         prompts.Melding(kEfactuurTitel, QStringLiteral("De klantgegevens konden niet worden bewaard in de map 'Adressen'."));
 
-    const QString map = EfactuurMap(programmaMap);
-    const auto pad = platform::VraagDoelbestand(prompts, kEfactuurTitel,
-                                                QStringLiteral("Geef een naam voor deze factuur...\r\n"
-                                                               "Bestanden worden in de map 'Efactuur' geplaatst."),
-                                                f.FactuurDatum.value_or(QString()), map, QStringLiteral(".xml"));
+    const platform::Opslag opslag{kEfactuurTitel,
+                                  QStringLiteral("Geef een naam voor deze factuur...\r\n"
+                                                 "Bestanden worden in de map 'Efactuur' geplaatst."),
+                                  f.FactuurDatum.value_or(QString()),
+                                  EfactuurMap(programmaMap),
+                                  QStringLiteral(".xml"),
+                                  platform::kBestandBestaat,
+                                  QStringLiteral("De e-factuur kon niet worden opgeslagen als ")};
+    const auto pad = platform::Opslaan(prompts, opslag, [&](const QString& tijdelijk, const QString& naam) {
+        const auto pagina = FactuurPdf(f, naam, bronnen, moment);
+        return pagina
+            && platform::SchrijfInTijdelijk(tijdelijk, UblFactuur(f, *klant, {naam + QStringLiteral(".pdf"), *pagina}));
+    });
     if (!pad)
         return false;
-    const QString naam = QFileInfo(*pad).completeBaseName();
-    const auto pagina = FactuurPdf(f, naam, bronnen, moment);
-    if (!pagina || !platform::SchrijfBestand(*pad, UblFactuur(f, *klant, {naam + QStringLiteral(".pdf"), *pagina}))) {
-        prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur kon niet worden opgeslagen als ") + *pad
-                                            + QStringLiteral("."));
-        return false;
-    }
     prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur staat in ") + QDir::toNativeSeparators(*pad)
                                         + QStringLiteral("."));
     return true;

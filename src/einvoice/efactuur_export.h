@@ -16,9 +16,6 @@ class Prompts;
 
 extern const QString kEfactuurTitel;
 
-// The folder the e-invoices go to, made when missing.
-QString EfactuurMap(const QString& programmaMap);
-
 // "Klantgegevens": shows the proposed buyer, gives what the user confirmed
 // with "Ok", nothing on "Cancel".
 using KlantVraag = std::function<std::optional<Klantgegevens>(const Klantgegevens& voorstel)>;

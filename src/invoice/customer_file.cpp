@@ -11,8 +11,6 @@ namespace {
 
 // A dozen short texts; anything larger is not a customer file.
 constexpr qint64 kGrootsteKlantBestand = 64 * 1024;
-// Leaves room for the extension in a 255-byte name.
-constexpr qsizetype kLangsteNaam = 150;
 
 // The first line as a record holds it: in the code page, a double quote as a single one.
 QString AlsOpgeslagen(QString tekst)
@@ -29,7 +27,7 @@ QString KlantBestandsnaam(const QString& sleutel)
         const bool verboden = c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c);
         naam += verboden ? QLatin1Char('_') : c;
     }
-    while (naam.toUtf8().size() > kLangsteNaam)
+    while (naam.toUtf8().size() > platform::kLangsteNaam)
         naam.chop(1);
     // Windows drops dots and blanks at the end of a name; ".." is no name at all.
     while (naam.endsWith(QLatin1Char('.')) || naam.endsWith(QLatin1Char(' ')))

@@ -6,8 +6,8 @@
 #include "output/pdf_plaatjes.h"
 #include "pdf/pdf_writer.h"
 #include "platform/amount.h"
-#include "platform/files.h"
 
+#include <QFile>
 
 #include <exception>
 
@@ -148,23 +148,24 @@ void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
     w.EndPage();
 }
 
-}  // namespace
-
-QString PdfMap(const QString& programmaMap)
+// The writer set up for the page: A4 in millimetres, titled and dated.
+void ZetOp(pdf::PdfWriter& w, const QString& titel, std::time_t moment)
 {
-    return platform::Submap(programmaMap, QStringLiteral("Pdf"));
+    w.Title(Utf8(titel));
+    w.CreationTime(moment);
+    w.ScaleMode(3);
+    w.PaperSize(0);
+    w.Margin(0);
+    w.Orientation(1);
 }
+
+}  // namespace
 
 std::optional<QByteArray> FactuurPdf(Factuur& f, const QString& titel, const PdfBronnen& bronnen, std::time_t moment)
 {
     try {
         pdf::PdfWriter w;
-        w.Title(Utf8(titel));
-        w.CreationTime(moment);
-        w.ScaleMode(3);
-        w.PaperSize(0);
-        w.Margin(0);
-        w.Orientation(1);
+        ZetOp(w, titel, moment);
         w.InitPDFInMemory();
         Pagina(w, f, bronnen);
         w.ClosePDFFile();
@@ -178,6 +179,15 @@ std::optional<QByteArray> FactuurPdf(Factuur& f, const QString& titel, const Pdf
 bool FactuurNaarPdf(Factuur& f, const QString& pad, const QString& titel, const PdfBronnen& bronnen,
                     std::time_t moment)
 {
-    const auto bytes = FactuurPdf(f, titel, bronnen, moment);
-    return bytes && platform::SchrijfBestand(pad, *bytes);
+    // Straight into the file: the pictures need no copy of the whole document in memory.
+    try {
+        pdf::PdfWriter w;
+        ZetOp(w, titel, moment);
+        w.InitPDFFile(QFile::encodeName(pad).toStdString());
+        Pagina(w, f, bronnen);
+        w.ClosePDFFile();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }

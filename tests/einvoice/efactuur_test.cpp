@@ -15,9 +15,9 @@ TEST(Efactuur, CarriesTheVeryPdfOfNaarPdfFormaat)
     ASSERT_FALSE(xml.isEmpty()) << e.LaatsteMelding().toStdString();
     const QByteArray ingebed = QByteArray::fromBase64(Element(xml, "cbc:EmbeddedDocumentBinaryObject").toLatin1());
 
-    const QString pdf = PdfMap(e.map.path()) + "/Proef.pdf";
+    const QString pdf = e.map.file("Proef.pdf");
     ASSERT_TRUE(FactuurNaarPdf(e.f, pdf, QStringLiteral("Proef"), e.b, moment));
-    EXPECT_EQ(ingebed, e.map.read("Pdf/Proef.pdf"));
+    EXPECT_EQ(ingebed, e.map.read("Proef.pdf"));
     EXPECT_TRUE(xml.contains("mimeCode=\"application/pdf\" filename=\"Proef.pdf\""));
 
     QProcess qpdf;

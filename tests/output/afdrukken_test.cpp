@@ -1,4 +1,5 @@
 #include "output/afdrukken.h"
+#include "output/factuur_naar_pdf.h"
 
 #include "support/recording_surface.h"
 #include "support/bedrag.h"
@@ -165,19 +166,32 @@ TEST(FactuurAfdrukken, OtherLayoutsPrintNoLinesAndTotalsRepeat)
 
 TEST(FactuurAfdrukken, PicturesAreStretchedIntoTheirRectangles)
 {
-    TempProgramFolder map;
-    QImage logo(625, 125, QImage::Format_RGB32);
-    logo.fill(Qt::blue);
-    logo.save(map.file("Logo/l.bmp"), "BMP");
-    logo.save(map.file("Backgrounds/b.bmp"), "BMP");
-    Afdruk a;
-    a.bronnen.programmaMap = map.path();
-    a.f.LogoBestand = QStringLiteral("l.bmp");
-    a.f.AchtergrondBestand = QStringLiteral("b.bmp");
-    a.f.LayoutNr = 2;
-    a.Druk();
-    EXPECT_TRUE(a.Heeft("picture 625x125 at 0,0 size 11190x2280"));
-    EXPECT_TRUE(a.Heeft("picture 625x125 at 1260,5610 size 8790x7455"));
+    // The folders as the build lays them out, and in other letter case:
+    // the printout and the PDF find the pictures in both.
+    const std::pair<const char*, const char*> mappen[] = {{"Logo", "Backgrounds"}, {"logo", "BACKGROUNDS"}};
+    for (const auto& [logoMap, achtergrondMap] : mappen) {
+        SCOPED_TRACE(logoMap);
+        TempProgramFolder map;
+        QDir(map.path()).rename(QStringLiteral("Logo"), QString::fromLatin1(logoMap));
+        QDir(map.path()).rename(QStringLiteral("Backgrounds"), QString::fromLatin1(achtergrondMap));
+        QImage logo(625, 125, QImage::Format_RGB32);
+        logo.fill(Qt::blue);
+        logo.save(map.file(QString::fromLatin1(logoMap) + "/l.bmp"), "BMP");
+        logo.save(map.file(QString::fromLatin1(achtergrondMap) + "/b.bmp"), "BMP");
+        Afdruk a;
+        a.bronnen.programmaMap = map.path();
+        a.f.LogoBestand = QStringLiteral("l.bmp");
+        a.f.AchtergrondBestand = QStringLiteral("b.bmp");
+        a.f.LayoutNr = 2;
+        a.Druk();
+        EXPECT_TRUE(a.Heeft("picture 625x125 at 0,0 size 11190x2280"));
+        EXPECT_TRUE(a.Heeft("picture 625x125 at 1260,5610 size 8790x7455"));
+
+        const auto pdf = FactuurPdf(a.f, QStringLiteral("x"), PdfBronnen{{}, {}, {}, map.path()}, 0);
+        ASSERT_TRUE(pdf.has_value());
+        EXPECT_TRUE(pdf->contains("/Img1 Do"));
+        EXPECT_TRUE(pdf->contains("/Img2 Do"));
+    }
 
     Afdruk ontbreekt;
     ontbreekt.f.LogoBestand = QStringLiteral("weg.bmp");

@@ -5,6 +5,7 @@
 #include "ui/main/page_controls.h"
 
 #include "support/bedrag.h"
+#include "support/bitmap.h"
 #include "support/odd_files.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -247,7 +248,7 @@ TEST(MainWindow, APictureNamedWithAFolderPartCountsAsMissing)
     Opstart o;
     QImage logo(625, 125, QImage::Format_RGB32);
     logo.fill(Qt::blue);
-    ASSERT_TRUE(platform::BewaarAlsBmp(logo, o.map.file("buiten.bmp")));
+    ASSERT_TRUE(BewaarBmp(logo, o.map.file("buiten.bmp")));
     Factuur f;
     ZetStandaardwaarden(f);
     f.LogoBestand = QStringLiteral("../buiten.bmp");
@@ -264,7 +265,7 @@ TEST(MainWindow, LogoAndBackgroundComeFromTheirFolders)
     Opstart o;
     QImage logo(625, 125, QImage::Format_RGB32);
     logo.fill(Qt::blue);
-    ASSERT_TRUE(platform::BewaarAlsBmp(logo, o.map.file("Logo/voorbeeld-1.bmp")));
+    ASSERT_TRUE(BewaarBmp(logo, o.map.file("Logo/voorbeeld-1.bmp")));
     o.map.write("Backgrounds/olifant.bmp", "geen plaatje");
     o.Start();
     Main& m = *o.venster;
@@ -274,6 +275,22 @@ TEST(MainWindow, LogoAndBackgroundComeFromTheirFolders)
     EXPECT_EQ(getoond.toImage().pixel(200, 40), qRgb(0, 0, 255));
     EXPECT_TRUE(m.Pic->Achtergrond().isNull());  // unreadable: nothing shown, no message
     EXPECT_TRUE(o.prompts.gevraagd.empty());
+}
+
+TEST(MainWindow, LogoAndBackgroundFoldersAreFoundWhateverTheirLetterCase)
+{
+    Opstart o;
+    QDir(o.map.path()).rename(QStringLiteral("Logo"), QStringLiteral("logo"));
+    QDir(o.map.path()).rename(QStringLiteral("Backgrounds"), QStringLiteral("backgrounds"));
+    QImage plaatje(625, 125, QImage::Format_RGB32);
+    plaatje.fill(Qt::blue);
+    ASSERT_TRUE(BewaarBmp(plaatje, o.map.file("logo/voorbeeld-1.bmp")));
+    ASSERT_TRUE(BewaarBmp(plaatje, o.map.file("backgrounds/olifant.bmp")));
+    o.Start();
+    EXPECT_FALSE(o.venster->Pic->LogoLabel->pixmap().isNull());
+    EXPECT_FALSE(o.venster->Pic->Achtergrond().isNull());
+    EXPECT_EQ(QDir(o.map.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList({"Adressen", "backgrounds", "Facturen", "logo"}));   // none made beside them
 }
 
 TEST(MainWindow, DoubleClicksChooseTheTaskOfTheDialog)

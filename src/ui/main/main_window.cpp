@@ -285,8 +285,9 @@ void Main::LaadInstellingen()
         ToonVoettekst();
         return;
     } else {
-        // An unreadable file is replaced silently by one made of what stands now.
-        SchrijfInstellingen(factuur, pad);
+        // An unreadable file is replaced silently by one made of the values
+        // as they stand; the old one is kept beside it.
+        HerschrijfInstellingen(factuur, pad);
     }
     ZetLayout(factuur.LayoutNr);
     ToonVoettekst();
