@@ -2,6 +2,7 @@
 
 #include "invoice/algemeen.h"
 #include "invoice/plaatjes.h"
+#include "invoice/prijs.h"
 #include "output/betaal_qr.h"
 #include "platform/amount.h"
 #include "platform/files.h"
@@ -163,15 +164,14 @@ void Afdrukken::DrukRegels(Factuur& f, Surface& s, int layout)
     s.setForeColor(Qt::black);
     int y = 5700;
     for (int i = 0; i < Factuur::kRegels; ++i, y += 270) {
-        f.Prijs[i].replace(',', '.');
+        f.Prijs[i] = PrijsMetPunt(f.Prijs[i]);
         Druk(s, 60, y, f.Aantal[i]);
         Druk(s, 1370, y, f.Omschrijving[i]);
-        const platform::Bedrag p = platform::Val(f.Prijs[i]);
+        const RegelBedrag r = BerekenRegel(f.Prijs[i], f.BtwProcent);
         // The price keeps its own text; only its width comes from the amount.
-        BedragPositie(static_cast<int>(platform::FormatBedrag(p).size()), layout == 1 ? -2460 : 30);
+        BedragPositie(static_cast<int>(platform::FormatBedrag(r.prijs).size()), layout == 1 ? -2460 : 30);
         Druk(s, bedragPositie_, y, QString(f.Prijs[i]).replace('.', ','));
-        const RegelBedrag r = BerekenRegel(p, f.BtwProcent);
-        f.TotaalExBtw += p;
+        f.TotaalExBtw += r.prijs;
         f.TotaalBtw += r.btw;
         if (layout == 1 && !r.btw.IsNul())
             DrukBedrag(s, platform::FormatBedrag(r.btw), -1140, y);

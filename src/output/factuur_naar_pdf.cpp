@@ -94,7 +94,7 @@ void KoppenEnLijnen(pdf::PdfWriter& w, const PdfBronnen& b, int layout)
 
 RegelBedrag RegelBedragen(const Factuur& f, int i)
 {
-    return BerekenRegel(RegelPrijs(f.Prijs[i]), f.BtwProcent);
+    return BerekenRegel(f.Prijs[i], f.BtwProcent);
 }
 
 // The lines column by column, as the page has always been written.

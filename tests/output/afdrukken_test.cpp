@@ -117,6 +117,19 @@ TEST(FactuurAfdrukken, CentsComeOutAsAnAccountantComputesThem)
     EXPECT_EQ(a.Op(11190 - 6 * 105, 13850), "print 132,50");
 }
 
+TEST(FactuurAfdrukken, SubCentPricesCountInCentsAsOnThePageAndInThePaymentCode)
+{
+    Afdruk a;
+    const char* prijzen[] = {"10,005", "0,125", "33,335", "1,999", "2,5"};
+    for (int i = 0; i < 5; ++i)
+        a.f.Prijs[i] = QString::fromLatin1(prijzen[i]);
+    a.Druk();
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 13280), "print 47,98");
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 13880), "print 10,08");
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 14420), "print 58,06");
+    EXPECT_EQ(platform::FormatBedrag(a.f.TotaalInclBtw), "58,06");
+}
+
 TEST(FactuurAfdrukken, LayoutTwoStacksTheTotals)
 {
     Afdruk a;

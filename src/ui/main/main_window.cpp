@@ -3,6 +3,7 @@
 #include "invoice/algemeen.h"
 #include "invoice/company_file.h"
 #include "invoice/plaatjes.h"
+#include "invoice/regels_totalen.h"
 #include "output/betaal_qr.h"
 #include "invoice/settings_file.h"
 #include "platform/amount.h"
@@ -297,8 +298,13 @@ void Main::LaadInstellingen()
 
 void Main::ZetLayout(int layout)
 {
-    if (const auto indeling = ::ZetLayout(factuur, layout, Combo1->currentText()))
-        Pic->PasIndelingToe(*indeling);
+    const auto indeling = ::ZetLayout(factuur, layout, Combo1->currentText());
+    if (!indeling)
+        return;
+    Pic->PasIndelingToe(*indeling);
+    // The layout places the totals; once computed they stay what every output asks.
+    if (totalenGetoond)
+        ToonTotalen();
 }
 
 void Main::LayoutKnop_Click(int index)
@@ -324,6 +330,16 @@ void Main::Combo1_Click()
     Pic->Kop[4]->ToonTekst(kop);
     Pic->Kop[7]->ToonTekst(kop);
     factuur.BtwProcent = static_cast<std::uint8_t>(Combo1->currentText().toInt());
+    // The VAT the page shows follows the percentage its headings show, so the
+    // page, the printout and the e-invoice never state two amounts.
+    if (totalenGetoond) {
+        BouwBtwKolommen(factuur);
+        const Totalen t = TotalenVan(factuur.Prijs, factuur.BtwProcent);
+        factuur.TotaalExBtw = t.exBtw;
+        factuur.TotaalBtw = t.btw;
+        factuur.TotaalInclBtw = t.inclBtw;
+        ToonKolommen();
+    }
 }
 
 void Main::SchermLayout_Click()
@@ -390,6 +406,12 @@ void Main::ToonKolommen()
     ToonKolom(Pic->PrijsExBtwLabel, factuur.KolomPrijs);
     ToonKolom(Pic->BtwLabel, factuur.KolomBtw);
     ToonKolom(Pic->PrijsTotaalLabel, factuur.KolomTotaal);
+    totalenGetoond = true;
+    ToonTotalen();
+}
+
+void Main::ToonTotalen()
+{
     Pic->Kop[10]->ToonTekst(platform::FormatBedrag(factuur.TotaalExBtw));
     Pic->Kop[11]->ToonTekst(platform::FormatBedrag(factuur.TotaalBtw));
     Pic->Kop[12]->ToonTekst(platform::FormatBedrag(factuur.TotaalInclBtw));
@@ -402,6 +424,7 @@ void Main::ToonNieuweFactuur()
                                Pic->PrijsTotaalLabel})
         kolom->setFont(PaginaFont(8));
     ToonKolomPlaatshouders();
+    totalenGetoond = false;
     for (int i : {10, 11, 12})
         Pic->Kop[i]->ToonTekst(QString::fromLatin1(kLegeTotalen));
     Pic->FactuurLabel->ToonTekst(kLegeFactuurLabel);

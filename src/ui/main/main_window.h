@@ -41,6 +41,7 @@ public:
     void ToonPartijen();      // sender and addressee boxes from the invoice
     void ToonVoettekst();
     void ToonKolommen();      // column bodies and totals from the invoice
+    void ToonTotalen();       // the three totals and the payment code
     // The date, description and price columns and the totals; the VAT and
     // line total columns stay as they are, as the lines editor leaves them.
     // A new invoice: placeholder captions in the columns, zero totals and
@@ -125,6 +126,7 @@ private:
     Factuur& factuur;
     platform::Prompts& prompts;
     QString programmaMap;
+    bool totalenGetoond = false;         // the totals are computed, not the captions of a new invoice
     bool instellingenBruikbaar = true;   // false when a link, pipe or device stands in the settings file's place
     QWidget* centraal;
 };
