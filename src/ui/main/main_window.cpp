@@ -3,7 +3,6 @@
 #include "invoice/algemeen.h"
 #include "invoice/company_file.h"
 #include "invoice/plaatjes.h"
-#include "invoice/regels_totalen.h"
 #include "output/betaal_qr.h"
 #include "invoice/settings_file.h"
 #include "platform/amount.h"
@@ -332,14 +331,15 @@ void Main::Combo1_Click()
     factuur.BtwProcent = static_cast<std::uint8_t>(Combo1->currentText().toInt());
     // The VAT the page shows follows the percentage its headings show, so the
     // page, the printout and the e-invoice never state two amounts.
-    if (totalenGetoond) {
-        BouwBtwKolommen(factuur);
-        const Totalen t = TotalenVan(factuur.Prijs, factuur.BtwProcent);
-        factuur.TotaalExBtw = t.exBtw;
-        factuur.TotaalBtw = t.btw;
-        factuur.TotaalInclBtw = t.inclBtw;
-        ToonKolommen();
-    }
+    VolgRegels();
+}
+
+void Main::VolgRegels()
+{
+    if (!totalenGetoond)
+        return;
+    HerberekenFactuur(factuur);
+    ToonKolommen();
 }
 
 void Main::SchermLayout_Click()

@@ -42,6 +42,9 @@ public:
     void ToonVoettekst();
     void ToonKolommen();      // column bodies and totals from the invoice
     void ToonTotalen();       // the three totals and the payment code
+    // The lines or the percentage changed outside the lines editor: once the
+    // page shows computed totals, its columns and totals follow.
+    void VolgRegels();
     // The date, description and price columns and the totals; the VAT and
     // line total columns stay as they are, as the lines editor leaves them.
     // A new invoice: placeholder captions in the columns, zero totals and
