@@ -3,6 +3,7 @@
 #include "invoice/algemeen.h"
 #include "invoice/plaatjes.h"
 #include "invoice/prijs.h"
+#include "invoice/wettelijke_regels.h"
 #include "output/betaal_qr.h"
 #include "platform/amount.h"
 #include "platform/files.h"
@@ -137,6 +138,11 @@ void Afdrukken::ProbeerAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& br
     s.setFontSize(11);
     Druk(s, 90, 15200, f.VoetTekst[1]);
     Druk(s, 90, 15470, f.VoetTekst[2]);
+    // Under the footer, inside the printable area of a printer with quarter-inch margins.
+    if (const auto verkoper = VerkopersRegel(f.Bedrijf)) {
+        s.setFontSize(9);
+        Druk(s, 90, 15780, *verkoper);
+    }
 
     if (f.LayoutNr == 1 || f.LayoutNr == 2)
         DrukLayout(f, s, bronnen, meldFout);
@@ -155,7 +161,21 @@ void Afdrukken::DrukLayout(Factuur& f, Surface& s, const AfdrukBronnen& bronnen,
     DrukLijnen(s, layout);
     DrukRegels(f, s, layout);
     DrukTotalen(f, s, layout);
+    DrukBtwGeval(f, s, bronnen);
     DrukBetaalQr(f, s);   // its amount is the total just printed
+}
+
+// Under the totals row of layout 1, left of the stacked totals of layout 2,
+// between the rules of the description column.
+void Afdrukken::DrukBtwGeval(const Factuur& f, Surface& s, const AfdrukBronnen& bronnen)
+{
+    const QStringList regels = BtwGevalRegels(f, KoperBtwNummer(f, bronnen.programmaMap));
+    if (regels.isEmpty())
+        return;
+    s.setBold(false);
+    s.setFontSize(9);
+    s.setForeColor(Qt::black);
+    DrukLijst(s, regels, 1370, 14330, 210);
 }
 
 void Afdrukken::DrukRegels(Factuur& f, Surface& s, int layout)

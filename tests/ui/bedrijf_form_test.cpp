@@ -67,11 +67,12 @@ TEST(BedrijfForm, OkStoresNormalisedAndThePageShowsTheCode)
     EXPECT_TRUE(o.prompts.gevraagd.empty());
     EXPECT_EQ(o.dialoog->result(), QDialog::Accepted);
     EXPECT_EQ(o.factuur.Bedrijf.Iban, "NL91ABNA0417164300");
-    const auto bewaard = LeesBedrijfsgegevens(o.map.file(kBedrijfBestand));
-    ASSERT_TRUE(bewaard);
-    EXPECT_EQ(bewaard->Iban, "NL91ABNA0417164300");
-    EXPECT_EQ(bewaard->Bic, "ABNANL2A");
-    EXPECT_TRUE(bewaard->BetaalQr);
+    const auto gelezen = LeesBedrijfsgegevens(o.map.file(kBedrijfBestand));
+    ASSERT_TRUE(gelezen);
+    const Bedrijfsgegevens& bewaard = gelezen->gegevens;
+    EXPECT_EQ(bewaard.Iban, "NL91ABNA0417164300");
+    EXPECT_EQ(bewaard.Bic, "ABNANL2A");
+    EXPECT_TRUE(bewaard.BetaalQr);
     EXPECT_TRUE(o.main->Pic->BetaalQrLabel->isVisibleTo(o.main->Pic));
     // Stored details are shown as they are, with no proposal over them.
     o.factuur.AfzenderTekst = QStringLiteral("Iemand anders");

@@ -1,7 +1,6 @@
 #include "ui/main/main_window.h"
 
 #include "invoice/algemeen.h"
-#include "invoice/company_file.h"
 #include "invoice/plaatjes.h"
 #include "output/betaal_qr.h"
 #include "invoice/settings_file.h"
@@ -101,9 +100,7 @@ Main::Main(Factuur& factuur, platform::Prompts& prompts, const QString& programm
     factuur.AfzenderTekst = Pic->LabelAfz->Tekst();
     factuur.AdresTekst = Pic->AdresRechthoek->Tekst();
     LaadInstellingen();
-    factuur.Bedrijf = LeesBedrijfsgegevens(platform::Pad(programmaMap, QString::fromLatin1(kBedrijfBestand)))
-                          .value_or(Bedrijfsgegevens{});   // a broken file stays as it is until "Ok"
-    ToonBetaalQr();
+    LaadBedrijf();
 }
 
 void Main::MaakVenster()
@@ -173,6 +170,9 @@ void Main::MaakZijpaneel()
     combo.setColor(QPalette::Button, QColor(230, 220, 220));
     Combo1->setPalette(combo);
     Label1 = NieuwLabel(Frame2, 285, 990, QStringLiteral("Btw in %"));
+    NultariefKeuze = new QComboBox(Frame2);
+    Plaats(NultariefKeuze, 585, 60, 1680, 330);
+    MaakNultariefKeuze();
     Label3 = NieuwLabel(Frame2, 930, 165, QStringLiteral("Layout factuur = 2"));
     Label2 = new QLabel(Frame2);
     Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -329,6 +329,7 @@ void Main::Combo1_Click()
     Pic->Kop[4]->ToonTekst(kop);
     Pic->Kop[7]->ToonTekst(kop);
     factuur.BtwProcent = static_cast<std::uint8_t>(Combo1->currentText().toInt());
+    ToonNultariefKeuze();
     // The VAT the page shows follows the percentage its headings show, so the
     // page, the printout and the e-invoice never state two amounts.
     VolgRegels();
@@ -392,6 +393,7 @@ void Main::ToonPartijen()
 {
     Pic->LabelAfz->ToonTekst(factuur.AfzenderTekst);
     Pic->AdresRechthoek->ToonTekst(factuur.AdresTekst);
+    ToonWettelijkeRegels();   // the buyer's btw-nummer goes by the address
 }
 
 void Main::ToonVoettekst()
@@ -436,18 +438,6 @@ void Main::ToonFactuurLabel()
     Pic->FactuurLabel->ToonTekst(QStringLiteral("Factuurnr.       : ") + factuur.FactuurNummer
                                  + QStringLiteral("\r\nFactuurdatum  : ") + factuur.FactuurDatum.value_or(QString()));
     ToonBetaalQr();
-}
-
-void Main::ToonBetaalQr()
-{
-    const auto code = BetaalQr(factuur);
-    if (!code) {
-        Pic->BetaalQrLabel->hide();
-        return;
-    }
-    Pic->BetaalQrLabel->setPixmap(QPixmap::fromImage(BetaalQrVoorbeeld(*code)));
-    Pic->BetaalQrLabel->adjustSize();
-    Pic->BetaalQrLabel->show();
 }
 
 void Main::FileExit_Click()

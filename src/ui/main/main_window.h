@@ -53,6 +53,11 @@ public:
     void ToonFactuurLabel();
     // The payment code on the page when the invoice asks for one.
     void ToonBetaalQr();
+    // The company details changed: the invoice takes their usual case at 0 %
+    // and the page shows the code and the legal lines they ask for.
+    void ToonBedrijf();
+    // The seller's line and the VAT case under the totals, as every output draws them.
+    void ToonWettelijkeRegels();
     bool ZijpaneelOpen() const;
 
     Pagina* Pic;
@@ -63,6 +68,7 @@ public:
     QLabel* BackA4;
     QComboBox* Combo1;
     QLabel* Label1;
+    QComboBox* NultariefKeuze;   // why the VAT is 0 %: shown at 0 % only
     QLabel* Label2;
     QLabel* Label3;
     QLabel* Label4;
@@ -93,6 +99,7 @@ public:
 public slots:
     void LayoutKnop_Click(int index);
     void Combo1_Click();
+    void NultariefKeuze_Click(int index);
     void SchermLayout_Click();
     void Tabblad_Click();
     void FileExit_Click();
@@ -125,6 +132,11 @@ private:
     void VraagMijndata(int modus);
     void ZetBreedte(int twips);
     void LaadInstellingen();
+    // "Bedrijf.ini": read field by field; a field that cannot be used, or
+    // something other than a file in its place, is told once.
+    void LaadBedrijf();
+    void MaakNultariefKeuze();
+    void ToonNultariefKeuze();
 
     Factuur& factuur;
     platform::Prompts& prompts;
