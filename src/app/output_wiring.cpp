@@ -2,6 +2,7 @@
 
 #include "einvoice/efactuur_export.h"
 #include "invoice/factuur.h"
+#include "invoice/wettelijke_regels.h"
 #include "output/afdrukken.h"
 #include "output/factuur_naar_pdf.h"
 #include "output/pdf_export.h"
@@ -25,6 +26,8 @@ public:
 
     void NaarPrinter()
     {
+        if (!MagDeDeurUit(QStringLiteral(" Naar Printer")))
+            return;
         o.main.VulAdresLijst(1);
         o.main.VulAdresLijst(2);
         platform::PrinterSurface surface(printerKeuze);
@@ -33,6 +36,8 @@ public:
 
     void NaarPdf()
     {
+        if (!MagDeDeurUit(kPdfTitel))
+            return;
         const QString map = PdfMap(o.programmaMap);
         const auto doel = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
         if (!doel)
@@ -71,6 +76,16 @@ public:
     }
 
 private:
+    // An invoice that lacks what the law asks of its VAT case is not printed
+    // or exported; the user is told what is missing.
+    bool MagDeDeurUit(const QString& titel)
+    {
+        const auto fout = OntbrekendVoorBtwGeval(o.factuur, KoperBtwNummer(o.factuur, o.programmaMap));
+        if (fout)
+            o.prompts.Melding(titel, *fout);
+        return !fout;
+    }
+
     // What the exported page takes from the main window, as the PDF and the
     // e-invoice both draw it.
     PdfBronnen Bronnen()

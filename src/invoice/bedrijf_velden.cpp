@@ -1,6 +1,7 @@
 #include "invoice/bedrijf_velden.h"
 
 #include "invoice/bedrijf_controle.h"
+#include "invoice/wettelijke_regels.h"
 
 #include <array>
 
@@ -21,7 +22,7 @@ std::span<const BedrijfVeld> BedrijfVelden()
         {QStringLiteral("Betaaltermijn (dagen)"), &B::Betaaltermijn, Opslag::Bijgesneden, 0, 365},
         {QStringLiteral("Betaal-QR op de factuur"), &B::BetaalQr, Opslag::Bijgesneden, 0, 1},
         {QStringLiteral("Gewoonlijk bij 0 % btw"), &B::Nultarief, Opslag::Bijgesneden, 0, 0, true},
-        {QStringLiteral("Reden vrijstelling"), &B::RedenVrijstelling, Opslag::Bijgesneden, 0, 0, true},
+        {QStringLiteral("Reden vrijstelling"), &B::RedenVrijstelling, Opslag::Bijgesneden, 0, kLangsteReden, true},
         {QStringLiteral("KvK- en btw-nummer op de factuur"), &B::VerkopersRegel, Opslag::Bijgesneden, 0, 1, true},
     }};
     return velden;

@@ -26,7 +26,7 @@ struct BedrijfVeld {
     BedrijfLid lid;
     Opslag opslag = Opslag::Bijgesneden;   // a text's
     int min = 0;           // a number's range
-    int max = 0;
+    int max = 0;           // and a text's greatest length, 0 for any
     // Added after the file's first form: a file that ends before it is an
     // older file, not a broken one, and says nothing of it.
     bool later = false;

@@ -138,10 +138,11 @@ void Afdrukken::ProbeerAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& br
     s.setFontSize(11);
     Druk(s, 90, 15200, f.VoetTekst[1]);
     Druk(s, 90, 15470, f.VoetTekst[2]);
-    // Under the footer, inside the printable area of a printer with quarter-inch margins.
+    // Above the footer, below where the column rules end: a printer whose
+    // printable area ends half an inch above the sheet's edge still prints it.
     if (const auto verkoper = VerkopersRegel(f.Bedrijf)) {
         s.setFontSize(9);
-        Druk(s, 90, 15780, *verkoper);
+        Druk(s, 90, 14820, *verkoper);
     }
 
     if (f.LayoutNr == 1 || f.LayoutNr == 2)

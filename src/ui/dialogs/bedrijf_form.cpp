@@ -62,6 +62,8 @@ BedrijfForm::BedrijfForm(Main& main, Factuur& factuur, platform::Prompts& prompt
                             tekst->setText(QString::number(b.*lid));
                         else
                             tekst->setText(b.*lid);
+                        if (veld.max > 0 && std::is_same_v<Waarde, QString>)
+                            tekst->setMaxLength(veld.max);
                         ZetVakKleur(tekst, QColor(230, 230, 180));
                         invoer[i] = Text[i] = tekst;
                     }
