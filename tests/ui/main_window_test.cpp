@@ -377,3 +377,28 @@ TEST(MainWindow, TheDescriptionColumnAnswersOverItsWholeBody)
         }
     }
 }
+
+TEST(MainWindow, TheVatCaseIsChosenAtZeroPercentAndThePageSaysIt)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    EXPECT_FALSE(m.NultariefKeuze->isVisibleTo(m.Frame2));
+    EXPECT_FALSE(m.Pic->BtwGevalLabel->isVisibleTo(m.Pic));
+    EXPECT_FALSE(m.Pic->VerkopersLabel->isVisibleTo(m.Pic));
+
+    m.Combo1->setCurrentText(QStringLiteral("0"));
+    m.Combo1_Click();
+    EXPECT_TRUE(m.NultariefKeuze->isVisibleTo(m.Frame2));
+    EXPECT_EQ(m.NultariefKeuze->currentText(), QStringLiteral("0 %-tarief"));
+    EXPECT_FALSE(m.Pic->BtwGevalLabel->isVisibleTo(m.Pic));   // the plain 0 % rate needs no words
+    m.NultariefKeuze_Click(1);
+    EXPECT_EQ(o.factuur.Nultarief, NulTarief::Vrijgesteld);
+    EXPECT_TRUE(m.Pic->BtwGevalLabel->isVisibleTo(m.Pic));
+    EXPECT_EQ(m.Pic->BtwGevalLabel->text(), QStringLiteral("Vrijgesteld van btw\nkleineondernemersregeling"));
+
+    m.Combo1->setCurrentText(QStringLiteral("21"));
+    m.Combo1_Click();
+    EXPECT_FALSE(m.NultariefKeuze->isVisibleTo(m.Frame2));
+    EXPECT_FALSE(m.Pic->BtwGevalLabel->isVisibleTo(m.Pic));
+}
