@@ -4,6 +4,8 @@
 
 #include "support/temp_folder.h"
 
+#include "support/voorbeeld_bedrijf.h"
+
 #include <gtest/gtest.h>
 
 TEST(Bedrijfsgegevens, FieldChecks)
@@ -111,12 +113,7 @@ TEST(CompanyFile, ThirteenRecordsInTheirOrderAndBack)
 
 TEST(CompanyFile, OneBadRecordCostsOnlyItsOwnField)
 {
-    Bedrijfsgegevens b;
-    b.Bedrijfsnaam = QStringLiteral("Korpela");
-    b.Straat = QStringLiteral("Lindeplein 59");
-    b.KvkNummer = QStringLiteral("12345678");
-    b.Iban = QStringLiteral("NL91ABNA0417164300");
-    b.Email = QStringLiteral("info@korpela.nl");
+    Bedrijfsgegevens b = VoorbeeldBedrijf();
     b.Betaaltermijn = 14;
     const QByteArray goed = BedrijfsgegevensBytes(b);
     struct {

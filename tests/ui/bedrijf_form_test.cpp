@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include "support/voorbeeld_bedrijf.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,12 +84,7 @@ TEST(BedrijfForm, OkStoresNormalisedAndThePageShowsTheCode)
 
 TEST(BedrijfForm, ABadRecordIsToldOnceAndOkWritesBackAllThereWas)
 {
-    Bedrijfsgegevens b;
-    b.Bedrijfsnaam = QStringLiteral("Korpela");
-    b.Straat = QStringLiteral("Lindeplein 59");
-    b.KvkNummer = QStringLiteral("12345678");
-    b.Iban = QStringLiteral("NL91ABNA0417164300");
-    b.Email = QStringLiteral("info@korpela.nl");
+    Bedrijfsgegevens b = VoorbeeldBedrijf();
     const QByteArray goed = BedrijfsgegevensBytes(b);
     // The IBAN's quote never closed, the last record gone.
     const QByteArray kapot = QByteArray(goed).replace("\"NL91ABNA0417164300\"", "\"NL91ABNA0417164300").left(goed.size() - 4);
