@@ -8,11 +8,19 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-// A number is kept as "Totaal" shows it; anything else as typed, a point
-// written as a comma.
+// A price is kept as typed, a point written as a comma, as long as that text
+// stands for the amount typed to every reader of the file, older programs
+// included ("12.5" is kept as "12,5"). Otherwise ("1.234,50", "€ 12,50") it
+// is kept as "Totaal" shows it.
 QString OpgeslagenPrijs(const QString& tekst)
 {
-    return IsBedrag(tekst) ? OpgemaaktePrijs(tekst) : QString(tekst).replace(QLatin1Char('.'), QLatin1Char(','));
+    const QString metKomma = QString(tekst).replace(QLatin1Char('.'), QLatin1Char(','));
+    if (!IsBedrag(tekst))
+        return metKomma;
+    const platform::Bedrag getypt = PrijsWaarde(tekst);
+    const bool zoGelezen = PrijsWaarde(metKomma) == getypt
+                        && platform::Val(QString(metKomma).replace(QLatin1Char(','), QLatin1Char('.'))) == getypt;
+    return zoGelezen ? metKomma : OpgemaaktePrijs(tekst);
 }
 
 }  // namespace

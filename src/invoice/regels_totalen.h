@@ -31,8 +31,8 @@ Totalen TotalenVan(const RegelTeksten& prijzen, int btwProcent);
 std::optional<int> TeGrotePrijs(const RegelTeksten& prijzen);
 QString TeGrotePrijsMelding(int regel, const QString& prijs);
 
-// Confirms the typed lines: stores them (a price as "Totaal" formats it, any
-// other text with decimal commas), rebuilds the five columns and computes the
-// three totals.
+// Confirms the typed lines: stores them (with decimal commas; a price that
+// text would misread as "Totaal" formats it), rebuilds the five columns and
+// computes the three totals.
 void BevestigRegels(Factuur& f, const RegelTeksten& aantal, const RegelTeksten& omschrijving,
                     const RegelTeksten& prijs);
