@@ -59,6 +59,7 @@ public:
                              return std::nullopt;
                          return dialoog.Gegevens();
                      });
+        o.main.ToonWettelijkeRegels();   // the buyer's btw-nummer may be new
     }
 
     void Envelop()

@@ -58,9 +58,35 @@ QString OpgemaaktePrijs(const QString& tekst)
     return getal ? platform::FormatBedrag(platform::Val(*getal)) : tekst;
 }
 
+namespace {
+
+// Whether a price held as that text stands for the amount typed to every
+// reader, older programs' included, which read a comma as a point and stop
+// at the second separator.
+bool GelezenAlsGetypt(const QString& getypt, const QString& gehouden)
+{
+    const platform::Bedrag bedrag = PrijsWaarde(getypt);
+    return PrijsWaarde(gehouden) == bedrag && ValMetPunt(gehouden) == bedrag;
+}
+
+// The text with every separator replaced as the program has always done;
+// a number that text would misread becomes the plain number.
+QString Gehouden(const QString& prijs, QChar van, QChar naar, const QString& alsGetal)
+{
+    const QString vervangen = QString(prijs).replace(van, naar);
+    return !IsBedrag(prijs) || GelezenAlsGetypt(prijs, vervangen) ? vervangen : alsGetal;
+}
+
+}  // namespace
+
 QString PrijsMetPunt(const QString& prijs)
 {
-    return GewoonGetal(prijs).value_or(QString(prijs).replace(QLatin1Char(','), QLatin1Char('.')));
+    return Gehouden(prijs, QLatin1Char(','), QLatin1Char('.'), GewoonGetal(prijs).value_or(QString()));
+}
+
+QString PrijsMetKomma(const QString& prijs)
+{
+    return Gehouden(prijs, QLatin1Char('.'), QLatin1Char(','), OpgemaaktePrijs(prijs));
 }
 
 bool IsTeGrotePrijs(const QString& prijs)

@@ -34,10 +34,16 @@ platform::Bedrag PrijsInCenten(const QString& prijs);
 // formatted with two decimals and a decimal comma, anything else unchanged.
 QString OpgemaaktePrijs(const QString& tekst);
 
-// A price as an opened invoice and the printout hold it: a Dutch number as a
-// plain number with a point ("1.234,50" becomes "1234.50", not "1.234.50"),
-// any other text with every comma a point.
+// A price as an opened invoice and the printout hold it: every comma a point,
+// as the program has always held it ("12,50" becomes "12.50"), unless that
+// text would stand for another amount: then the plain number ("1.234,50"
+// becomes "1234.50", not "1.234.50").
 QString PrijsMetPunt(const QString& prijs);
+
+// A price as the lines editor stores it: every point a comma ("12.5" becomes
+// "12,5"), unless that text would stand for another amount: then as "Totaal"
+// shows it ("1.234,50" stays "1234,50", "€ 12,50" becomes "12,50").
+QString PrijsMetKomma(const QString& prijs);
 
 // A price from a billion euro on: the sums would no longer be exact, and the
 // payment code stops below it.

@@ -8,21 +8,6 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-// A price is kept as typed, a point written as a comma, as long as that text
-// stands for the amount typed to every reader of the file, older programs
-// included ("12.5" is kept as "12,5"). Otherwise ("1.234,50", "€ 12,50") it
-// is kept as "Totaal" shows it.
-QString OpgeslagenPrijs(const QString& tekst)
-{
-    const QString metKomma = QString(tekst).replace(QLatin1Char('.'), QLatin1Char(','));
-    if (!IsBedrag(tekst))
-        return metKomma;
-    const platform::Bedrag getypt = PrijsWaarde(tekst);
-    const bool zoGelezen = PrijsWaarde(metKomma) == getypt
-                        && platform::Val(QString(metKomma).replace(QLatin1Char(','), QLatin1Char('.'))) == getypt;
-    return zoGelezen ? metKomma : OpgemaaktePrijs(tekst);
-}
-
 }  // namespace
 
 platform::Bedrag SomVanPrijzen(const RegelTeksten& prijzen)
@@ -67,7 +52,7 @@ void BevestigRegels(Factuur& f, const RegelTeksten& aantal, const RegelTeksten& 
     for (int i = 0; i < Factuur::kRegels; ++i) {
         f.Aantal[i] = aantal[i];
         f.Omschrijving[i] = omschrijving[i];
-        f.Prijs[i] = OpgeslagenPrijs(prijs[i]);
+        f.Prijs[i] = PrijsMetKomma(prijs[i]);
         f.KolomDatum += f.Aantal[i] + crlf;
         f.KolomOmschrijving += f.Omschrijving[i] + crlf;
         f.KolomPrijs += f.Prijs[i] + crlf;
