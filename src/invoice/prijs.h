@@ -45,6 +45,6 @@ QString PrijsMetPunt(const QString& prijs);
 // shows it ("1.234,50" stays "1234,50", "€ 12,50" becomes "12,50").
 QString PrijsMetKomma(const QString& prijs);
 
-// A price from a billion euro on: the sums would no longer be exact, and the
+// A price of a billion euro or more: past it the sums are not exact, and the
 // payment code stops below it.
 bool IsTeGrotePrijs(const QString& prijs);

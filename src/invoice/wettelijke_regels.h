@@ -16,7 +16,7 @@
 // nothing to put on it.
 std::optional<QString> VerkopersRegel(const Bedrijfsgegevens& b);
 
-// The reason an exemption gives on the invoice, no longer than fits under
+// The reason an exemption gives on the invoice, cut to what fits under
 // the totals.
 QString RedenOpFactuur(const QString& reden);
 constexpr int kLangsteReden = 40;

@@ -152,7 +152,7 @@ TEST(FactuurAfdrukken, TheLegalLinesStandClearOfRulesTotalsAndFooterInBothLayout
         EXPECT_EQ(b.Op(1370, 14330), "print Btw verlegd") << layout;
         EXPECT_EQ(b.Op(1370, 14540), "print Btw-nummer afnemer: ontbreekt") << layout;
         // Between the rules' end and the footer at 15200, which a printer with
-        // a half-inch bottom margin no longer reaches.
+        // a half-inch bottom margin does not reach.
         EXPECT_EQ(b.Op(90, 14820), "print KvK 12345678") << layout;
     }
 }
