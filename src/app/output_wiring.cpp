@@ -2,6 +2,7 @@
 
 #include "einvoice/efactuur_export.h"
 #include "invoice/factuur.h"
+#include "invoice/wettelijke_regels.h"
 #include "output/afdrukken.h"
 #include "output/factuur_naar_pdf.h"
 #include "output/pdf_export.h"
@@ -26,6 +27,8 @@ public:
 
     void NaarPrinter()
     {
+        if (!MagDeDeurUit(QStringLiteral(" Naar Printer")))
+            return;
         o.main.VulAdresLijst(1);
         o.main.VulAdresLijst(2);
         platform::PrinterSurface surface(printerKeuze);
@@ -35,6 +38,8 @@ public:
     // The document's title is the name as typed, whatever the case of the file it replaces.
     void NaarPdf()
     {
+        if (!MagDeDeurUit(kPdfTitel))
+            return;
         const auto pad = platform::Opslaan(o.prompts, PdfOpslag(o.programmaMap, o.factuur.FactuurDatum.value_or(QString())),
                                            [this](const QString& tijdelijk, const QString& naam) {
                                                return FactuurNaarPdf(o.factuur, tijdelijk, naam, Bronnen());
@@ -52,6 +57,7 @@ public:
                              return std::nullopt;
                          return dialoog.Gegevens();
                      });
+        o.main.ToonWettelijkeRegels();   // the buyer's btw-nummer may be new
     }
 
     void Envelop()
@@ -69,6 +75,16 @@ public:
     }
 
 private:
+    // An invoice that lacks what the law asks of its VAT case is not printed
+    // or exported; the user is told what is missing.
+    bool MagDeDeurUit(const QString& titel)
+    {
+        const auto fout = OntbrekendVoorBtwGeval(o.factuur, KoperBtwNummer(o.factuur, o.programmaMap));
+        if (fout)
+            o.prompts.Melding(titel, *fout);
+        return !fout;
+    }
+
     // What the exported page takes from the main window, as the PDF and the
     // e-invoice both draw it.
     PdfBronnen Bronnen()

@@ -20,18 +20,12 @@ Klantgegevens KlantVoorstel(const Factuur& f, const QString& programmaMap)
     return k;
 }
 
-namespace {
-
-// A reference that was only the proposed invoice number is not the
-// customer's: the next invoice proposes its own number again.
 Klantgegevens TeOnthouden(Klantgegevens k, const Factuur& f)
 {
     if (k.Referentie.trimmed() == f.FactuurNummer.trimmed())
         k.Referentie.clear();
     return k;
 }
-
-}  // namespace
 
 bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programmaMap, platform::Prompts& prompts,
                   const KlantVraag& vraagKlant, std::time_t moment)

@@ -24,6 +24,11 @@ using KlantVraag = std::function<std::optional<Klantgegevens>(const Klantgegeven
 // what the address block shows; an empty reference becomes the invoice number.
 Klantgegevens KlantVoorstel(const Factuur& f, const QString& programmaMap);
 
+// What is remembered of the confirmed buyer: a reference that was only the
+// proposed invoice number is not the customer's, so the next invoice
+// proposes its own number again.
+Klantgegevens TeOnthouden(Klantgegevens k, const Factuur& f);
+
 // "Naar e-factuur (UBL)": checks the invoice, asks for the buyer and a name
 // as the PDF export does, remembers the buyer, writes "Efactuur/<name>.xml"
 // with the page "Naar Pdf-formaat" would write at that moment inside, and

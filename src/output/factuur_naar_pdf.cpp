@@ -2,6 +2,7 @@
 
 #include "invoice/algemeen.h"
 #include "invoice/plaatjes.h"
+#include "invoice/wettelijke_regels.h"
 #include "output/betaal_qr.h"
 #include "output/pdf_plaatjes.h"
 #include "pdf/pdf_writer.h"
@@ -94,7 +95,7 @@ void KoppenEnLijnen(pdf::PdfWriter& w, const PdfBronnen& b, int layout)
 
 RegelBedrag RegelBedragen(const Factuur& f, int i)
 {
-    return BerekenRegel(RegelPrijs(f.Prijs[i]), f.BtwProcent);
+    return BerekenRegel(f.Prijs[i], f.BtwProcent);
 }
 
 // The lines column by column, as the page has always been written.
@@ -118,6 +119,22 @@ void Regels(pdf::PdfWriter& w, Factuur& f)
     for (int i = 0; i < Factuur::kRegels; ++i)
         if (const platform::Bedrag totaal = RegelBedragen(f, i).totaal; !totaal.IsNul())
             Tekst(w, 205, y(i), platform::FormatBedrag(totaal), "Fnt1", 11, kRechts);
+}
+
+// Under the totals, between the rules of the description column; the
+// seller's line under the footer.
+void WettelijkeRegels(pdf::PdfWriter& w, const Factuur& f, const PdfBronnen& b)
+{
+    const QStringList geval = BtwGevalRegels(f, KoperBtwNummer(f, b.programmaMap));
+    if ((f.LayoutNr == 1 || f.LayoutNr == 2) && !geval.isEmpty()) {
+        w.SetColorFill(Rgb(0, 0, 0));
+        for (int i = 0; i < geval.size(); ++i)
+            Tekst(w, 33, 26.5f - 4 * i, geval[i], "Fnt1", 9);
+    }
+    if (const auto verkoper = VerkopersRegel(f.Bedrijf)) {
+        w.SetColorFill(Rgb(60, 60, 60));
+        Tekst(w, 5, 5, *verkoper, "Fnt1", 9);
+    }
 }
 
 void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
@@ -144,6 +161,7 @@ void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
     Regels(w, f);
     Tekst(w, 5, 15, f.VoetTekst[1], "Fnt1", 11);
     Tekst(w, 5, 10, f.VoetTekst[2], "Fnt1", 11);
+    WettelijkeRegels(w, f, b);
     TekenBetaalQr(w, f);
     w.EndPage();
 }

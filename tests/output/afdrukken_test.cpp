@@ -118,6 +118,46 @@ TEST(FactuurAfdrukken, CentsComeOutAsAnAccountantComputesThem)
     EXPECT_EQ(a.Op(11190 - 6 * 105, 13850), "print 132,50");
 }
 
+TEST(FactuurAfdrukken, SubCentPricesCountInCentsAsOnThePageAndInThePaymentCode)
+{
+    Afdruk a;
+    const char* prijzen[] = {"10,005", "0,125", "33,335", "1,999", "2,5"};
+    for (int i = 0; i < 5; ++i)
+        a.f.Prijs[i] = QString::fromLatin1(prijzen[i]);
+    a.Druk();
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 13280), "print 47,98");
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 13880), "print 10,08");
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 14420), "print 58,06");
+    EXPECT_EQ(platform::FormatBedrag(a.f.TotaalInclBtw), "58,06");
+}
+
+TEST(FactuurAfdrukken, TheLegalLinesStandClearOfRulesTotalsAndFooterInBothLayouts)
+{
+    for (int layout : {1, 2}) {
+        Afdruk a;
+        a.f.LayoutNr = static_cast<std::uint8_t>(layout);
+        a.Druk();
+        EXPECT_EQ(a.Op(1370, 14330), QString());   // nothing of it by default
+        EXPECT_EQ(a.Op(90, 14820), QString());
+
+        Afdruk b;
+        b.f.LayoutNr = static_cast<std::uint8_t>(layout);
+        b.f.BtwProcent = 0;
+        b.f.Nultarief = NulTarief::Verlegd;
+        b.f.Bedrijf.VerkopersRegel = true;
+        b.f.Bedrijf.KvkNummer = QStringLiteral("12345678");
+        b.f.Bedrijf.BetaalQr = true;
+        b.Druk();
+        // Below the totals' lower rule (14285), left of the stacked totals (9090),
+        // right of the first column's rule (1230); the rules end at 14750.
+        EXPECT_EQ(b.Op(1370, 14330), "print Btw verlegd") << layout;
+        EXPECT_EQ(b.Op(1370, 14540), "print Btw-nummer afnemer: ontbreekt") << layout;
+        // Between the rules' end and the footer at 15200, which a printer with
+        // a half-inch bottom margin does not reach.
+        EXPECT_EQ(b.Op(90, 14820), "print KvK 12345678") << layout;
+    }
+}
+
 TEST(FactuurAfdrukken, LayoutTwoStacksTheTotals)
 {
     Afdruk a;

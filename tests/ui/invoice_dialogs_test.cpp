@@ -211,6 +211,22 @@ TEST(Openfac, ListsTheInvoicesAndOpensTheChosenOne)
     EXPECT_EQ(v.main->Pic->PrijsExBtwLabel->font().pointSizeF(), 6.0);
 }
 
+TEST(Openfac, AnInvoiceWithAPriceTooLargeToComputeStaysClosed)
+{
+    Geschilderd v;
+    Factuur bron;
+    bron.Omschrijving[4] = QStringLiteral("Veel");
+    bron.Prijs[4] = QStringLiteral("12345678901.00");
+    v.map.write("Facturen/groot.fac", FactuurBytes(bron));
+    Openfac o(*v.main, v.factuur, v.prompts, v.map.path());
+    o.List1->setCurrentRow(0);
+    o.OpenKnop_Click();
+    ASSERT_EQ(v.prompts.gevraagd.size(), 1u);
+    EXPECT_TRUE(v.prompts.gevraagd[0].tekst.contains(QStringLiteral("Regel 5: de prijs 12345678901.00 is te groot")));
+    EXPECT_TRUE(v.factuur.Omschrijving[4].isEmpty());
+    EXPECT_NE(o.result(), QDialog::Accepted);
+}
+
 TEST(Openfac, AMissingFolderListsNothing)
 {
     Geschilderd v;

@@ -1,13 +1,16 @@
 #include "ui/dialogs/mijndata.h"
 
+#include "einvoice/efactuur_export.h"
 #include "invoice/address_file.h"
-#include "invoice/mappen.h"
+#include "invoice/customer_file.h"
 #include "invoice/factuur.h"
+#include "invoice/mappen.h"
 #include "platform/files.h"
 #include "platform/lijst.h"
 #include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "ui/dialogs/besturing.h"
+#include "ui/dialogs/klantgegevens_form.h"
 #include "ui/main/main_window.h"
 
 #include <QCoreApplication>
@@ -88,6 +91,10 @@ void Mijndata::MaakBesturing()
     AddKnop->setToolTip(QStringLiteral(" Nieuwe adres opslaan "));
     OpenKnop = NieuweKnop(Frame1, QStringLiteral("Openen"), 1080, 2820, 840, 330);
     OpenKnop->setToolTip(QStringLiteral(" Adressenbestand openen "));
+    Label6 = NieuwPaneel(Frame1, 1995, 2790, 1365, 390);
+    KlantKnop = NieuweKnop(Frame1, QStringLiteral("Klantgegevens"), 2025, 2820, 1305, 330);
+    KlantKnop->setToolTip(QStringLiteral(" Btw-nummer en andere gegevens van deze klant "));
+    connect(KlantKnop, &QPushButton::clicked, this, &Mijndata::KlantKnop_Click);
     connect(AddKnop, &QPushButton::clicked, this, &Mijndata::AddKnop_Click);
     connect(OpenKnop, &QPushButton::clicked, this, &Mijndata::OpenKnop_Click);
     PlaatsOkCancel(3780, 2790);
@@ -102,7 +109,8 @@ void Mijndata::LaadAfzender()
     setWindowTitle(QStringLiteral(" Mijn gegevens"));
     ZetTekst(main.Pic->LabelAfz->Tekst());
     ZetHint(kAanhalingstekens + QStringLiteral("\r\nMaximaal 6 regels tekst invullen."));
-    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(AddKnop), static_cast<QWidget*>(OpenKnop)})
+    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(AddKnop), static_cast<QWidget*>(OpenKnop),
+                       static_cast<QWidget*>(Label6), static_cast<QWidget*>(KlantKnop)})
         w->hide();
 }
 
@@ -118,7 +126,7 @@ void Mijndata::LaadPlaatjes(const QString& folder, const QString& hint)
 {
     ZetHint(hint);
     for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(AddKnop), static_cast<QWidget*>(OpenKnop),
-                       static_cast<QWidget*>(Text1)})
+                       static_cast<QWidget*>(Label6), static_cast<QWidget*>(KlantKnop), static_cast<QWidget*>(Text1)})
         w->hide();
     List1->show();
     VulFile1(folder, QStringLiteral("*.bmp"));
@@ -162,6 +170,20 @@ double Mijndata::TekstBreedte() const
 void Mijndata::AddKnop_Click()
 {
     SaveAdres(programmaMap, Tekst(), prompts);
+}
+
+void Mijndata::KlantKnop_Click()
+{
+    // The customer of the address as the box holds it, which "Ok" puts on the invoice.
+    Factuur metAdres = factuur;
+    metAdres.AdresTekst = Tekst();
+    KlantgegevensForm dialoog(main, factuur, KlantVoorstel(metAdres, programmaMap), prompts, this);
+    if (dialoog.exec() != QDialog::Accepted)
+        return;
+    if (!OnthoudKlant(programmaMap, KlantSleutel(metAdres.AdresTekst), TeOnthouden(dialoog.Gegevens(), factuur)))
+        prompts.Melding(windowTitle(),
+                        QStringLiteral("De klantgegevens konden niet worden bewaard in de map 'Adressen'."));
+    main.ToonWettelijkeRegels();
 }
 
 void Mijndata::OpenKnop_Click()

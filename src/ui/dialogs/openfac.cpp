@@ -3,6 +3,7 @@
 #include "invoice/algemeen.h"
 #include "invoice/invoice_file.h"
 #include "invoice/mappen.h"
+#include "invoice/regels_totalen.h"
 #include "platform/files.h"
 #include "platform/lijst.h"
 #include "platform/prompts.h"
@@ -72,12 +73,20 @@ void Openfac::OpenKnop_Click()
         return;
     }
     const QString bestand = File1[List1->row(gekozen)];
-    if (!LeesFactuur(factuur, platform::Pad(map, bestand))) {
+    Factuur gelezen = factuur;
+    if (!LeesFactuur(gelezen, platform::Pad(map, bestand))) {
         prompts.Melding(QCoreApplication::applicationName(),
                         QStringLiteral("Factuur '") + gekozen->text()
                             + QStringLiteral("' kon niet worden gelezen; de factuur is niet geopend."));
         return;
     }
+    if (const auto regel = TeGrotePrijs(gelezen.Prijs)) {
+        prompts.Melding(QCoreApplication::applicationName(),
+                        QStringLiteral("Factuur '") + gekozen->text() + QStringLiteral("' is niet geopend. ")
+                            + TeGrotePrijsMelding(*regel, gelezen.Prijs[*regel]));
+        return;
+    }
+    factuur = std::move(gelezen);
     main.ToonFactuurLabel();
     HerberekenFactuur(factuur);
     main.ToonKolommen();
