@@ -6,29 +6,16 @@
 #include "einvoice/leverdatum.h"
 #include "einvoice/ubl_factuur.h"
 #include "invoice/customer_file.h"
-#include "platform/doelbestand.h"
+#include "invoice/mappen.h"
 #include "platform/files.h"
+#include "platform/opslaan.h"
 #include "platform/prompts.h"
 
 #include <QDir>
 
 const QString kEfactuurTitel = QStringLiteral(" Opslaan naar e-factuur (UBL)");
 
-QString EfactuurMap(const QString& programmaMap)
-{
-    return platform::Submap(programmaMap, QStringLiteral("Efactuur"));
-}
-
 namespace {
-
-// A reference that was only the proposed invoice number is not the
-// customer's: the next invoice proposes its own number again.
-Klantgegevens TeOnthouden(Klantgegevens k, const Factuur& f)
-{
-    if (k.Referentie.trimmed() == f.FactuurNummer.trimmed())
-        k.Referentie.clear();
-    return k;
-}
 
 // An intra-community supply whose lines give no date: the user says when
 // the goods went; the invoice date is proposed.
@@ -57,14 +44,13 @@ std::optional<Klantgegevens> BevestigdeKlant(const Factuur& f, const QString& pr
                                              const KlantVraag& vraagKlant)
 {
     const QString sleutel = KlantSleutel(f.AdresTekst);
-    const auto onthouden = OnthoudenKlant(programmaMap, sleutel);
-    if (onthouden && !onthouden->onbruikbaar.isEmpty())
+    const GelezenKlant voorstel = KlantVoorstel(f, programmaMap);
+    if (!voorstel.onbruikbaar.isEmpty())
         prompts.Melding(kEfactuurTitel, QStringLiteral("In de bewaarde klantgegevens van '") + sleutel
                                             + QStringLiteral("' was niet te lezen: ")
-                                            + onthouden->onbruikbaar.join(QStringLiteral(", "))
+                                            + voorstel.onbruikbaar.join(QStringLiteral(", "))
                                             + QStringLiteral(". Vul dat opnieuw in."));
-    const auto antwoord =
-        vraagKlant(KlantVoorstel(f, onthouden ? std::optional(onthouden->gegevens) : std::nullopt));
+    const auto antwoord = vraagKlant(voorstel.gegevens);
     if (!antwoord)
         return std::nullopt;
     const Klantgegevens klant = Genormaliseerd(*antwoord);
@@ -112,23 +98,24 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
             return false;
     }
 
-    const auto doel = platform::VraagDoel(prompts, kEfactuurTitel,
-                                          QStringLiteral("Geef een naam voor deze factuur...\r\n"
-                                                         "Bestanden worden in de map 'Efactuur' geplaatst."),
-                                          f.FactuurDatum.value_or(QString()), EfactuurMap(programmaMap),
-                                          QStringLiteral(".xml"));
-    if (!doel)
-        return false;
+    const platform::Opslag opslag{kEfactuurTitel,
+                                  QStringLiteral("Geef een naam voor deze factuur...\r\n"
+                                                 "Bestanden worden in de map 'Efactuur' geplaatst."),
+                                  f.FactuurDatum.value_or(QString()),
+                                  EfactuurMap(programmaMap),
+                                  QStringLiteral(".xml"),
+                                  platform::kBestandBestaat,
+                                  QStringLiteral("De e-factuur kon niet worden opgeslagen als ")};
     // The page is titled and attached by the name the user typed, whatever
     // the letter case of a file it replaces.
-    const auto pagina = FactuurPdf(f, doel->naam, bronnen, moment);
-    if (!pagina
-        || !platform::SchrijfBestand(doel->pad,
-                                     UblFactuur(f, *klant, {doel->naam + QStringLiteral(".pdf"), *pagina}, levering))) {
-        prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur kon niet worden opgeslagen als ") + doel->pad
-                                            + QStringLiteral("."));
+    const auto pad = platform::Opslaan(prompts, opslag, [&](const QString& tijdelijk, const QString& naam) {
+        const auto pagina = FactuurPdf(f, naam, bronnen, moment);
+        return pagina
+            && platform::SchrijfInTijdelijk(
+                   tijdelijk, UblFactuur(f, *klant, {naam + QStringLiteral(".pdf"), *pagina}, levering));
+    });
+    if (!pad)
         return false;
-    }
-    prompts.Melding(kEfactuurTitel, Geschreven(doel->pad, *klant));
+    prompts.Melding(kEfactuurTitel, Geschreven(*pad, *klant));
     return true;
 }

@@ -2,9 +2,11 @@
 
 #include "app/efactuur_export.h"
 #include "invoice/factuur.h"
+#include "invoice/wettelijke_regels.h"
 #include "output/afdrukken.h"
 #include "output/factuur_naar_pdf.h"
 #include "output/pdf_export.h"
+#include "platform/opslaan.h"
 #include "platform/prompts.h"
 #include "platform/printer_surface.h"
 #include "platform/shell.h"
@@ -25,24 +27,25 @@ public:
 
     void NaarPrinter()
     {
+        if (!MagDeDeurUit(QStringLiteral(" Naar Printer")))
+            return;
         o.main.VulAdresLijst(1);
         o.main.VulAdresLijst(2);
         platform::PrinterSurface surface(printerKeuze);
         afdrukken.FactuurAfdrukken(o.factuur, surface, {o.main.List1, o.main.List2, o.programmaMap}, o.prompts);
     }
 
+    // The document's title is the name as typed, whatever the case of the file it replaces.
     void NaarPdf()
     {
-        const QString map = PdfMap(o.programmaMap);
-        const auto doel = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
-        if (!doel)
+        const platform::Opslag opslag = PdfOpslag(o.programmaMap, o.factuur.FactuurDatum.value_or(QString()));
+        if (!MagDeDeurUit(opslag.titel))
             return;
-        if (!FactuurNaarPdf(o.factuur, doel->pad, doel->naam, Bronnen())) {
-            o.prompts.Melding(kPdfTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + doel->pad
-                                             + QStringLiteral("."));
-            return;
-        }
-        platform::OpenMetShell(doel->pad);
+        const auto pad = platform::Opslaan(o.prompts, opslag, [this](const QString& tijdelijk, const QString& naam) {
+            return FactuurNaarPdf(o.factuur, tijdelijk, naam, Bronnen());
+        });
+        if (pad)
+            platform::OpenMetShell(*pad);
     }
 
     void NaarEfactuur()
@@ -54,6 +57,7 @@ public:
                              return std::nullopt;
                          return dialoog.Gegevens();
                      });
+        o.main.ToonWettelijkeRegels();   // the buyer's btw-nummer may be new
     }
 
     void Envelop()
@@ -71,6 +75,16 @@ public:
     }
 
 private:
+    // An invoice that lacks what the law asks of its VAT case is not printed
+    // or exported; the user is told what is missing.
+    bool MagDeDeurUit(const QString& titel)
+    {
+        const auto fout = OntbrekendVoorBtwGeval(o.factuur, KoperBtwNummer(o.factuur, o.programmaMap));
+        if (fout)
+            o.prompts.Melding(titel, *fout);
+        return !fout;
+    }
+
     // What the exported page takes from the main window, as the PDF and the
     // e-invoice both draw it.
     PdfBronnen Bronnen()

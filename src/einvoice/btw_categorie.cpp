@@ -17,11 +17,6 @@ BtwCategorie BtwCategorieVan(const Factuur& f)
     return {geval.categorie, 0, geval.redenCode, reden};
 }
 
-bool VraagtBtwNummerKoper(const BtwCategorie& c)
-{
-    return c.code == QStringLiteral("AE") || IsIntracommunautair(c);
-}
-
 bool IsIntracommunautair(const BtwCategorie& c)
 {
     return c.code == QStringLiteral("K");

@@ -14,7 +14,5 @@ struct BtwCategorie {
 
 BtwCategorie BtwCategorieVan(const Factuur& f);
 
-// Reverse charge and intra-community supply name the buyer's btw-nummer.
-bool VraagtBtwNummerKoper(const BtwCategorie& c);
 // An intra-community supply: goods to a buyer in another member state.
 bool IsIntracommunautair(const BtwCategorie& c);

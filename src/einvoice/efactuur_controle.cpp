@@ -78,12 +78,14 @@ std::optional<QString> FoutInKlant(const Klantgegevens& k, const Factuur& f)
     if (profiel == Profiel::SiUbl && nederland && k.Id != KlantId::Kvk && k.Id != KlantId::Oin)
         return QStringLiteral("SI-UBL 2.0 vraagt bij een klant in Nederland het KvK-nummer of het OIN als "
                               "Peppol-adres.");
-    const BtwCategorie categorie = BtwCategorieVan(f);
-    const QString geval = QLatin1Char('\'') + GevalVan(f.Nultarief).keuzeTekst + QLatin1Char('\'');
-    if (VraagtBtwNummerKoper(categorie) && btwNummer.isEmpty())
-        return geval + QStringLiteral(" vraagt het btw-nummer van de klant.");
-    if (IsIntracommunautair(categorie) && (!EuLandVan(k.Land) || nederland))
-        return geval + QStringLiteral(" vraagt een klant in een ander EU-land dan NL.");
+    if (f.BtwProcent > 0)
+        return std::nullopt;
+    const NulTariefGeval& geval = GevalVan(f.Nultarief);
+    const QString keuze = QLatin1Char('\'') + geval.keuzeTekst + QLatin1Char('\'');
+    if (geval.koperNummer && btwNummer.isEmpty())
+        return keuze + QStringLiteral(" vraagt het btw-nummer van de klant.");
+    if (IsIntracommunautair(BtwCategorieVan(f)) && (!EuLandVan(k.Land) || nederland))
+        return keuze + QStringLiteral(" vraagt een klant in een ander EU-land dan NL.");
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "invoice/bedrijf_controle.h"
 
+#include "invoice/bedrijf_velden.h"
 #include "invoice/eu_landen.h"
 
 #include <QHash>
@@ -150,12 +151,8 @@ bool GeldigeBetaaltermijn(int dagen)
 Bedrijfsgegevens Genormaliseerd(const Bedrijfsgegevens& b)
 {
     Bedrijfsgegevens n = b;
-    for (QString* tekst : {&n.Bedrijfsnaam, &n.Straat, &n.Postcode, &n.Plaats, &n.KvkNummer, &n.Email})
-        *tekst = tekst->trimmed();
-    n.BtwNummer = NormaalNummer(b.BtwNummer);
-    n.Land = Hoofdletters(b.Land);
-    n.Bic = Hoofdletters(b.Bic);
-    n.Iban = NormaalNummer(b.Iban);
+    for (const BedrijfVeld& veld : BedrijfVelden())
+        SlaOpAlsBedoeld(veld, n);
     return n;
 }
 
@@ -184,8 +181,8 @@ std::optional<QString> FoutInBedrijfsgegevens(const Bedrijfsgegevens& b)
 bool ZijnLeeg(const Bedrijfsgegevens& b)
 {
     const Bedrijfsgegevens leeg;
-    return b.Bedrijfsnaam == leeg.Bedrijfsnaam && b.Straat == leeg.Straat && b.Postcode == leeg.Postcode
-        && b.Plaats == leeg.Plaats && b.Land == leeg.Land && b.KvkNummer == leeg.KvkNummer
-        && b.BtwNummer == leeg.BtwNummer && b.Iban == leeg.Iban && b.Bic == leeg.Bic && b.Email == leeg.Email
-        && b.Betaaltermijn == leeg.Betaaltermijn && b.BetaalQr == leeg.BetaalQr;
+    for (const BedrijfVeld& veld : BedrijfVelden())
+        if (!ZelfdeVeld(veld, b, leeg))
+            return false;
+    return true;
 }

@@ -6,6 +6,7 @@
 #include "platform/records.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -20,8 +21,6 @@ constexpr const char* kEersteVelden[] = {"Naam",          "Straat en huisnummer"
 
 // A dozen short texts; anything larger is not a customer file.
 constexpr qint64 kGrootsteKlantBestand = 64 * 1024;
-// Leaves room for a number and the extension in a 255-byte name.
-constexpr qsizetype kLangsteNaam = 150;
 // Customers whose first lines make the same file name get a number each.
 constexpr int kMeesteNamen = 100;
 
@@ -86,22 +85,40 @@ QString Ingekort(const QString& naam, qsizetype bytes)
     return kort;
 }
 
-enum class Plaats { Vrij, VanDezeKlant, VanEenAndere };
+// The address a customer file names; nothing when the bytes are no customer file.
+std::optional<QString> EigenaarVan(const QByteArray& bytes)
+{
+    platform::RecordReader r(bytes);
+    const auto kop = r.LeesTekst();
+    if (kop != QLatin1String(kKop) && kop != QLatin1String(kEersteKop))
+        return std::nullopt;
+    return r.LeesTekst();
+}
 
-// Whose file stands under that name: nobody's, this customer's, or
-// something else (another address, or a file that is not ours).
+enum class Plaats {
+    Vrij,           // no file
+    VanDezeKlant,
+    VanEenAndere,   // a customer file of another address, or no regular file (a link, a folder)
+    Onbekend,       // a file that is no customer file at all
+};
+
 Plaats WieStaatEr(const QString& map, const QString& naam, const QString& sleutel,
                   std::optional<GelezenKlant>* gelezen = nullptr)
 {
     const auto bestand = platform::BestaandeNaam(map, naam);
+    const QString pad = platform::Pad(map, bestand.value_or(naam));
+    if (platform::GeenGewoonBestand(pad))
+        return bestand || QFileInfo::exists(pad) ? Plaats::VanEenAndere : Plaats::Vrij;
     if (!bestand)
-        return platform::GeenGewoonBestand(platform::Pad(map, naam)) ? Plaats::VanEenAndere : Plaats::Vrij;
-    const auto bytes = platform::LeesBestand(platform::Pad(map, *bestand), kGrootsteKlantBestand);
-    auto klant = bytes ? LeesKlant(*bytes, sleutel) : std::nullopt;
-    if (!klant)
+        return Plaats::Vrij;
+    const auto bytes = platform::LeesBestand(pad, kGrootsteKlantBestand);
+    const auto eigenaar = bytes ? EigenaarVan(*bytes) : std::nullopt;
+    if (!eigenaar)
+        return Plaats::Onbekend;
+    if (*eigenaar != AlsOpgeslagen(sleutel))
         return Plaats::VanEenAndere;
     if (gelezen)
-        *gelezen = std::move(klant);
+        *gelezen = LeesKlant(*bytes, sleutel);
     return Plaats::VanDezeKlant;
 }
 
@@ -114,12 +131,10 @@ QString KlantBestandsnaam(const QString& sleutel, int n)
         const bool verboden = c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c);
         naam += verboden ? QLatin1Char('_') : c;
     }
-    naam = Ingekort(naam, kLangsteNaam);
+    naam = Ingekort(naam, platform::kLangsteNaam);
     // Windows drops dots and blanks at the end of a name; ".." is no name at all.
     while (naam.endsWith(QLatin1Char('.')) || naam.endsWith(QLatin1Char(' ')))
         naam.chop(1);
-    if (naam.startsWith(QLatin1Char('.')))
-        naam[0] = QLatin1Char('_');
     if (naam.isEmpty())
         naam = QStringLiteral("_");
     if (n > 1)
@@ -144,12 +159,12 @@ std::optional<GelezenKlant> LeesKlant(const QByteArray& bytes, const QString& sl
     const auto eigenaar = r.LeesTekst();
     // Two addresses whose first lines make the same file name: the file
     // belongs to the one it names.
-    if (!kop || eigenaar != AlsOpgeslagen(sleutel))
+    if (eigenaar != AlsOpgeslagen(sleutel))
         return std::nullopt;
     GelezenKlant gelezen;
-    if (*kop == QLatin1String(kKop))
+    if (kop == QLatin1String(kKop))
         LeesVelden(r, gelezen);
-    else if (*kop == QLatin1String(kEersteKop))
+    else if (kop == QLatin1String(kEersteKop))
         LeesEersteVorm(r, gelezen);
     else
         return std::nullopt;
@@ -167,6 +182,7 @@ std::optional<GelezenKlant> OnthoudenKlant(const QString& programmaMap, const QS
         case Plaats::VanDezeKlant:
             return gelezen;
         case Plaats::VanEenAndere:
+        case Plaats::Onbekend:
             break;
         }
     }
@@ -184,4 +200,20 @@ bool OnthoudKlant(const QString& programmaMap, const QString& sleutel, const Kla
             return platform::SchrijfBestand(platform::GevondenPad(map, naam), KlantBytes(sleutel, k));
     }
     return false;
+}
+
+GelezenKlant KlantVoorstel(const Factuur& f, const QString& programmaMap)
+{
+    GelezenKlant voorstel = OnthoudenKlant(programmaMap, KlantSleutel(f.AdresTekst))
+                                .value_or(GelezenKlant{KlantUitAdres(f.AdresTekst), {}});
+    if (voorstel.gegevens.Referentie.trimmed().isEmpty())
+        voorstel.gegevens.Referentie = f.FactuurNummer;
+    return voorstel;
+}
+
+Klantgegevens TeOnthouden(Klantgegevens k, const Factuur& f)
+{
+    if (k.Referentie.trimmed() == f.FactuurNummer.trimmed())
+        k.Referentie.clear();
+    return k;
 }

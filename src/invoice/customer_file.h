@@ -1,5 +1,6 @@
 #pragma once
 
+#include "invoice/factuur.h"
 #include "invoice/klantgegevens.h"
 
 #include <QByteArray>
@@ -18,8 +19,7 @@
 constexpr char kKlantExtensie[] = ".klant";
 
 // The file name for an address's first line: characters no file name may
-// hold on either platform become "_", and so does a leading point, which
-// would hide the file. Addresses whose first lines make the same name take
+// hold on either platform become "_". Addresses whose first lines make the same name take
 // the next free number: "A_B.klant", "A_B (2).klant".
 QString KlantBestandsnaam(const QString& sleutel, int n = 1);
 
@@ -37,6 +37,17 @@ std::optional<GelezenKlant> LeesKlant(const QByteArray& bytes, const QString& sl
 // What was confirmed last time for this address; nothing when never.
 std::optional<GelezenKlant> OnthoudenKlant(const QString& programmaMap, const QString& sleutel);
 // Replaces this customer's file, or makes one (and the folder) when there is
-// none; a file of another address under the same name is left alone and the
-// details go to a name of their own. False when they could not be written.
+// none; a customer file of another address under the same name is left alone
+// and the details go to a name of their own. A file that is no customer file
+// at all gives way. False when they could not be written.
 bool OnthoudKlant(const QString& programmaMap, const QString& sleutel, const Klantgegevens& k);
+
+// The buyer to propose for the invoice's address: what was confirmed last
+// time for it, with the names of the fields that could not be used, or what
+// the address block shows; an empty reference becomes the invoice number.
+GelezenKlant KlantVoorstel(const Factuur& f, const QString& programmaMap);
+
+// What is remembered of the confirmed buyer: a reference that was only the
+// proposed invoice number is not the customer's, so the next invoice
+// proposes its own number again.
+Klantgegevens TeOnthouden(Klantgegevens k, const Factuur& f);

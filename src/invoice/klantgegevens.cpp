@@ -1,7 +1,6 @@
 #include "invoice/klantgegevens.h"
 
 #include "invoice/bedrijf_controle.h"
-#include "invoice/factuur.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -141,13 +140,5 @@ Klantgegevens KlantUitAdres(const QString& adresTekst)
             k.Straat = regels[i - 1];
         break;
     }
-    return k;
-}
-
-Klantgegevens KlantVoorstel(const Factuur& f, const std::optional<Klantgegevens>& onthouden)
-{
-    Klantgegevens k = onthouden.value_or(KlantUitAdres(f.AdresTekst));
-    if (k.Referentie.trimmed().isEmpty())
-        k.Referentie = f.FactuurNummer;
     return k;
 }

@@ -3,8 +3,6 @@
 #include <QString>
 
 #include <optional>
-
-struct Factuur;
 #include <span>
 
 // What the buyer is known by on the e-invoicing network: its electronic
@@ -69,10 +67,6 @@ Klantgegevens Genormaliseerd(const Klantgegevens& k);
 // line with a Dutch postcode ("1234 AB") split into postcode and town, the
 // line before that the street, the country NL.
 Klantgegevens KlantUitAdres(const QString& adresTekst);
-
-// The buyer to propose: what was confirmed last time for this address, or
-// what the address block shows; an empty reference becomes the invoice number.
-Klantgegevens KlantVoorstel(const Factuur& f, const std::optional<Klantgegevens>& onthouden);
 
 // The first line of the address block, which the remembered details go by.
 QString KlantSleutel(const QString& adresTekst);

@@ -113,7 +113,7 @@ TEST(UblValidatie, TheWholeMatrixPassesTheReceiversChecks)
     QStringList bestanden;
     for (const Geval& g : gevallen) {
         EfactuurOpstelling e;
-        Klantgegevens k = KlantVoorstel(e.f, std::nullopt);
+        Klantgegevens k = KlantVoorstel(e.f, e.map.path()).gegevens;
         k.Id = KlantId::Kvk;
         k.IdNummer = QStringLiteral("87654321");
         g.maak(e, k);

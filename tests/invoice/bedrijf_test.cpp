@@ -1,7 +1,10 @@
 #include "invoice/bedrijf_controle.h"
 #include "invoice/company_file.h"
+#include "platform/cp1252.h"
 
 #include "support/temp_folder.h"
+
+#include "support/voorbeeld_bedrijf.h"
 
 #include <gtest/gtest.h>
 
@@ -129,9 +132,9 @@ TEST(CompanyFile, ThirteenRecordsInTheirOrderAndBack)
                                 "\"7701 KL\"\r\n\"Dalmere\"\r\n\"NL\"\r\n\"12345678\"\r\n\"NL123456789B01\"\r\n"
                                 "\"NL91ABNA0417164300\"\r\n\"ABNANL2A\"\r\n\"info@korpela.nl\"\r\n14\r\n1\r\n";
     EXPECT_EQ(BedrijfsgegevensBytes(b), verwacht);
-    const auto terug = LeesBedrijfsgegevens(verwacht);
-    ASSERT_TRUE(terug);
-    EXPECT_EQ(BedrijfsgegevensBytes(*terug), verwacht);
+    const GelezenBedrijf terug = LeesBedrijfsgegevens(verwacht);
+    EXPECT_TRUE(terug.onbruikbaar.isEmpty());
+    EXPECT_EQ(BedrijfsgegevensBytes(terug.gegevens), verwacht);
 
     TempProgramFolder map;
     const QString pad = map.file(kBedrijfBestand);
@@ -140,18 +143,62 @@ TEST(CompanyFile, ThirteenRecordsInTheirOrderAndBack)
     EXPECT_EQ(map.read(kBedrijfBestand), verwacht);
 }
 
-TEST(CompanyFile, ShortForeignOrBrokenFilesAreNoDetails)
+TEST(CompanyFile, OneBadRecordCostsOnlyItsOwnField)
 {
-    const QByteArray goed = BedrijfsgegevensBytes(Bedrijfsgegevens{});
-    const QByteArray kapot[] = {
-        QByteArray(),
-        goed.left(goed.lastIndexOf("0\r\n")),                        // the check box missing
-        QByteArray(goed).replace("Quillet bedrijfsgegevens", "Iets anders"),
-        QByteArray(goed).replace("\r\n30\r\n", "\r\n\"dertig\"\r\n"),
-        QByteArray(goed).replace("\r\n30\r\n", "\r\n999\r\n"),
-        QByteArray(goed).replace("\r\n0\r\n", "\r\n7\r\n"),
-        QByteArray("\"Quillet bedrijfsgegevens\"\r\n\"zonder einde"),
+    Bedrijfsgegevens b = VoorbeeldBedrijf();
+    b.Betaaltermijn = 14;
+    const QByteArray goed = BedrijfsgegevensBytes(b);
+    struct {
+        QByteArray bytes;
+        QStringList onbruikbaar;
+        int termijn;
+        QString iban;
+    } gevallen[] = {
+        {QByteArray(goed).replace("\r\n14\r\n", "\r\n400\r\n"), {"Betaaltermijn (dagen)"}, 400, b.Iban},
+        {QByteArray(goed).replace("\r\n14\r\n", "\r\n\"dertig\"\r\n"), {"Betaaltermijn (dagen)"}, 30, b.Iban},
+        {goed.left(goed.lastIndexOf("0\r\n")), {"Betaal-QR op de factuur"}, 14, b.Iban},
+        {QByteArray(goed).replace("\"NL91ABNA0417164300\"", "\"NL91ABNA0417164300"), {"IBAN"}, 14, b.Iban},
+        {QByteArray(goed).replace("Quillet bedrijfsgegevens", "Iets anders"), {"de eerste regel"}, 14, b.Iban},
+        {QByteArray(goed).replace("\r\n0\r\n", "\r\n7\r\n"), {"Betaal-QR op de factuur"}, 14, b.Iban},
     };
-    for (const QByteArray& bytes : kapot)
-        EXPECT_EQ(LeesBedrijfsgegevens(bytes), std::nullopt) << bytes.toStdString();
+    for (const auto& g : gevallen) {
+        const GelezenBedrijf gelezen = LeesBedrijfsgegevens(g.bytes);
+        EXPECT_EQ(gelezen.onbruikbaar, g.onbruikbaar) << g.bytes.toStdString();
+        EXPECT_EQ(gelezen.gegevens.Bedrijfsnaam, b.Bedrijfsnaam);
+        EXPECT_EQ(gelezen.gegevens.Straat, b.Straat);
+        EXPECT_EQ(gelezen.gegevens.KvkNummer, b.KvkNummer);
+        EXPECT_EQ(gelezen.gegevens.Email, b.Email);
+        EXPECT_EQ(gelezen.gegevens.Iban, g.iban);   // even from a record cut short
+        EXPECT_EQ(gelezen.gegevens.Betaaltermijn, g.termijn);
+    }
+    // Saved by an editor as UTF-8 with a mark, or as UTF-16 with or without one.
+    const QString tekst = platform::VanCp1252(goed).replace("Korpela", "Caf\u00e9 \u00cblla");
+    const QByteArray zestien = QByteArray(reinterpret_cast<const char*>(tekst.utf16()), tekst.size() * 2);
+    for (const QByteArray& bytes : {"\xEF\xBB\xBF" + tekst.toUtf8(), "\xFF\xFE" + zestien, zestien}) {
+        const GelezenBedrijf gelezen = LeesBedrijfsgegevens(bytes);
+        EXPECT_TRUE(gelezen.onbruikbaar.isEmpty()) << gelezen.onbruikbaar.join(',').toStdString();
+        EXPECT_EQ(gelezen.gegevens.Bedrijfsnaam, QStringLiteral("Caf\u00e9 \u00cblla"));
+        EXPECT_EQ(gelezen.gegevens.Betaaltermijn, 14);
+    }
+}
+
+TEST(CompanyFile, TheLaterFieldsFollowOnlyWhenTheySaySomething)
+{
+    Bedrijfsgegevens b;
+    const QByteArray oud = BedrijfsgegevensBytes(b);
+    EXPECT_EQ(oud.count("\r\n"), 13);   // a file without them reads as before, without a word
+    EXPECT_TRUE(LeesBedrijfsgegevens(oud).onbruikbaar.isEmpty());
+    b.Nultarief = NulTarief::Vrijgesteld;
+    b.RedenVrijstelling = QStringLiteral("medische zorg");
+    b.VerkopersRegel = true;
+    const QByteArray nieuw = BedrijfsgegevensBytes(b);
+    EXPECT_TRUE(nieuw.startsWith(oud));
+    EXPECT_TRUE(nieuw.endsWith("\r\n\"E\"\r\n\"medische zorg\"\r\n1\r\n"));
+    const GelezenBedrijf terug = LeesBedrijfsgegevens(nieuw);
+    EXPECT_TRUE(terug.onbruikbaar.isEmpty());
+    EXPECT_EQ(terug.gegevens.Nultarief, NulTarief::Vrijgesteld);
+    EXPECT_EQ(terug.gegevens.RedenVrijstelling, QStringLiteral("medische zorg"));
+    EXPECT_TRUE(terug.gegevens.VerkopersRegel);
+    EXPECT_EQ(LeesBedrijfsgegevens(QByteArray(nieuw).replace("\"E\"", "\"X\"")).onbruikbaar,
+              QStringList({"Gewoonlijk bij 0 % btw"}));
 }
