@@ -162,7 +162,7 @@ TEST(Efactuur, TheVatCaseIsTheInvoicesAndTypedTextsArriveWhole)
     } gevallen[] = {
         {NulTarief::NulProcent, "", "Z", ""},
         {NulTarief::Vrijgesteld, "Kleineondernemersregeling", "E", "Kleineondernemersregeling"},
-        {NulTarief::Vrijgesteld, "", "E", "Vrijgesteld / KOR"},
+        {NulTarief::Vrijgesteld, "", "E", "Vrijgesteld van btw"},   // as the page says it
         {NulTarief::Verlegd, "", "AE", "Btw verlegd"},
     };
     for (const auto& g : gevallen) {
