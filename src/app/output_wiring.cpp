@@ -1,6 +1,6 @@
 #include "app/wiring.h"
 
-#include "einvoice/efactuur_export.h"
+#include "app/efactuur_export.h"
 #include "invoice/factuur.h"
 #include "invoice/wettelijke_regels.h"
 #include "output/afdrukken.h"
@@ -38,12 +38,12 @@ public:
     // The document's title is the name as typed, whatever the case of the file it replaces.
     void NaarPdf()
     {
-        if (!MagDeDeurUit(kPdfTitel))
+        const platform::Opslag opslag = PdfOpslag(o.programmaMap, o.factuur.FactuurDatum.value_or(QString()));
+        if (!MagDeDeurUit(opslag.titel))
             return;
-        const auto pad = platform::Opslaan(o.prompts, PdfOpslag(o.programmaMap, o.factuur.FactuurDatum.value_or(QString())),
-                                           [this](const QString& tijdelijk, const QString& naam) {
-                                               return FactuurNaarPdf(o.factuur, tijdelijk, naam, Bronnen());
-                                           });
+        const auto pad = platform::Opslaan(o.prompts, opslag, [this](const QString& tijdelijk, const QString& naam) {
+            return FactuurNaarPdf(o.factuur, tijdelijk, naam, Bronnen());
+        });
         if (pad)
             platform::OpenMetShell(*pad);
     }

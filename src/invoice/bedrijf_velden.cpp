@@ -15,8 +15,8 @@ std::span<const BedrijfVeld> BedrijfVelden()
         {QStringLiteral("Plaats"), &B::Plaats},
         {QStringLiteral("Land"), &B::Land, Opslag::Hoofdletters},
         {QStringLiteral("KvK-nummer"), &B::KvkNummer},
-        {QStringLiteral("Btw-nummer"), &B::BtwNummer},
-        {QStringLiteral("IBAN"), &B::Iban, Opslag::Iban},
+        {QStringLiteral("Btw-nummer"), &B::BtwNummer, Opslag::Nummer},
+        {QStringLiteral("IBAN"), &B::Iban, Opslag::Nummer},
         {QStringLiteral("BIC"), &B::Bic, Opslag::Hoofdletters},
         {QStringLiteral("E-mail"), &B::Email},
         {QStringLiteral("Betaaltermijn (dagen)"), &B::Betaaltermijn, Opslag::Bijgesneden, 0, 365},
@@ -44,10 +44,10 @@ void SlaOpAlsBedoeld(const BedrijfVeld& veld, Bedrijfsgegevens& b)
         tekst = tekst.trimmed();
         break;
     case Opslag::Hoofdletters:
-        tekst = tekst.trimmed().toUpper();
+        tekst = Hoofdletters(tekst);
         break;
-    case Opslag::Iban:
-        tekst = NormaalIban(tekst);
+    case Opslag::Nummer:
+        tekst = NormaalNummer(tekst);
         break;
     }
 }

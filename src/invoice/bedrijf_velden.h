@@ -14,8 +14,8 @@
 
 enum class Opslag {
     Bijgesneden,   // without blanks at its ends
-    Hoofdletters,  // the same, in upper case
-    Iban,          // without any blanks, in upper case
+    Hoofdletters,  // the same, a to z in upper case
+    Nummer,        // without blanks, points or hyphens, a to z in upper case
 };
 
 using BedrijfLid = std::variant<QString Bedrijfsgegevens::*, int Bedrijfsgegevens::*, bool Bedrijfsgegevens::*,

@@ -44,7 +44,7 @@ QStringList BtwGevalRegels(const Factuur& f, const QString& koperBtwNummer)
 QString KoperBtwNummer(const Factuur& f, const QString& programmaMap)
 {
     const auto klant = OnthoudenKlant(programmaMap, KlantSleutel(f.AdresTekst));
-    return klant ? klant->BtwNummer.trimmed() : QString();
+    return klant ? klant->gegevens.BtwNummer.trimmed() : QString();
 }
 
 std::optional<QString> OntbrekendVoorBtwGeval(const Factuur& f, const QString& koperBtwNummer)

@@ -51,7 +51,7 @@ std::optional<QByteArray> BetaalQrTekst(const Bedrijfsgegevens& b, const QString
     QString omschrijving = platform::EersteTekens(QStringLiteral("Factuur ") + EenRegel(factuurNummer), kMaxOmschrijving);
     auto tekst = [&] {
         return QStringList{QStringLiteral("BCD"), QStringLiteral("002"), QStringLiteral("1"), QStringLiteral("SCT"), bic,
-                           naam, NormaalIban(b.Iban), *bedrag, QString(), QString(), omschrijving}
+                           naam, NormaalNummer(b.Iban), *bedrag, QString(), QString(), omschrijving}
             .join('\n')
             .toUtf8();
     };

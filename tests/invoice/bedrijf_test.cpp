@@ -23,11 +23,27 @@ TEST(Bedrijfsgegevens, FieldChecks)
         {GeldigeIban, "GB82WEST12345698765432", true},
         {GeldigeIban, "NL91", false},
         {GeldigeIban, "NL91ABNA04171643é0", false},
+        {GeldigeIban, "nl91-abna-0417-1643-00", true},    // hyphens read as blanks
+        {GeldigeIban, "NL06ABNA04171643001", false},      // 19 characters: a Dutch IBAN has 18
+        {GeldigeIban, "NL98ABNA0417160003", true},
+        {GeldigeIban, "NL01ABNA0417160003", false},       // 00, 01 and 99 pass the division, yet are never issued
+        {GeldigeIban, "NL00ABNA0417160021", false},
+        {GeldigeIban, "NL99ABNA0417160082", false},
+        {GeldigeIban, "XX91ABNA0417164300", false},
         {GeldigBtwNummer, "NL123456789B01", true},
         {GeldigBtwNummer, "NL123456789B1", false},
         {GeldigBtwNummer, "NL12345678B01", false},
         {GeldigBtwNummer, "BE123456789B01", false},
         {GeldigBtwNummer, "NL123456789X01", false},
+        {GeldigBtwNummer, "nl 1234.56.789 b01", true},
+        {GeldigEmailadres, "info@noel.nl", true},
+        {GeldigEmailadres, "info@noel", false},
+        {GeldigEmailadres, "info noel@noel.nl", false},
+        {GeldigEmailadres, "a@b@noel.nl", false},
+        {GeldigeGln, "8712345678906", true},
+        {GeldigeGln, "8712345678907", false},
+        {GeldigOin, "00000001003214345000", true},
+        {GeldigOin, "0000000100321434500", false},
         {GeldigKvkNummer, "12345678", true},
         {GeldigKvkNummer, "1234567", false},
         {GeldigKvkNummer, "1234567a", false},
@@ -42,6 +58,17 @@ TEST(Bedrijfsgegevens, FieldChecks)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.check(QString::fromUtf8(c.tekst)), c.geldig) << c.tekst;
+    struct {
+        const char* btw;
+        const char* land;
+        bool geldig;
+    } landen[] = {
+        {"BE0123456749", "BE", true},  {"DE123456789", "BE", false},     {"EL123456789", "GR", true},
+        {"GR123456789", "GR", false},  {"nl123456789b01", "nl", true},   {"CHE123456789MWST", "CH", true},
+        {"DE123456789", "CH", false},  {"ATU12345678", "AT", true},      {"AT12345678", "AT", false},
+    };
+    for (const auto& l : landen)
+        EXPECT_EQ(BtwNummerVanLand(QString::fromLatin1(l.btw), QString::fromLatin1(l.land)), l.geldig) << l.btw;
     EXPECT_TRUE(GeldigeBetaaltermijn(0));
     EXPECT_TRUE(GeldigeBetaaltermijn(365));
     EXPECT_FALSE(GeldigeBetaaltermijn(366));
@@ -56,6 +83,7 @@ TEST(Bedrijfsgegevens, TheFirstWrongFieldIsNamedAndEmptyFieldsPass)
         const char* begin;
     } cases[] = {
         {[](Bedrijfsgegevens& b) { b.Iban = "NL91ABNA0417164301"; }, "IBAN:"},
+        {[](Bedrijfsgegevens& b) { b.Email = "info@korpela"; }, "E-mail:"},
         {[](Bedrijfsgegevens& b) { b.BtwNummer = "NL1234"; }, "Btw-nummer:"},
         {[](Bedrijfsgegevens& b) { b.KvkNummer = "123"; }, "KvK-nummer:"},
         {[](Bedrijfsgegevens& b) { b.Bic = "ABC"; }, "BIC:"},
@@ -75,11 +103,15 @@ TEST(Bedrijfsgegevens, TheFirstWrongFieldIsNamedAndEmptyFieldsPass)
     b.Bedrijfsnaam = "Korpela";
     b.Iban = " nl91 abna 0417 1643 00 ";
     b.Bic = "abnanl2a";
+    b.BtwNummer = "nl123456789b01";
     b.BetaalQr = true;
     EXPECT_EQ(FoutInBedrijfsgegevens(b), std::nullopt);
     const Bedrijfsgegevens n = Genormaliseerd(b);
     EXPECT_EQ(n.Iban, "NL91ABNA0417164300");
     EXPECT_EQ(n.Bic, "ABNANL2A");
+    EXPECT_EQ(n.BtwNummer, "NL123456789B01");
+    // Only a to z are raised: the capitals of ƒ and µ have no place in the files' code page.
+    EXPECT_EQ(NormaalNummer(QStringLiteral(" nl ƒ.µ-1 ")), QStringLiteral("NLƒµ1"));
 }
 
 TEST(CompanyFile, ThirteenRecordsInTheirOrderAndBack)

@@ -92,7 +92,7 @@ TEST(Saves, WhatIsWrittenUnderANameWithAPointInFrontIsReadBack)
     ASSERT_TRUE(OnthoudKlant(map.path(), k.Naam, k));
     const auto terug = OnthoudenKlant(map.path(), k.Naam);
     ASSERT_TRUE(terug.has_value());
-    EXPECT_EQ(terug->BtwNummer, k.BtwNummer);
+    EXPECT_EQ(terug->gegevens.BtwNummer, k.BtwNummer);
 }
 
 TEST(Saves, APictureNameTheSettingsCannotHoldIsRefusedWhereItIsMade)

@@ -1,6 +1,5 @@
 #include "ui/dialogs/mijndata.h"
 
-#include "einvoice/efactuur_export.h"
 #include "invoice/address_file.h"
 #include "invoice/customer_file.h"
 #include "invoice/factuur.h"
@@ -177,7 +176,7 @@ void Mijndata::KlantKnop_Click()
     // The customer of the address as the box holds it, which "Ok" puts on the invoice.
     Factuur metAdres = factuur;
     metAdres.AdresTekst = Tekst();
-    KlantgegevensForm dialoog(main, factuur, KlantVoorstel(metAdres, programmaMap), prompts, this);
+    KlantgegevensForm dialoog(main, factuur, KlantVoorstel(metAdres, programmaMap).gegevens, prompts, this);
     if (dialoog.exec() != QDialog::Accepted)
         return;
     if (!OnthoudKlant(programmaMap, KlantSleutel(metAdres.AdresTekst), TeOnthouden(dialoog.Gegevens(), factuur)))
