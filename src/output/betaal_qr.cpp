@@ -6,6 +6,7 @@
 #include "platform/surface.h"
 #include "platform/tekens.h"
 
+#include <QFontMetricsF>
 #include <QRegularExpression>
 
 #include <qrencode.h>
@@ -136,10 +137,14 @@ QImage BetaalQrVoorbeeld(const QrCode& code)
     platform::ImageSurface s(breedte, maat + 9);
     s.setUnit(platform::Surface::Unit::Pixels);
     TekenQrCode(s, code, (breedte - maat) / 2, 0, 1, 1);
-    s.setFontName(QStringLiteral("Arial"));
-    s.setFontSize(5);
+    const QFont opschrift(QStringLiteral("Arial"), 5);
+    s.setFontName(opschrift.family());
+    s.setFontSize(opschrift.pointSizeF());
     s.setForeColor(QColor(60, 60, 60));
-    s.setCurrent((breedte - 44) / 2, maat - 1);   // the caption is 44 pixels wide at 5 points
+    // Measured on the image itself: the font the system finds for Arial decides the width, and the
+    // caption ends at the page's edge when it is taken for narrower than it is.
+    const double tekst = QFontMetricsF(opschrift, &s.image()).horizontalAdvance(kBetaalQrOpschrift);
+    s.setCurrent(std::max(0.0, (breedte - tekst) / 2), maat - 1);
     s.print(kBetaalQrOpschrift);
     return s.image();
 }

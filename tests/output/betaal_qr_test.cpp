@@ -154,3 +154,23 @@ TEST(BetaalQr, ThePrintedCodeAndItsQuietZoneStayInsideAQuarterInchMargin)
         }
     }
 }
+
+TEST(BetaalQr, ThePreviewCaptionStaysClearOfThePageEdge)
+{
+    // The picture ends at the page's right edge; its caption rows must leave
+    // the outermost columns white on both sides, whatever font stands in for Arial.
+    for (const char* tekst : {"BCD", "BCD\n002\n1\nSCT\nABNANL2A\nCafe Ella B.V.\nNL91ABNA0417164300\nEUR999999999.99"}) {
+        const auto code = MaakQrCode(tekst);
+        ASSERT_TRUE(code);
+        const QImage beeld = BetaalQrVoorbeeld(*code);
+        const int maat = code->breedte + 2 * kStilteZone;
+        bool inkt = false;
+        for (int y = maat; y < beeld.height(); ++y) {
+            for (int x = 0; x < beeld.width(); ++x)
+                inkt = inkt || beeld.pixelColor(x, y) != Qt::white;
+            EXPECT_EQ(beeld.pixelColor(0, y), Qt::white) << tekst << " row " << y;
+            EXPECT_EQ(beeld.pixelColor(beeld.width() - 1, y), Qt::white) << tekst << " row " << y;
+        }
+        EXPECT_TRUE(inkt) << "no caption under the code";
+    }
+}
