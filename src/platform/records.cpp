@@ -7,10 +7,12 @@
 
 namespace platform {
 
+// Always in positional notation: the shortest form would write 100000 as
+// "1e+05", which no reader of these files takes back.
 QString Getal(double value)
 {
-    char digits[64];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    char digits[400];   // the longest finite double in positional notation has some 330 characters
+    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
     return QString::fromLatin1(digits, end - digits);
 }
 

@@ -50,6 +50,12 @@ TEST(Records, WrittenRecordsReadBack)
     EXPECT_EQ(r.LeesTekst(), QStringLiteral("Janssen & Zonen\r\nStraße 5, 'hoek'"));
     EXPECT_EQ(r.LeesGetal(), 21.0);
     EXPECT_TRUE(r.AanHetEinde());
+    // Round numbers and small fractions, whose shortest form is an exponent.
+    for (double getal : {100000.0, 10000000.0, 1e6, 1e20, 0.0001, -2.5, 0.1, 16777215.0}) {
+        RecordWriter g;
+        g.Schrijf({getal});
+        EXPECT_EQ(RecordReader(g.Bytes()).LeesGetal(), getal) << g.Bytes().toStdString();
+    }
 }
 
 TEST(Records, AnUnsetValueReadsBackAsAnEmptyLine)
