@@ -24,19 +24,7 @@ QString AlsOpgeslagen(QString tekst)
 
 QString KlantBestandsnaam(const QString& sleutel)
 {
-    QString naam;
-    for (QChar c : sleutel.trimmed()) {
-        const bool verboden = c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c);
-        naam += verboden ? QLatin1Char('_') : c;
-    }
-    while (naam.toUtf8().size() > kLangsteNaam)
-        naam.chop(1);
-    // Windows drops dots and blanks at the end of a name; ".." is no name at all.
-    while (naam.endsWith(QLatin1Char('.')) || naam.endsWith(QLatin1Char(' ')))
-        naam.chop(1);
-    if (naam.isEmpty())
-        naam = QStringLiteral("_");
-    return naam + QLatin1String(kKlantExtensie);
+    return platform::AlsBestandsnaam(sleutel, kLangsteNaam) + QLatin1String(kKlantExtensie);
 }
 
 QByteArray KlantBytes(const QString& sleutel, const Klantgegevens& k)

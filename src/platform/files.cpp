@@ -110,6 +110,13 @@ bool SchrijfBestand(const QString& pad, const QByteArray& bytes)
     if (GeenGewoonBestand(pad))
         return false;
     RuimOverblijfselsOp(pad);
+    return VervangBestand(pad, bytes);
+}
+
+bool VervangBestand(const QString& pad, const QByteArray& bytes)
+{
+    if (GeenGewoonBestand(pad))
+        return false;
     QSaveFile file(pad);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -170,6 +177,27 @@ bool GeldigeBestandsnaam(const QString& naam)
         if (c == '/' || c == '\\' || c.unicode() < 32)
             return false;
     return naam.toUtf8().size() <= 200;  // leaves room for the extension in a 255-byte name
+}
+
+}  // namespace platform
+
+namespace platform {
+
+QString AlsBestandsnaam(const QString& tekst, qsizetype maxBytes)
+{
+    QString naam;
+    for (QChar c : tekst.trimmed()) {
+        const bool verboden = c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c);
+        naam += verboden ? QLatin1Char('_') : c;
+    }
+    while (naam.toUtf8().size() > maxBytes)
+        naam.chop(1);
+    // Windows drops dots and blanks at the end of a name; ".." is no name at all.
+    while (naam.endsWith(QLatin1Char('.')) || naam.endsWith(QLatin1Char(' ')))
+        naam.chop(1);
+    if (naam.isEmpty())
+        naam = QStringLiteral("_");
+    return naam;
 }
 
 }  // namespace platform

@@ -40,6 +40,14 @@ std::optional<QByteArray> LeesBestand(const QString& pad, qint64 maxBytes);
 // file's place is not written through. The leftovers of saves that were
 // broken off in that folder are removed first.
 bool SchrijfBestand(const QString& pad, const QByteArray& bytes);
+// The same without the clean-up, for a folder of thousands of files that
+// only the program writes, where a listing per write would cost too much.
+bool VervangBestand(const QString& pad, const QByteArray& bytes);
+
+// A text as a file name on either platform: characters no file name may
+// hold become "_", dots and blanks at the end go, at most maxBytes of UTF-8;
+// never empty.
+QString AlsBestandsnaam(const QString& tekst, qsizetype maxBytes);
 
 // The name of the file in a folder that equals the given name without regard
 // to case, as the files were meant to be found on the program's first platform.

@@ -1,0 +1,413 @@
+#include "boek/facturenboek.h"
+
+#include "boek/schema.h"
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+using platform::Bedrag;
+
+namespace {
+
+constexpr char kSnapshotExtensie[] = ".uitgifte";
+constexpr char kBetaaldExtensie[] = ".betaald";
+// The facts and the page of one invoice come to a few kilobytes.
+constexpr qint64 kGrootsteSnapshot = 1024 * 1024;
+constexpr qsizetype kLangsteNaam = 150;
+// SQLite's own codes for a file that is not a database and for a damaged one.
+const QString kGeenDatabase = QStringLiteral("26");
+const QString kBeschadigd = QStringLiteral("11");
+
+const QString kKolommen = QStringLiteral(
+    "nummer, datum_tekst, datum, vervaldatum, klant, btw_nummer, land, email, btw_procent, btw_geval, ex_btw, btw,"
+    " incl_btw, betreft_nummer, betreft_datum, uitgegeven_op, betaald, pdf, efactuur, naam");
+
+qint64 Centen(Bedrag b)
+{
+    return b.OpCenten().Eenheden() / 1'000'000;
+}
+
+std::optional<QDate> IsoDatum(const QVariant& v)
+{
+    const QDate d = QDate::fromString(v.toString(), Qt::ISODate);
+    return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
+}
+
+// A row read with kKolommen, its columns in that order.
+Boekregel RegelUit(const QSqlQuery& q)
+{
+    Boekregel r;
+    Uitgifte& u = r.uitgifte;
+    u.nummer = q.value(0).toString();
+    u.datumTekst = q.value(1).toString();
+    u.datum = QDate::fromString(q.value(2).toString(), Qt::ISODate);
+    u.vervaldatum = QDate::fromString(q.value(3).toString(), Qt::ISODate);
+    u.klant = q.value(4).toString();
+    u.btwNummer = q.value(5).toString();
+    u.land = q.value(6).toString();
+    u.email = q.value(7).toString();
+    u.btwProcent = q.value(8).toInt();
+    u.nultarief = NulTariefVan(q.value(9).toString()).value_or(NulTarief::NulProcent);
+    u.exBtw = Bedrag::UitCenten(q.value(10).toLongLong());
+    u.btw = Bedrag::UitCenten(q.value(11).toLongLong());
+    u.inclBtw = Bedrag::UitCenten(q.value(12).toLongLong());
+    u.betreftNummer = q.value(13).toString();
+    u.betreftDatum = q.value(14).toString();
+    u.moment = QDateTime::fromString(q.value(15).toString(), Qt::ISODate);
+    r.betaald = IsoDatum(q.value(16));
+    r.pdf = q.value(17).toString();
+    r.efactuur = q.value(18).toString();
+    r.naam = q.value(19).toString();
+    return r;
+}
+
+void BindUitgifte(QSqlQuery& q, const Uitgifte& u)
+{
+    q.bindValue(QStringLiteral(":nummer"), u.nummer);
+    q.bindValue(QStringLiteral(":datum_tekst"), u.datumTekst);
+    q.bindValue(QStringLiteral(":datum"), u.datum.toString(Qt::ISODate));
+    q.bindValue(QStringLiteral(":vervaldatum"), u.vervaldatum.toString(Qt::ISODate));
+    q.bindValue(QStringLiteral(":klant"), u.klant);
+    q.bindValue(QStringLiteral(":adres"), u.adres);
+    q.bindValue(QStringLiteral(":btw_nummer"), u.btwNummer);
+    q.bindValue(QStringLiteral(":land"), u.land);
+    q.bindValue(QStringLiteral(":email"), u.email);
+    q.bindValue(QStringLiteral(":btw_procent"), u.btwProcent);
+    q.bindValue(QStringLiteral(":btw_geval"), Categorie(u.nultarief));
+    q.bindValue(QStringLiteral(":ex_btw"), Centen(u.exBtw));
+    q.bindValue(QStringLiteral(":btw"), Centen(u.btw));
+    q.bindValue(QStringLiteral(":incl_btw"), Centen(u.inclBtw));
+    q.bindValue(QStringLiteral(":betreft_nummer"), u.betreftNummer);
+    q.bindValue(QStringLiteral(":betreft_datum"), u.betreftDatum);
+    q.bindValue(QStringLiteral(":uitgegeven_op"), u.moment.toUTC().toString(Qt::ISODate));
+    q.bindValue(QStringLiteral(":blad"), u.blad);
+}
+
+const QString kNieuweRegel = QStringLiteral(
+    "INSERT INTO documenten (nummer, naam, datum_tekst, datum, vervaldatum, klant, adres, btw_nummer, land, email,"
+    " btw_procent, btw_geval, ex_btw, btw, incl_btw, betreft_nummer, betreft_datum, uitgegeven_op, blad, pdf,"
+    " efactuur, betaald) VALUES (:nummer, :naam, :datum_tekst, :datum, :vervaldatum, :klant, :adres, :btw_nummer,"
+    " :land, :email, :btw_procent, :btw_geval, :ex_btw, :btw, :incl_btw, :betreft_nummer, :betreft_datum,"
+    " :uitgegeven_op, :blad, :pdf, :efactuur, :betaald)");
+
+const QString kVervangenRegel = QStringLiteral(
+    "UPDATE documenten SET datum_tekst = :datum_tekst, datum = :datum, vervaldatum = :vervaldatum, klant = :klant,"
+    " adres = :adres, btw_nummer = :btw_nummer, land = :land, email = :email, btw_procent = :btw_procent,"
+    " btw_geval = :btw_geval, ex_btw = :ex_btw, btw = :btw, incl_btw = :incl_btw, betreft_nummer = :betreft_nummer,"
+    " betreft_datum = :betreft_datum, uitgegeven_op = :uitgegeven_op, blad = :blad, pdf = :pdf,"
+    " efactuur = :efactuur WHERE nummer = :nummer");
+
+QString Tijdstempel()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+}
+
+int teller = 0;
+
+}  // namespace
+
+Facturenboek::Facturenboek(QString programmaMap)
+    : programmaMap_(std::move(programmaMap)), verbinding_(QStringLiteral("facturenboek-%1").arg(++teller))
+{
+}
+
+Facturenboek::~Facturenboek()
+{
+    QSqlDatabase::database(verbinding_, false).close();
+    QSqlDatabase::removeDatabase(verbinding_);
+}
+
+QString Facturenboek::SnapshotMap() const
+{
+    return platform::Submap(platform::Submap(programmaMap_, QStringLiteral("Facturen")), QStringLiteral("Uitgegeven"));
+}
+
+QString Facturenboek::KopiePad(const QString& naam, const QString& extensie) const
+{
+    return platform::Pad(SnapshotMap(), naam + extensie);
+}
+
+bool Facturenboek::Fout(const QString& wat)
+{
+    melding_ = wat;
+    return false;
+}
+
+bool Facturenboek::Open()
+{
+    melding_.clear();
+    open_ = false;
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        return Fout(QStringLiteral("Het Facturenboek kan niet worden geopend: het onderdeel voor SQLite ontbreekt "
+                                   "(libqt6sql6-sqlite)."));
+    if (!OpenDatabase())
+        return false;
+    open_ = true;
+    NeemSnapshotsOp();
+    return true;
+}
+
+bool Facturenboek::OpenDatabase()
+{
+    QSqlDatabase db = QSqlDatabase::contains(verbinding_) ? QSqlDatabase::database(verbinding_, false)
+                                                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                                                      verbinding_);
+    db.close();
+    db.setDatabaseName(platform::Pad(programmaMap_, QString::fromLatin1(kBestand)));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    if (platform::GeenGewoonBestand(db.databaseName()) || !db.open())
+        return Fout(QStringLiteral("Het Facturenboek kan niet worden geopend: ") + db.lastError().text());
+    QSqlQuery controle(db);
+    const bool leesbaar = controle.exec(QStringLiteral("PRAGMA quick_check")) && controle.next();
+    const QString code = controle.lastError().nativeErrorCode();
+    if (code == kGeenDatabase || code == kBeschadigd || (leesbaar && controle.value(0).toString() != "ok"))
+        return ZetApart();
+    if (!leesbaar)
+        return Fout(QStringLiteral("Het Facturenboek kan niet worden gelezen: ") + controle.lastError().text());
+    controle.finish();
+    QString fout;
+    if (!MigreerSchema(db, fout))
+        return Fout(QStringLiteral("Het Facturenboek kan niet worden bijgewerkt: ") + fout);
+    return true;
+}
+
+// A damaged database is kept under another name, with its journal, for
+// whoever wants to look into it; a new one is made from the snapshots.
+bool Facturenboek::ZetApart()
+{
+    QSqlDatabase db = QSqlDatabase::database(verbinding_, false);
+    const QString pad = db.databaseName();
+    db.close();
+    const QString apart = QStringLiteral("Facturenboek-beschadigd-") + Tijdstempel() + QStringLiteral(".db");
+    if (!QFile::rename(pad, platform::Pad(programmaMap_, apart)))
+        return Fout(QStringLiteral("Het Facturenboek is beschadigd en kan niet opzij worden gezet. Het is niet "
+                                   "veranderd; de uitgegeven facturen staan in de map Facturen/Uitgegeven."));
+    for (const char* staart : {"-journal", "-wal"})
+        if (QFile::exists(pad + QLatin1String(staart)))
+            QFile::rename(pad + QLatin1String(staart), platform::Pad(programmaMap_, apart + QLatin1String(staart)));
+    if (!OpenDatabase())
+        return false;
+    melding_ = QStringLiteral("Het Facturenboek was beschadigd. Het is bewaard als '") + apart
+               + QStringLiteral("' en opnieuw opgebouwd uit de map Facturen/Uitgegeven.");
+    return true;
+}
+
+// Snapshots the database lacks (a kill between the snapshot and the row, a
+// book rebuilt) are taken in; rows whose snapshot is gone get it back.
+void Facturenboek::NeemSnapshotsOp()
+{
+    QSqlDatabase db = QSqlDatabase::database(verbinding_, false);
+    const QString map = SnapshotMap();
+    const QString extensie = QString::fromLatin1(kSnapshotExtensie);
+    QSet<QString> bestanden;
+    for (const QString& bestand : QDir(map).entryList({QLatin1Char('*') + extensie}, QDir::Files))
+        bestanden.insert(bestand.chopped(extensie.size()));
+
+    QSet<QString> namen;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.exec(QStringLiteral("SELECT naam, nummer FROM documenten"));
+    QList<std::pair<QString, QString>> zonderKopie;   // name, number
+    while (q.next()) {
+        namen.insert(q.value(0).toString());
+        if (!bestanden.contains(q.value(0).toString()))
+            zonderKopie.append({q.value(0).toString(), q.value(1).toString()});
+    }
+    for (const auto& [naam, nummer] : zonderKopie)
+        if (const auto u = Document(nummer))
+            platform::VervangBestand(KopiePad(naam, extensie), SnapshotBytes(*u));
+
+    int onleesbaar = 0;
+    db.transaction();
+    for (const QString& naam : bestanden) {
+        if (namen.contains(naam))
+            continue;
+        const auto bytes = platform::LeesBestand(KopiePad(naam, extensie), kGrootsteSnapshot);
+        const auto u = bytes ? LeesSnapshot(*bytes) : std::nullopt;
+        if (!u || IsUitgegeven(u->nummer)) {
+            onleesbaar += u ? 0 : 1;
+            continue;
+        }
+        QSqlQuery nieuw(db);
+        nieuw.prepare(kNieuweRegel);
+        BindUitgifte(nieuw, *u);
+        nieuw.bindValue(QStringLiteral(":naam"), naam);
+        const QString pdf = KopiePad(naam, QStringLiteral(".pdf"));
+        const QString xml = KopiePad(naam, QStringLiteral(".xml"));
+        nieuw.bindValue(QStringLiteral(":pdf"), QFile::exists(pdf) ? pdf : QString());
+        nieuw.bindValue(QStringLiteral(":efactuur"), QFile::exists(xml) ? xml : QString());
+        const auto betaald = platform::LeesBestand(KopiePad(naam, QString::fromLatin1(kBetaaldExtensie)), 64);
+        const QDate op = betaald ? QDate::fromString(QString::fromLatin1(betaald->trimmed()), Qt::ISODate) : QDate();
+        nieuw.bindValue(QStringLiteral(":betaald"), op.isValid() ? op.toString(Qt::ISODate) : QVariant());
+        nieuw.exec();
+    }
+    db.commit();
+    if (onleesbaar > 0)
+        melding_ += (melding_.isEmpty() ? QString() : QStringLiteral("\r\n"))
+                    + QStringLiteral("%1 bestand(en) in de map Facturen/Uitgegeven konden niet worden gelezen; ze "
+                                     "zijn niet veranderd.").arg(onleesbaar);
+}
+
+std::optional<Boekregel> Facturenboek::Regel(const QString& nummer) const
+{
+    QSqlQuery q(QSqlDatabase::database(verbinding_, false));
+    q.prepare(QStringLiteral("SELECT ") + kKolommen + QStringLiteral(" FROM documenten WHERE nummer = ?"));
+    q.addBindValue(nummer);
+    if (!open_ || !q.exec() || !q.next())
+        return std::nullopt;
+    return RegelUit(q);
+}
+
+std::optional<Uitgifte> Facturenboek::Document(const QString& nummer) const
+{
+    auto regel = Regel(nummer);
+    QSqlQuery q(QSqlDatabase::database(verbinding_, false));
+    q.prepare(QStringLiteral("SELECT blad, adres FROM documenten WHERE nummer = ?"));
+    q.addBindValue(nummer);
+    if (!regel || !q.exec() || !q.next())
+        return std::nullopt;
+    regel->uitgifte.blad = q.value(0).toByteArray();
+    regel->uitgifte.adres = q.value(1).toString();
+    return regel->uitgifte;
+}
+
+std::vector<Boekregel> Facturenboek::Regels() const
+{
+    std::vector<Boekregel> regels;
+    QSqlQuery q(QSqlDatabase::database(verbinding_, false));
+    q.setForwardOnly(true);
+    if (!open_ || !q.exec(QStringLiteral("SELECT ") + kKolommen
+                          + QStringLiteral(" FROM documenten ORDER BY datum DESC, id DESC")))
+        return regels;
+    while (q.next())
+        regels.push_back(RegelUit(q));
+    return regels;
+}
+
+QString Facturenboek::LaatsteNummer() const
+{
+    QSqlQuery q(QSqlDatabase::database(verbinding_, false));
+    if (!open_ || !q.exec(QStringLiteral("SELECT nummer FROM documenten ORDER BY uitgegeven_op DESC, id DESC LIMIT 1"))
+        || !q.next())
+        return {};
+    return q.value(0).toString();
+}
+
+bool Facturenboek::IsUitgegeven(const QString& nummer) const
+{
+    QSqlQuery q(QSqlDatabase::database(verbinding_, false));
+    q.prepare(QStringLiteral("SELECT 1 FROM documenten WHERE nummer = ?"));
+    q.addBindValue(nummer.trimmed());
+    return open_ && q.exec() && q.next();
+}
+
+// The number as a file name; another number that makes the same name, or a
+// snapshot of another number already there, gets a counter after it.
+QString Facturenboek::VrijeNaam(const QString& nummer) const
+{
+    const QString basis = platform::AlsBestandsnaam(nummer, kLangsteNaam);
+    QSqlQuery q(QSqlDatabase::database(verbinding_, false));
+    for (int n = 1;; ++n) {
+        const QString naam = n == 1 ? basis : basis + QStringLiteral("_%1").arg(n);
+        q.prepare(QStringLiteral("SELECT 1 FROM documenten WHERE naam = ?"));
+        q.addBindValue(naam);
+        if ((q.exec() && q.next()) || QFile::exists(KopiePad(naam, QString::fromLatin1(kSnapshotExtensie))))
+            continue;
+        return naam;
+    }
+}
+
+bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestanden)
+{
+    const QString wie = (u.IsCreditnota() ? QStringLiteral("Creditnota ") : QStringLiteral("Factuur ")) + u.nummer;
+    if (!open_)
+        return Fout(wie + QStringLiteral(" is gemaakt, maar niet in het Facturenboek opgenomen.\r\n") + melding_);
+    const auto bestaand = Document(u.nummer);
+    const auto regel = bestaand ? Regel(u.nummer) : std::nullopt;
+    const bool zelfde = bestaand && ZelfdeInhoud(*bestaand, u);
+    const QString naam = regel ? regel->naam : VrijeNaam(u.nummer);
+    const QString snapshot = KopiePad(naam, QString::fromLatin1(kSnapshotExtensie));
+
+    QStringList nietBewaard;
+    if (bestaand && !zelfde) {
+        // A number is used once: the page it had stays, under another name.
+        const QString apart = QLatin1Char('-') + Tijdstempel() + QStringLiteral(".vervangen");
+        for (const QString& extensie : {QString::fromLatin1(kSnapshotExtensie), QStringLiteral(".pdf"),
+                                        QStringLiteral(".xml")})
+            if (QFile::exists(KopiePad(naam, extensie)))
+                QFile::rename(KopiePad(naam, extensie), KopiePad(naam, extensie + apart));
+    }
+    if (!zelfde && !platform::VervangBestand(snapshot, SnapshotBytes(u)))
+        nietBewaard << QStringLiteral("de kopie in de map Facturen/Uitgegeven");
+    QString pdf = zelfde ? regel->pdf : QString();
+    if (!bestanden.pdf.isEmpty() && pdf.isEmpty()) {
+        pdf = KopiePad(naam, QStringLiteral(".pdf"));
+        if (!platform::VervangBestand(pdf, bestanden.pdf)) {
+            nietBewaard << QStringLiteral("de PDF");
+            pdf.clear();
+        }
+    }
+    QString efactuur = regel ? regel->efactuur : QString();
+    if (!bestanden.ubl.isEmpty()) {
+        efactuur = KopiePad(naam, QStringLiteral(".xml"));
+        if (!platform::VervangBestand(efactuur, bestanden.ubl)) {
+            nietBewaard << QStringLiteral("de e-factuur");
+            efactuur = regel ? regel->efactuur : QString();
+        }
+    }
+
+    QSqlDatabase db = QSqlDatabase::database(verbinding_, false);
+    QSqlQuery q(db);
+    if (zelfde) {
+        q.prepare(QStringLiteral("UPDATE documenten SET pdf = :pdf, efactuur = :efactuur WHERE nummer = :nummer"));
+        q.bindValue(QStringLiteral(":nummer"), u.nummer);
+    } else {
+        q.prepare(regel ? kVervangenRegel : kNieuweRegel);
+        BindUitgifte(q, u);
+        if (!regel) {
+            q.bindValue(QStringLiteral(":naam"), naam);
+            q.bindValue(QStringLiteral(":betaald"), QVariant());
+        }
+    }
+    q.bindValue(QStringLiteral(":pdf"), pdf);
+    q.bindValue(QStringLiteral(":efactuur"), efactuur);
+    const bool opgenomen = db.transaction() && q.exec() && db.commit();
+    if (!opgenomen) {
+        const QString reden = q.lastError().isValid() ? q.lastError().text() : db.lastError().text();
+        db.rollback();
+        return Fout(wie + QStringLiteral(" is gemaakt, maar kon niet in het Facturenboek worden opgenomen: ") + reden
+                    + (nietBewaard.isEmpty() ? QStringLiteral("\r\nDe kopie in de map Facturen/Uitgegeven is bewaard; "
+                                                              "het boek neemt haar op zodra het weer kan.")
+                                             : QString()));
+    }
+    if (!nietBewaard.isEmpty())
+        return Fout(wie + QStringLiteral(" staat in het Facturenboek, maar ") + nietBewaard.join(QStringLiteral(", "))
+                    + QStringLiteral(" kon niet worden bewaard (is de schijf vol of de map alleen-lezen?)."));
+    melding_.clear();
+    return true;
+}
+
+bool Facturenboek::ZetBetaald(const QString& nummer, std::optional<QDate> datum)
+{
+    const auto regel = Regel(nummer);
+    if (!regel)
+        return Fout(QStringLiteral("Het Facturenboek kan ") + nummer + QStringLiteral(" niet vinden."));
+    const QString bestand = KopiePad(regel->naam, QString::fromLatin1(kBetaaldExtensie));
+    const bool bewaard = datum ? platform::VervangBestand(bestand, datum->toString(Qt::ISODate).toLatin1())
+                               : (!QFile::exists(bestand) || QFile::remove(bestand));
+    QSqlDatabase db = QSqlDatabase::database(verbinding_, false);
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE documenten SET betaald = ? WHERE nummer = ?"));
+    q.addBindValue(datum ? QVariant(datum->toString(Qt::ISODate)) : QVariant());
+    q.addBindValue(nummer);
+    if (!bewaard || !q.exec())
+        return Fout(QStringLiteral("De betaling van ") + nummer
+                    + QStringLiteral(" kon niet worden bewaard (is de schijf vol of de map alleen-lezen?)."));
+    return true;
+}
