@@ -67,24 +67,30 @@ Boekregel RegelUit(const QSqlQuery& q)
     return r;
 }
 
+// The columns hold no NULL texts: an empty text is an empty text.
+QString NietNull(const QString& tekst)
+{
+    return tekst.isNull() ? QStringLiteral("") : tekst;
+}
+
 void BindUitgifte(QSqlQuery& q, const Uitgifte& u)
 {
-    q.bindValue(QStringLiteral(":nummer"), u.nummer);
-    q.bindValue(QStringLiteral(":datum_tekst"), u.datumTekst);
+    q.bindValue(QStringLiteral(":nummer"), NietNull(u.nummer));
+    q.bindValue(QStringLiteral(":datum_tekst"), NietNull(u.datumTekst));
     q.bindValue(QStringLiteral(":datum"), u.datum.toString(Qt::ISODate));
     q.bindValue(QStringLiteral(":vervaldatum"), u.vervaldatum.toString(Qt::ISODate));
-    q.bindValue(QStringLiteral(":klant"), u.klant);
-    q.bindValue(QStringLiteral(":adres"), u.adres);
-    q.bindValue(QStringLiteral(":btw_nummer"), u.btwNummer);
-    q.bindValue(QStringLiteral(":land"), u.land);
-    q.bindValue(QStringLiteral(":email"), u.email);
+    q.bindValue(QStringLiteral(":klant"), NietNull(u.klant));
+    q.bindValue(QStringLiteral(":adres"), NietNull(u.adres));
+    q.bindValue(QStringLiteral(":btw_nummer"), NietNull(u.btwNummer));
+    q.bindValue(QStringLiteral(":land"), NietNull(u.land));
+    q.bindValue(QStringLiteral(":email"), NietNull(u.email));
     q.bindValue(QStringLiteral(":btw_procent"), u.btwProcent);
     q.bindValue(QStringLiteral(":btw_geval"), Categorie(u.nultarief));
     q.bindValue(QStringLiteral(":ex_btw"), Centen(u.exBtw));
     q.bindValue(QStringLiteral(":btw"), Centen(u.btw));
     q.bindValue(QStringLiteral(":incl_btw"), Centen(u.inclBtw));
-    q.bindValue(QStringLiteral(":betreft_nummer"), u.betreftNummer);
-    q.bindValue(QStringLiteral(":betreft_datum"), u.betreftDatum);
+    q.bindValue(QStringLiteral(":betreft_nummer"), NietNull(u.betreftNummer));
+    q.bindValue(QStringLiteral(":betreft_datum"), NietNull(u.betreftDatum));
     q.bindValue(QStringLiteral(":uitgegeven_op"), u.moment.toUTC().toString(Qt::ISODate));
     q.bindValue(QStringLiteral(":blad"), u.blad);
 }
@@ -240,8 +246,8 @@ void Facturenboek::NeemSnapshotsOp()
         nieuw.bindValue(QStringLiteral(":naam"), naam);
         const QString pdf = KopiePad(naam, QStringLiteral(".pdf"));
         const QString xml = KopiePad(naam, QStringLiteral(".xml"));
-        nieuw.bindValue(QStringLiteral(":pdf"), QFile::exists(pdf) ? pdf : QString());
-        nieuw.bindValue(QStringLiteral(":efactuur"), QFile::exists(xml) ? xml : QString());
+        nieuw.bindValue(QStringLiteral(":pdf"), NietNull(QFile::exists(pdf) ? pdf : QString()));
+        nieuw.bindValue(QStringLiteral(":efactuur"), NietNull(QFile::exists(xml) ? xml : QString()));
         const auto betaald = platform::LeesBestand(KopiePad(naam, QString::fromLatin1(kBetaaldExtensie)), 64);
         const QDate op = betaald ? QDate::fromString(QString::fromLatin1(betaald->trimmed()), Qt::ISODate) : QDate();
         nieuw.bindValue(QStringLiteral(":betaald"), op.isValid() ? op.toString(Qt::ISODate) : QVariant());
@@ -375,8 +381,8 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
             q.bindValue(QStringLiteral(":betaald"), QVariant());
         }
     }
-    q.bindValue(QStringLiteral(":pdf"), pdf);
-    q.bindValue(QStringLiteral(":efactuur"), efactuur);
+    q.bindValue(QStringLiteral(":pdf"), NietNull(pdf));
+    q.bindValue(QStringLiteral(":efactuur"), NietNull(efactuur));
     const bool opgenomen = db.transaction() && q.exec() && db.commit();
     if (!opgenomen) {
         const QString reden = q.lastError().isValid() ? q.lastError().text() : db.lastError().text();
