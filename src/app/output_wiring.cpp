@@ -1,10 +1,12 @@
 #include "app/wiring.h"
 
+#include "boek/uitgeven.h"
 #include "einvoice/efactuur_export.h"
 #include "invoice/factuur.h"
 #include "output/afdrukken.h"
 #include "output/factuur_naar_pdf.h"
 #include "output/pdf_export.h"
+#include "platform/files.h"
 #include "platform/prompts.h"
 #include "platform/printer_surface.h"
 #include "platform/shell.h"
@@ -13,6 +15,7 @@
 #include "ui/main/main_window.h"
 
 #include <QAction>
+#include <QDateTime>
 
 namespace {
 
@@ -25,14 +28,19 @@ public:
 
     void NaarPrinter()
     {
+        if (!MagUit())
+            return;
         o.main.VulAdresLijst(1);
         o.main.VulAdresLijst(2);
         platform::PrinterSurface surface(printerKeuze);
-        afdrukken.FactuurAfdrukken(o.factuur, surface, {o.main.List1, o.main.List2, o.programmaMap}, o.prompts);
+        if (afdrukken.FactuurAfdrukken(o.factuur, surface, {o.main.List1, o.main.List2, o.programmaMap}, o.prompts))
+            LegVast(Klant(), {}, {});
     }
 
     void NaarPdf()
     {
+        if (!MagUit())
+            return;
         const QString map = PdfMap(o.programmaMap);
         const auto doel = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
         if (!doel)
@@ -42,18 +50,28 @@ public:
                                              + QStringLiteral("."));
             return;
         }
+        LegVast(Klant(), platform::LeesBestand(doel->pad, kGrootsteKopie).value_or(QByteArray()), {});
         platform::OpenMetShell(doel->pad);
     }
 
     void NaarEfactuur()
     {
-        ::NaarEfactuur(o.factuur, Bronnen(), o.programmaMap, o.prompts,
-                     [this](const Klantgegevens& voorstel) -> std::optional<Klantgegevens> {
-                         KlantgegevensForm dialoog(o.main, o.factuur, voorstel, o.prompts, &o.main);
-                         if (dialoog.exec() != QDialog::Accepted)
-                             return std::nullopt;
-                         return dialoog.Gegevens();
-                     });
+        if (!MagUit())
+            return;
+        Klantgegevens klant;
+        QString pad;
+        const bool geschreven = ::NaarEfactuur(
+            o.factuur, Bronnen(), o.programmaMap, o.prompts,
+            [this, &klant](const Klantgegevens& voorstel) -> std::optional<Klantgegevens> {
+                KlantgegevensForm dialoog(o.main, o.factuur, voorstel, o.prompts, &o.main);
+                if (dialoog.exec() != QDialog::Accepted)
+                    return std::nullopt;
+                klant = dialoog.Gegevens();
+                return klant;
+            },
+            std::time(nullptr), &pad);
+        if (geschreven)
+            LegVast(klant, {}, platform::LeesBestand(pad, kGrootsteKopie).value_or(QByteArray()));
     }
 
     void Envelop()
@@ -71,6 +89,30 @@ public:
     }
 
 private:
+    // A page with its pictures, or an e-invoice carrying one, stays well below this.
+    static constexpr qint64 kGrootsteKopie = 64 * 1024 * 1024;
+
+    Klantgegevens Klant() const { return KlantVoorstel(o.factuur, o.programmaMap); }
+
+    // Before the output: a number issued before with another page is asked about.
+    bool MagUit()
+    {
+        return MagUitgeven(o.boek, UitgifteVan(o.factuur, Klant(), QDateTime::currentDateTime()), o.prompts);
+    }
+
+    // After the output: the book records it with the page as a PDF, made
+    // here when the output made none, from a copy, so the invoice keeps the
+    // prices as the output left them.
+    void LegVast(const Klantgegevens& klant, QByteArray pdf, const QByteArray& ubl)
+    {
+        const QDateTime moment = QDateTime::currentDateTime();
+        if (pdf.isEmpty()) {
+            Factuur kopie = o.factuur;
+            pdf = FactuurPdf(kopie, o.factuur.FactuurNummer, Bronnen(), moment.toSecsSinceEpoch()).value_or(QByteArray());
+        }
+        LegUitgifteVast(o.boek, UitgifteVan(o.factuur, klant, moment), {pdf, ubl}, o.prompts);
+    }
+
     // What the exported page takes from the main window, as the PDF and the
     // e-invoice both draw it.
     PdfBronnen Bronnen()

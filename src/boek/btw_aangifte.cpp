@@ -1,6 +1,7 @@
 #include "boek/btw_aangifte.h"
 
 #include "boek/overzicht.h"
+#include "platform/files.h"
 
 #include <QRegularExpression>
 
@@ -131,4 +132,21 @@ QByteArray DocumentenCsv(const BtwAangifte& a, const std::vector<Boekregel>& reg
                              FormatBedrag(u.inclBtw), u.betreftNummer, StatusTekst(r, vandaag)};
     }
     return Regels(rijen);
+}
+
+QString Periode(const BtwAangifte& a)
+{
+    return a.kwartaal == 0 ? QString::number(a.jaar) : QStringLiteral("%1-K%2").arg(a.jaar).arg(a.kwartaal);
+}
+
+std::optional<std::pair<QString, QString>> SchrijfAangifte(const QString& programmaMap, const BtwAangifte& a,
+                                                           const std::vector<Boekregel>& regels, QDate vandaag)
+{
+    const QString map = platform::Submap(programmaMap, QStringLiteral("Btw-aangifte"));
+    const QString cijfers = platform::Pad(map, QStringLiteral("Btw-aangifte ") + Periode(a) + QStringLiteral(".csv"));
+    const QString lijst = platform::Pad(map, QStringLiteral("Facturen ") + Periode(a) + QStringLiteral(".csv"));
+    if (!platform::SchrijfBestand(cijfers, AangifteCsv(a))
+        || !platform::SchrijfBestand(lijst, DocumentenCsv(a, regels, vandaag)))
+        return std::nullopt;
+    return std::pair{cijfers, lijst};
 }

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <array>
+#include <optional>
+#include <utility>
 #include <vector>
 
 // The figures of the Dutch VAT return from the issued invoices and credit
@@ -44,3 +46,12 @@ BtwAangifte BerekenAangifte(const std::vector<Boekregel>& regels, int jaar, int 
 // semicolons, decimal commas, one header row each.
 QByteArray AangifteCsv(const BtwAangifte& a);
 QByteArray DocumentenCsv(const BtwAangifte& a, const std::vector<Boekregel>& regels, QDate vandaag);
+
+// The period as a file name and a caption shows it: "2026-K4", or "2026".
+QString Periode(const BtwAangifte& a);
+
+// Writes both CSV files into the folder "Btw-aangifte" beside the program
+// ("Btw-aangifte 2026-K4.csv", "Facturen 2026-K4.csv"); their paths, or
+// nothing when either could not be written.
+std::optional<std::pair<QString, QString>> SchrijfAangifte(const QString& programmaMap, const BtwAangifte& a,
+                                                           const std::vector<Boekregel>& regels, QDate vandaag);

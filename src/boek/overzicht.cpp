@@ -34,10 +34,10 @@ bool Past(const Boekregel& r, const BoekFilter& f, QDate vandaag)
     if (f.kwartaal != 0 && Kwartaal(u.datum) != f.kwartaal)
         return false;
     switch (f.status) {
-    case StatusKeuze::Alle: break;
-    case StatusKeuze::Open: if (r.betaald) return false; break;
-    case StatusKeuze::Betaald: if (!r.betaald) return false; break;
-    case StatusKeuze::TeLaat: if (DagenTeLaat(r, vandaag) == 0) return false; break;
+    case BoekStatus::Alle: break;
+    case BoekStatus::Open: if (r.betaald) return false; break;
+    case BoekStatus::Betaald: if (!r.betaald) return false; break;
+    case BoekStatus::TeLaat: if (DagenTeLaat(r, vandaag) == 0) return false; break;
     }
     const QString zoek = f.zoek.trimmed();
     return zoek.isEmpty() || u.klant.contains(zoek, Qt::CaseInsensitive) || u.nummer.contains(zoek, Qt::CaseInsensitive);

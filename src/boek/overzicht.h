@@ -11,12 +11,12 @@
 
 // The rules of the "Facturenboek" window as plain functions of its rows.
 
-enum class StatusKeuze { Alle, Open, Betaald, TeLaat };
+enum class BoekStatus { Alle, Open, Betaald, TeLaat };
 
 struct BoekFilter {
     int jaar = 0;          // 0: every year
     int kwartaal = 0;      // 1-4; 0: the whole year
-    StatusKeuze status = StatusKeuze::Alle;
+    BoekStatus status = BoekStatus::Alle;
     QString zoek;          // part of the customer's name or the number, any letter case
 };
 

@@ -40,7 +40,7 @@ Klantgegevens TeOnthouden(Klantgegevens k, const Factuur& f)
 }  // namespace
 
 bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programmaMap, platform::Prompts& prompts,
-                  const KlantVraag& vraagKlant, std::time_t moment)
+                  const KlantVraag& vraagKlant, std::time_t moment, QString* geschreven)
 {
     if (const auto fout = FoutInFactuur(f)) {
         prompts.Melding(kEfactuurTitel, *fout);
@@ -68,5 +68,7 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
     }
     prompts.Melding(kEfactuurTitel, QStringLiteral("De e-factuur staat in ") + QDir::toNativeSeparators(*pad)
                                         + QStringLiteral("."));
+    if (geschreven)
+        *geschreven = *pad;
     return true;
 }

@@ -30,6 +30,8 @@ Klantgegevens KlantVoorstel(const Factuur& f, const QString& programmaMap);
 // "Naar e-factuur (UBL)": checks the invoice, asks for the buyer and a name
 // as the PDF export does, remembers the buyer, writes "Efactuur/<name>.xml"
 // with the page "Naar Pdf-formaat" would write at that moment inside, and
-// tells where it is. Every fault and failure is told; true when written.
+// tells where it is. Every fault and failure is told; true when written,
+// and then the file's path in geschreven when one is given.
 bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programmaMap, platform::Prompts& prompts,
-                  const KlantVraag& vraagKlant, std::time_t moment = std::time(nullptr));
+                  const KlantVraag& vraagKlant, std::time_t moment = std::time(nullptr),
+                  QString* geschreven = nullptr);

@@ -98,7 +98,7 @@ void Afdrukken::DrukBedrag(Surface& s, const QString& tekst, int verschuiving, i
     Druk(s, bedragPositie_, y, tekst);
 }
 
-void Afdrukken::FactuurAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, platform::Prompts& prompts)
+bool Afdrukken::FactuurAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, platform::Prompts& prompts)
 {
     BezigeMuis bezig;
     bool meldFout = true;
@@ -108,7 +108,9 @@ void Afdrukken::FactuurAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& br
         // Once a picture was on its way, a failing printer is no longer reported.
         if (meldFout)
             prompts.Melding(QApplication::applicationName(), kGeenPrinter);
+        return false;
     }
+    return true;
 }
 
 void Afdrukken::ProbeerAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, bool& meldFout)

@@ -83,13 +83,13 @@ TEST(Facturenboekvenster, FiltersByYearQuarterStatusAndSearchAndTotalsWhatIsShow
         const char* incl;
     } gevallen[] = {
         {{}, {0, 1, 2, 3}, "774.50"},
-        {{2026, 0, StatusKeuze::Alle, {}}, {0, 1, 2}, "714"},
-        {{2026, 3, StatusKeuze::Alle, {}}, {1}, "242"},
-        {{0, 0, StatusKeuze::Open, {}}, {0, 2, 3}, "532.50"},
-        {{0, 0, StatusKeuze::Betaald, {}}, {1}, "242"},
-        {{0, 0, StatusKeuze::TeLaat, {}}, {0, 2, 3}, "532.50"},
-        {{0, 0, StatusKeuze::Alle, "klant 2026"}, {0, 1, 2}, "714"},
-        {{0, 0, StatusKeuze::Alle, "-009"}, {3}, "60.50"},
+        {{2026, 0, BoekStatus::Alle, {}}, {0, 1, 2}, "714"},
+        {{2026, 3, BoekStatus::Alle, {}}, {1}, "242"},
+        {{0, 0, BoekStatus::Open, {}}, {0, 2, 3}, "532.50"},
+        {{0, 0, BoekStatus::Betaald, {}}, {1}, "242"},
+        {{0, 0, BoekStatus::TeLaat, {}}, {0, 2, 3}, "532.50"},
+        {{0, 0, BoekStatus::Alle, "klant 2026"}, {0, 1, 2}, "714"},
+        {{0, 0, BoekStatus::Alle, "-009"}, {3}, "60.50"},
     };
     for (const auto& g : gevallen) {
         const auto getoond = Gefilterd(regels, g.filter, kVandaag);

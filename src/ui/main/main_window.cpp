@@ -221,6 +221,9 @@ void Main::MaakMenus()
     FilePrintTo[4] = actie(print, QStringLiteral("Print adres op A5 envelope"));
     FileSetupPrinter = actie(file, QStringLiteral("Setup Printer"));
     file->addSeparator();
+    FileBoek = actie(file, QStringLiteral("Facturenboek"), QKeySequence(QStringLiteral("Ctrl+B")));
+    FileAangifte = actie(file, QStringLiteral("Btw-aangifte"));
+    file->addSeparator();
     FileExit = actie(file, QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+X")));
     connect(FileExit, &QAction::triggered, this, &Main::FileExit_Click);
 
@@ -249,7 +252,7 @@ void Main::MaakMenus()
 
     // Their windows are not part of the program yet.
     for (QAction* a : {FileNieuw, FileLoad, FileSave, FilePrintTo[1], FilePrintTo[2], FileEfactuur, FilePrintTo[4],
-                       FileSetupPrinter, ToolsCalc, ToolsLogoDesign, ToolsAchtergrond})
+                       FileSetupPrinter, FileBoek, FileAangifte, ToolsCalc, ToolsLogoDesign, ToolsAchtergrond})
         a->setEnabled(false);
 }
 

@@ -75,6 +75,8 @@ public:
     std::array<QAction*, 5> FilePrintTo{};      // 1 printer, 2 PDF, 3 separator, 4 envelope
     QAction* FileEfactuur;                      // after the PDF: "Naar e-factuur (UBL)"
     QAction* FileSetupPrinter;
+    QAction* FileBoek;                          // "Facturenboek"
+    QAction* FileAangifte;                      // "Btw-aangifte"
     QAction* FileExit;
     QAction* ToolsColorsWijzigen;
     QAction* ToolsCalc;
