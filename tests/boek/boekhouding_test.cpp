@@ -1,10 +1,14 @@
 // The rules of the book's window and of the VAT return, on rows as the book gives them.
 #include "boek/btw_aangifte.h"
+#include "boek/creditnota.h"
+#include "boek/mailbericht.h"
 #include "boek/overzicht.h"
 #include "boek/volgend_nummer.h"
 
 #include "boek/boek_fixture.h"
+#include "platform/mail.h"
 #include "support/bedrag.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +154,53 @@ TEST(BtwAangifte, CsvIsUtf8WithSemicolonsDecimalCommasAndOneHeaderRow)
     // A text a spreadsheet would run as a formula is kept a text.
     EXPECT_TRUE(lijst[2].startsWith("\"'=2026;2\";Creditnota;")) << lijst[2].toStdString();
     EXPECT_TRUE(lijst[2].contains(";-10,00;-2,10;-12,10;2026-001;Open"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Creditnota, TurnsEveryPriceAndNamesTheInvoiceItCorrects)
+{
+    const struct {
+        const char* prijs;
+        const char* tegengesteld;
+    } prijzen[] = {{"12,50", "-12,50"}, {"-3", "3"}, {"+4,10", "-4,10"}, {" 7 ", "-7"}, {"", ""}, {"0,00", "0,00"}};
+    for (const auto& p : prijzen)
+        EXPECT_EQ(TegengesteldePrijs(p.prijs), p.tegengesteld) << p.prijs;
+
+    Factuur f = TestFactuur("2026-117", "05-12-2026", {"100", "10,55"});
+    const Uitgifte factuur = TestUitgifte(f);
+    MaakCreditnota(f, factuur, "2026-130", QDate(2027, 1, 14));
+    EXPECT_EQ(f.FactuurNummer, "2026-130");
+    EXPECT_EQ(f.FactuurDatum, "14-01-2027");
+    EXPECT_EQ(f.BetreftNummer, "2026-117");
+    EXPECT_EQ(f.BetreftDatum, "05-12-2026");
+    const Uitgifte credit = TestUitgifte(f);
+    EXPECT_TRUE(credit.IsCreditnota());
+    EXPECT_EQ(credit.exBtw, platform::Bedrag() - factuur.exBtw);
+    EXPECT_EQ(credit.btw, platform::Bedrag() - factuur.btw);
+    EXPECT_EQ(credit.inclBtw, platform::Bedrag() - factuur.inclBtw);
+}
+
+TEST(Mailen, NamesTheNumberAmountAndDueDateAndAttachesWhatIsKept)
+{
+    TempProgramFolder map;
+    map.write("2026-117.pdf", "%PDF-1");
+    Boekregel r = Regel("2026-117", QDate(2026, 12, 5), "100", 21);
+    r.uitgifte.email = " inkoop@korf.nl ";
+    r.pdf = map.file("2026-117.pdf");
+    r.efactuur = map.file("weg.xml");   // gone since: not attached
+    const Mailbericht m = MailVoor(r);
+    EXPECT_EQ(m.aan, "inkoop@korf.nl");
+    EXPECT_EQ(m.onderwerp, "Factuur 2026-117");
+    EXPECT_TRUE(m.tekst.contains("€ 121,00")) << m.tekst.toStdString();
+    EXPECT_TRUE(m.tekst.contains("uiterlijk 04-01-2027")) << m.tekst.toStdString();
+    EXPECT_EQ(m.bijlagen, QStringList{map.file("2026-117.pdf")});
+    // An address read as an option would make the mail program do something else.
+    EXPECT_FALSE(platform::MailArgumenten("--help", "s", "t", {}).contains("--help"));
+    EXPECT_EQ(platform::MailArgumenten("a@b.nl", "s", "t", {"/x.pdf"}).mid(5),
+              (QStringList{"--attach", "/x.pdf", "a@b.nl"}));
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 // can always be made whole again from the snapshots beside it.
 #include "boek/blad.h"
 #include "boek/facturenboek.h"
+#include "boek/uitgeven.h"
 
 #include "boek/boek_fixture.h"
 #include "support/bedrag.h"
 #include "support/kleine_schijf.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
@@ -222,6 +224,43 @@ TEST(Facturenboek, PageRecordGivesBackTheInvoiceAsIssued)
         EXPECT_FALSE(LeesBlad(ongewijzigd, blad.left(lengte))) << lengte;
         EXPECT_EQ(BladBytes(ongewijzigd), blad);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Around the output: a number used before with another page is asked about
+// first; a book that cannot be used never stops the output and is told after.
+TEST(Uitgeven, AsksAboutANumberUsedForAnotherPageAndTellsWhatCouldNotBeKept)
+{
+    TempProgramFolder map;
+    Facturenboek boek(map.path());
+    ScriptedPrompts prompts;
+    const Uitgifte eerste = TestUitgifte(TestFactuur("17", "05-12-2026", {"12,50"}));
+    ASSERT_TRUE(MagUitgeven(boek, eerste, prompts));
+    LegUitgifteVast(boek, eerste, {}, prompts);
+    ASSERT_TRUE(MagUitgeven(boek, eerste, prompts));   // a reprint
+    EXPECT_TRUE(prompts.gevraagd.empty());
+
+    const Uitgifte ander = TestUitgifte(TestFactuur("17", "05-12-2026", {"13"}));
+    prompts.antwoorden = {false};
+    EXPECT_FALSE(MagUitgeven(boek, ander, prompts));
+    ASSERT_EQ(prompts.gevraagd.size(), 1u);
+    EXPECT_EQ(prompts.gevraagd[0].titel, " Facturenboek");
+    EXPECT_TRUE(prompts.gevraagd[0].tekst.startsWith("Factuur 17 is al uitgegeven met een ander bedrag...\r\n"))
+        << prompts.gevraagd[0].tekst.toStdString();
+    EXPECT_TRUE(prompts.gevraagd[0].tekst.contains("het volgende vrije nummer is 18."));
+
+    TempProgramFolder kapot;
+    QDir(kapot.path()).mkdir(kDb);   // a folder where the book should be: it is not opened through
+    Facturenboek onbruikbaar(kapot.path());
+    ScriptedPrompts gemeld;
+    EXPECT_TRUE(MagUitgeven(onbruikbaar, eerste, gemeld));
+    LegUitgifteVast(onbruikbaar, eerste, {}, gemeld);
+    ASSERT_EQ(gemeld.gevraagd.size(), 1u);
+    EXPECT_EQ(gemeld.gevraagd[0].soort, "Melding");
+    EXPECT_TRUE(gemeld.gevraagd[0].tekst.startsWith("Factuur 17 ")) << gemeld.gevraagd[0].tekst.toStdString();
 }
 
 }  // namespace
