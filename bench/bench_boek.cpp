@@ -115,3 +115,19 @@ void Vastleggen(benchmark::State& state)
 BENCHMARK(Vastleggen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
+
+namespace {
+
+// The first use in a session: the database opened and checked, the
+// snapshot folder compared with it, the rows read.
+void BoekOpenen(benchmark::State& state)
+{
+    Boek& b = Gedeeld();
+    for (auto _ : state) {
+        Facturenboek boek(b.map.path());
+        benchmark::DoNotOptimize(boek.Open());
+    }
+}
+BENCHMARK(BoekOpenen)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -11,6 +11,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 using platform::Bedrag;
 
 namespace {
@@ -26,17 +28,16 @@ const QString kBeschadigd = QStringLiteral("11");
 
 const QString kKolommen = QStringLiteral(
     "nummer, datum_tekst, datum, vervaldatum, klant, btw_nummer, land, email, btw_procent, btw_geval, ex_btw, btw,"
-    " incl_btw, betreft_nummer, betreft_datum, uitgegeven_op, betaald, pdf, efactuur, naam");
+    " incl_btw, betreft_nummer, betreft_datum, betaald, pdf, efactuur, naam");
 
 qint64 Centen(Bedrag b)
 {
     return b.OpCenten().Eenheden() / 1'000'000;
 }
 
-std::optional<QDate> IsoDatum(const QVariant& v)
+std::optional<QDate> Dag(const QVariant& v)
 {
-    const QDate d = QDate::fromString(v.toString(), Qt::ISODate);
-    return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
+    return v.isNull() ? std::nullopt : std::optional<QDate>(QDate::fromJulianDay(v.toLongLong()));
 }
 
 // A row read with kKolommen, its columns in that order.
@@ -46,8 +47,8 @@ Boekregel RegelUit(const QSqlQuery& q)
     Uitgifte& u = r.uitgifte;
     u.nummer = q.value(0).toString();
     u.datumTekst = q.value(1).toString();
-    u.datum = QDate::fromString(q.value(2).toString(), Qt::ISODate);
-    u.vervaldatum = QDate::fromString(q.value(3).toString(), Qt::ISODate);
+    u.datum = QDate::fromJulianDay(q.value(2).toLongLong());
+    u.vervaldatum = QDate::fromJulianDay(q.value(3).toLongLong());
     u.klant = q.value(4).toString();
     u.btwNummer = q.value(5).toString();
     u.land = q.value(6).toString();
@@ -59,11 +60,10 @@ Boekregel RegelUit(const QSqlQuery& q)
     u.inclBtw = Bedrag::UitCenten(q.value(12).toLongLong());
     u.betreftNummer = q.value(13).toString();
     u.betreftDatum = q.value(14).toString();
-    u.moment = QDateTime::fromString(q.value(15).toString(), Qt::ISODate);
-    r.betaald = IsoDatum(q.value(16));
-    r.pdf = q.value(17).toString();
-    r.efactuur = q.value(18).toString();
-    r.naam = q.value(19).toString();
+    r.betaald = Dag(q.value(15));
+    r.pdf = q.value(16).toString();
+    r.efactuur = q.value(17).toString();
+    r.naam = q.value(18).toString();
     return r;
 }
 
@@ -77,8 +77,8 @@ void BindUitgifte(QSqlQuery& q, const Uitgifte& u)
 {
     q.bindValue(QStringLiteral(":nummer"), NietNull(u.nummer));
     q.bindValue(QStringLiteral(":datum_tekst"), NietNull(u.datumTekst));
-    q.bindValue(QStringLiteral(":datum"), u.datum.toString(Qt::ISODate));
-    q.bindValue(QStringLiteral(":vervaldatum"), u.vervaldatum.toString(Qt::ISODate));
+    q.bindValue(QStringLiteral(":datum"), u.datum.toJulianDay());
+    q.bindValue(QStringLiteral(":vervaldatum"), u.vervaldatum.toJulianDay());
     q.bindValue(QStringLiteral(":klant"), NietNull(u.klant));
     q.bindValue(QStringLiteral(":adres"), NietNull(u.adres));
     q.bindValue(QStringLiteral(":btw_nummer"), NietNull(u.btwNummer));
@@ -92,22 +92,32 @@ void BindUitgifte(QSqlQuery& q, const Uitgifte& u)
     q.bindValue(QStringLiteral(":betreft_nummer"), NietNull(u.betreftNummer));
     q.bindValue(QStringLiteral(":betreft_datum"), NietNull(u.betreftDatum));
     q.bindValue(QStringLiteral(":uitgegeven_op"), u.moment.toUTC().toString(Qt::ISODate));
-    q.bindValue(QStringLiteral(":blad"), u.blad);
 }
 
 const QString kNieuweRegel = QStringLiteral(
     "INSERT INTO documenten (nummer, naam, datum_tekst, datum, vervaldatum, klant, adres, btw_nummer, land, email,"
-    " btw_procent, btw_geval, ex_btw, btw, incl_btw, betreft_nummer, betreft_datum, uitgegeven_op, blad, pdf,"
+    " btw_procent, btw_geval, ex_btw, btw, incl_btw, betreft_nummer, betreft_datum, uitgegeven_op, pdf,"
     " efactuur, betaald) VALUES (:nummer, :naam, :datum_tekst, :datum, :vervaldatum, :klant, :adres, :btw_nummer,"
     " :land, :email, :btw_procent, :btw_geval, :ex_btw, :btw, :incl_btw, :betreft_nummer, :betreft_datum,"
-    " :uitgegeven_op, :blad, :pdf, :efactuur, :betaald)");
+    " :uitgegeven_op, :pdf, :efactuur, :betaald)");
 
 const QString kVervangenRegel = QStringLiteral(
     "UPDATE documenten SET datum_tekst = :datum_tekst, datum = :datum, vervaldatum = :vervaldatum, klant = :klant,"
     " adres = :adres, btw_nummer = :btw_nummer, land = :land, email = :email, btw_procent = :btw_procent,"
     " btw_geval = :btw_geval, ex_btw = :ex_btw, btw = :btw, incl_btw = :incl_btw, betreft_nummer = :betreft_nummer,"
-    " betreft_datum = :betreft_datum, uitgegeven_op = :uitgegeven_op, blad = :blad, pdf = :pdf,"
+    " betreft_datum = :betreft_datum, uitgegeven_op = :uitgegeven_op, pdf = :pdf,"
     " efactuur = :efactuur WHERE nummer = :nummer");
+
+// The page of the document of that number, new or in place of the one it had.
+bool SchrijfBlad(QSqlDatabase& db, const QString& nummer, const QByteArray& blad)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO bladen (id, blad) SELECT id, :blad FROM documenten"
+                             " WHERE nummer = :nummer"));
+    q.bindValue(QStringLiteral(":blad"), blad);
+    q.bindValue(QStringLiteral(":nummer"), nummer);
+    return q.exec() && q.numRowsAffected() == 1;
+}
 
 QString Tijdstempel()
 {
@@ -156,7 +166,23 @@ bool Facturenboek::Open()
         return false;
     open_ = true;
     NeemSnapshotsOp();
+    regels_ = LeesRegels();
     return true;
+}
+
+void Facturenboek::Bijwerken(const QString& nummer)
+{
+    const auto regel = Regel(nummer);
+    auto it = std::find_if(regels_.begin(), regels_.end(),
+                           [&nummer](const Boekregel& r) { return r.uitgifte.nummer == nummer; });
+    if (it != regels_.end())
+        regels_.erase(it);
+    if (!regel)
+        return;
+    // Newest first: before the first of the same day or older, as the last one issued.
+    it = std::find_if(regels_.begin(), regels_.end(),
+                      [&regel](const Boekregel& r) { return r.uitgifte.datum <= regel->uitgifte.datum; });
+    regels_.insert(it, *regel);
 }
 
 bool Facturenboek::OpenDatabase()
@@ -250,8 +276,9 @@ void Facturenboek::NeemSnapshotsOp()
         nieuw.bindValue(QStringLiteral(":efactuur"), NietNull(QFile::exists(xml) ? xml : QString()));
         const auto betaald = platform::LeesBestand(KopiePad(naam, QString::fromLatin1(kBetaaldExtensie)), 64);
         const QDate op = betaald ? QDate::fromString(QString::fromLatin1(betaald->trimmed()), Qt::ISODate) : QDate();
-        nieuw.bindValue(QStringLiteral(":betaald"), op.isValid() ? op.toString(Qt::ISODate) : QVariant());
-        nieuw.exec();
+        nieuw.bindValue(QStringLiteral(":betaald"), op.isValid() ? QVariant(op.toJulianDay()) : QVariant());
+        if (nieuw.exec())
+            SchrijfBlad(db, u->nummer, u->blad);
     }
     db.commit();
     if (onleesbaar > 0)
@@ -274,16 +301,18 @@ std::optional<Uitgifte> Facturenboek::Document(const QString& nummer) const
 {
     auto regel = Regel(nummer);
     QSqlQuery q(QSqlDatabase::database(verbinding_, false));
-    q.prepare(QStringLiteral("SELECT blad, adres FROM documenten WHERE nummer = ?"));
+    q.prepare(QStringLiteral("SELECT b.blad, d.adres, d.uitgegeven_op FROM documenten d JOIN bladen b ON b.id = d.id"
+                             " WHERE d.nummer = ?"));
     q.addBindValue(nummer);
     if (!regel || !q.exec() || !q.next())
         return std::nullopt;
     regel->uitgifte.blad = q.value(0).toByteArray();
     regel->uitgifte.adres = q.value(1).toString();
+    regel->uitgifte.moment = QDateTime::fromString(q.value(2).toString(), Qt::ISODate);
     return regel->uitgifte;
 }
 
-std::vector<Boekregel> Facturenboek::Regels() const
+std::vector<Boekregel> Facturenboek::LeesRegels() const
 {
     std::vector<Boekregel> regels;
     QSqlQuery q(QSqlDatabase::database(verbinding_, false));
@@ -383,7 +412,7 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
     }
     q.bindValue(QStringLiteral(":pdf"), NietNull(pdf));
     q.bindValue(QStringLiteral(":efactuur"), NietNull(efactuur));
-    const bool opgenomen = db.transaction() && q.exec() && db.commit();
+    const bool opgenomen = db.transaction() && q.exec() && (zelfde || SchrijfBlad(db, u.nummer, u.blad)) && db.commit();
     if (!opgenomen) {
         const QString reden = q.lastError().isValid() ? q.lastError().text() : db.lastError().text();
         db.rollback();
@@ -392,6 +421,7 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
                                                               "het boek neemt haar op zodra het weer kan.")
                                              : QString()));
     }
+    Bijwerken(u.nummer);
     if (!nietBewaard.isEmpty())
         return Fout(wie + QStringLiteral(" staat in het Facturenboek, maar ") + nietBewaard.join(QStringLiteral(", "))
                     + QStringLiteral(" kon niet worden bewaard (is de schijf vol of de map alleen-lezen?)."));
@@ -410,9 +440,11 @@ bool Facturenboek::ZetBetaald(const QString& nummer, std::optional<QDate> datum)
     QSqlDatabase db = QSqlDatabase::database(verbinding_, false);
     QSqlQuery q(db);
     q.prepare(QStringLiteral("UPDATE documenten SET betaald = ? WHERE nummer = ?"));
-    q.addBindValue(datum ? QVariant(datum->toString(Qt::ISODate)) : QVariant());
+    q.addBindValue(datum ? QVariant(datum->toJulianDay()) : QVariant());
     q.addBindValue(nummer);
-    if (!bewaard || !q.exec())
+    const bool gelukt = bewaard && q.exec();
+    Bijwerken(nummer);
+    if (!gelukt)
         return Fout(QStringLiteral("De betaling van ") + nummer
                     + QStringLiteral(" kon niet worden bewaard (is de schijf vol of de map alleen-lezen?)."));
     return true;

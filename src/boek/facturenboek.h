@@ -53,8 +53,9 @@ public:
     // What the book holds under that number, with its page.
     std::optional<Uitgifte> Document(const QString& nummer) const;
     std::optional<Boekregel> Regel(const QString& nummer) const;
-    // Every document, newest first.
-    std::vector<Boekregel> Regels() const;
+    // Every document, newest first: read once when the book opens and kept
+    // up to date by every change, so a window of thousands opens at once.
+    const std::vector<Boekregel>& Regels() const { return regels_; }
     // The number of the document issued last; empty when none.
     QString LaatsteNummer() const;
     bool IsUitgegeven(const QString& nummer) const;
@@ -79,10 +80,13 @@ private:
     void NeemSnapshotsOp();
     bool Fout(const QString& wat);
     QString VrijeNaam(const QString& nummer) const;
-    bool SchrijfRegel(const Uitgifte& u, const QString& naam, bool bestaat);
+    std::vector<Boekregel> LeesRegels() const;
+    // The kept row of that number as the database now holds it.
+    void Bijwerken(const QString& nummer);
 
     QString programmaMap_;
     QString verbinding_;
     QString melding_;
     bool open_ = false;
+    std::vector<Boekregel> regels_;
 };
