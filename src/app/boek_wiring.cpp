@@ -19,11 +19,10 @@
 
 namespace {
 
-QString Voorstel(Facturenboek& boek, const Factuur& f)
+QString Voorstel(Facturenboek& boek, const Factuur& f, platform::Prompts& prompts)
 {
     // A book that cannot be opened proposes nothing; the issue tells why.
-    if (!boek.IsOpen())
-        boek.Open();
+    OpenStil(boek, prompts);
     return VoorgesteldNummer(f.FactuurNummer, boek.LaatsteNummer(),
                              [&boek](const QString& n) { return boek.IsUitgegeven(n); }, QDate::currentDate());
 }
@@ -122,7 +121,7 @@ void KoppelBoek(Omgeving& omgeving)
     Main& m = omgeving.main;
     QObject::connect(&m, &Main::factuurnummerGevraagd, &m, [o] {
         NumDat dialoog(o->main, o->factuur, QDate::currentDate(), &o->main);
-        dialoog.Text1->setText(Voorstel(o->boek, o->factuur));
+        dialoog.Text1->setText(Voorstel(o->boek, o->factuur, o->prompts));
         dialoog.exec();
     });
     QObject::connect(m.FileBoek, &QAction::triggered, &m, [o] { ToonBoek(*o); });

@@ -170,11 +170,15 @@ bool Facturenboek::Open()
     return true;
 }
 
-void Facturenboek::Bijwerken(const QString& nummer)
+void Facturenboek::Bijwerken(const QString& nummer, bool opZijnPlaats)
 {
     const auto regel = Regel(nummer);
     auto it = std::find_if(regels_.begin(), regels_.end(),
                            [&nummer](const Boekregel& r) { return r.uitgifte.nummer == nummer; });
+    if (it != regels_.end() && regel && opZijnPlaats) {
+        *it = *regel;
+        return;
+    }
     if (it != regels_.end())
         regels_.erase(it);
     if (!regel)
@@ -318,7 +322,7 @@ std::vector<Boekregel> Facturenboek::LeesRegels() const
     QSqlQuery q(QSqlDatabase::database(verbinding_, false));
     q.setForwardOnly(true);
     if (!open_ || !q.exec(QStringLiteral("SELECT ") + kKolommen
-                          + QStringLiteral(" FROM documenten ORDER BY datum DESC, id DESC")))
+                          + QStringLiteral(" FROM documenten ORDER BY datum DESC, uitgegeven_op DESC, id DESC")))
         return regels;
     while (q.next())
         regels.push_back(RegelUit(q));
@@ -421,7 +425,7 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
                                                               "het boek neemt haar op zodra het weer kan.")
                                              : QString()));
     }
-    Bijwerken(u.nummer);
+    Bijwerken(u.nummer, zelfde);
     if (!nietBewaard.isEmpty())
         return Fout(wie + QStringLiteral(" staat in het Facturenboek, maar ") + nietBewaard.join(QStringLiteral(", "))
                     + QStringLiteral(" kon niet worden bewaard (is de schijf vol of de map alleen-lezen?)."));
@@ -443,7 +447,7 @@ bool Facturenboek::ZetBetaald(const QString& nummer, std::optional<QDate> datum)
     q.addBindValue(datum ? QVariant(datum->toJulianDay()) : QVariant());
     q.addBindValue(nummer);
     const bool gelukt = bewaard && q.exec();
-    Bijwerken(nummer);
+    Bijwerken(nummer, true);
     if (!gelukt)
         return Fout(QStringLiteral("De betaling van ") + nummer
                     + QStringLiteral(" kon niet worden bewaard (is de schijf vol of de map alleen-lezen?)."));

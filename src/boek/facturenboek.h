@@ -53,7 +53,7 @@ public:
     // What the book holds under that number, with its page.
     std::optional<Uitgifte> Document(const QString& nummer) const;
     std::optional<Boekregel> Regel(const QString& nummer) const;
-    // Every document, newest first: read once when the book opens and kept
+    // Every document, newest first (by date, then by the moment of issue): read once when the book opens and kept
     // up to date by every change, so a window of thousands opens at once.
     const std::vector<Boekregel>& Regels() const { return regels_; }
     // The number of the document issued last; empty when none.
@@ -81,8 +81,9 @@ private:
     bool Fout(const QString& wat);
     QString VrijeNaam(const QString& nummer) const;
     std::vector<Boekregel> LeesRegels() const;
-    // The kept row of that number as the database now holds it.
-    void Bijwerken(const QString& nummer);
+    // The kept row of that number as the database now holds it; in its
+    // place, or (a new issue) first of its day.
+    void Bijwerken(const QString& nummer, bool opZijnPlaats);
 
     QString programmaMap_;
     QString verbinding_;

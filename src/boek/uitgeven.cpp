@@ -24,11 +24,15 @@ bool OpenBoek(Facturenboek& boek, platform::Prompts& prompts)
     return open;
 }
 
-bool MagUitgeven(Facturenboek& boek, const Uitgifte& u, platform::Prompts& prompts)
+void OpenStil(Facturenboek& boek, platform::Prompts& prompts)
 {
-    // A book that cannot be opened is told about after the output.
     if (!boek.IsOpen() && boek.Open() && !boek.Melding().isEmpty())
         prompts.Melding(kBoekTitel, boek.Melding());
+}
+
+bool MagUitgeven(Facturenboek& boek, const Uitgifte& u, platform::Prompts& prompts)
+{
+    OpenStil(boek, prompts);
     if (u.nummer.isEmpty())
         return prompts.Vraag(kBoekTitel, QStringLiteral("Deze factuur heeft geen factuurnummer en kan dus niet in het "
                                                         "Facturenboek worden opgenomen.\r\nToch doorgaan?"));

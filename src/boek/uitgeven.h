@@ -12,6 +12,11 @@ extern const QString kBoekTitel;
 // know: why it cannot be used, or that a damaged one was set aside.
 bool OpenBoek(Facturenboek& boek, platform::Prompts& prompts);
 
+// Opens the book when it is not open yet and tells only news (a damaged
+// book set aside); why it cannot be used is told once an issue cannot be
+// recorded.
+void OpenStil(Facturenboek& boek, platform::Prompts& prompts);
+
 // Before an invoice leaves the program: a number issued before with another
 // page is asked about (a number may be used once); an invoice without a
 // number is asked about too, as the book cannot hold it. True when the

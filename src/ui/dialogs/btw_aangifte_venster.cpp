@@ -63,8 +63,8 @@ BtwAangifteVenster::BtwAangifteVenster(std::vector<Boekregel> regels, const Fact
     JaarKeuze->setCurrentText(QString::number(vorig.year()));
     KwartaalKeuze->setCurrentIndex(Kwartaal(vorig));
 
-    NieuwLabel(Frame1, QStringLiteral("Omzet"), 5650, 690);
-    NieuwLabel(Frame1, QStringLiteral("Btw"), 7350, 690);
+    Bedrag(Frame1, 4650, 690)->setText(QStringLiteral("Omzet"));
+    Bedrag(Frame1, 6450, 690)->setText(QStringLiteral("Btw"));
     for (int r = 0; r < 5; ++r) {
         const int top = 1020 + 360 * r;
         NieuwLabel(Frame1, QString::fromUtf8(kOmschrijving[r]), 150, top);

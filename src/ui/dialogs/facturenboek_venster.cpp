@@ -39,8 +39,8 @@ FacturenboekVenster::FacturenboekVenster(Facturenboek& boek, const Factuur& fact
     : QDialog(parent), boek(boek), prompts(prompts), vandaag(vandaag), model(new BoekModel(vandaag, this))
 {
     setWindowTitle(QStringLiteral("Facturenboek"));
-    ZetVenstermaat(this, 11850, 7920);
-    Frame1 = NieuwFrame(this, 90, 15, 11550, 7320);
+    ZetVenstermaat(this, 12900, 7920);
+    Frame1 = NieuwFrame(this, 90, 15, 12600, 7320);
 
     NieuwLabel(Frame1, QStringLiteral("Jaar"), 150, 195);
     JaarKeuze = NieuweKeuze(Frame1, {QStringLiteral("Alle")}, 600, 1050);
@@ -48,18 +48,18 @@ FacturenboekVenster::FacturenboekVenster(Facturenboek& boek, const Factuur& fact
     KwartaalKeuze = NieuweKeuze(Frame1,
                                 {QStringLiteral("Alle"), QStringLiteral("1e kwartaal"), QStringLiteral("2e kwartaal"),
                                  QStringLiteral("3e kwartaal"), QStringLiteral("4e kwartaal")},
-                                2550, 1500);
-    NieuwLabel(Frame1, QStringLiteral("Status"), 4200, 195);
+                                2700, 1500);
+    NieuwLabel(Frame1, QStringLiteral("Status"), 4400, 195);
     StatusKeuze = NieuweKeuze(
         Frame1, {QStringLiteral("Alle"), QStringLiteral("Open"), QStringLiteral("Betaald"), QStringLiteral("Te laat")},
-        4800, 1350);
-    NieuwLabel(Frame1, QStringLiteral("Zoeken (klant of nummer)"), 6300, 195);
+        5100, 1350);
+    NieuwLabel(Frame1, QStringLiteral("Zoeken (klant of nummer)"), 6750, 195);
     Zoeken = new QLineEdit(Frame1);
-    ZetGeometrie(Zoeken, 8250, 150, 3150, 330);
+    ZetGeometrie(Zoeken, 9450, 150, 3000, 330);
     ZetVakKleur(Zoeken, kVakKleur);
 
     Lijst = new QTableView(Frame1);
-    ZetGeometrie(Lijst, 150, 600, 11250, 5550);
+    ZetGeometrie(Lijst, 150, 600, 12300, 5550);
     Lijst->setModel(model);
     Lijst->setSelectionBehavior(QAbstractItemView::SelectRows);
     Lijst->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,19 +67,19 @@ FacturenboekVenster::FacturenboekVenster(Facturenboek& boek, const Factuur& fact
     Lijst->verticalHeader()->hide();
     Lijst->verticalHeader()->setDefaultSectionSize(Px(300));
     Lijst->horizontalHeader()->setStretchLastSection(true);
-    for (const auto& [kolom, breedte] : {std::pair{BoekModel::Nummer, 1800}, {BoekModel::Datum, 1200},
-                                         {BoekModel::Klant, 2400}, {BoekModel::ExBtw, 1200}, {BoekModel::Btw, 1000},
-                                         {BoekModel::InclBtw, 1200}, {BoekModel::Vervaldatum, 1200}})
+    for (const auto& [kolom, breedte] : {std::pair{BoekModel::Nummer, 1875}, {BoekModel::Datum, 1275},
+                                         {BoekModel::Klant, 2250}, {BoekModel::ExBtw, 1200}, {BoekModel::Btw, 975},
+                                         {BoekModel::InclBtw, 1200}, {BoekModel::Vervaldatum, 1350}})
         Lijst->setColumnWidth(kolom, Px(breedte));
     ZetVakKleur(Lijst, QColor(250, 250, 245));
 
     TotaalLabel = NieuwLabel(Frame1, QString(), 150, 6270);
-    TotaalLabel->setFixedWidth(Px(11250));
+    TotaalLabel->setFixedWidth(Px(12300));
 
     int links = 150;
     auto knop = [this, &links](const QString& tekst) {
-        QPushButton* k = NieuweKnop(Frame1, tekst, links, 6750, 1500, 390);
-        links += 1605;
+        QPushButton* k = NieuweKnop(Frame1, tekst, links, 6750, 1650, 390);
+        links += 1770;
         return k;
     };
     BetaaldKnop = knop(QStringLiteral("Betaald"));
