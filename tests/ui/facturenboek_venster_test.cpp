@@ -69,6 +69,14 @@ TEST(FacturenboekVenster, ShowsFiltersAndMarksPaidThroughTheBook)
     v.BetaaldKnop->click();
     EXPECT_FALSE(boek.Regel("2026-002")->betaald);
     EXPECT_TRUE(prompts.gevraagd.back().tekst.startsWith("'31-02-2027' is geen datum"));
+
+    // No mail program to hand the message to: said in Dutch, nothing else happens.
+    const QByteArray pad = qgetenv("PATH");
+    qputenv("PATH", map.path().toLocal8Bit());
+    v.MailenKnop->click();
+    qputenv("PATH", pad);
+    EXPECT_TRUE(prompts.gevraagd.back().tekst.startsWith("Er is geen e-mailprogramma"))
+        << prompts.gevraagd.back().tekst.toStdString();
 }
 
 }  // namespace
