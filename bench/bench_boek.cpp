@@ -107,7 +107,7 @@ void Vastleggen(benchmark::State& state)
                                 {"120", "35,25"});
         state.ResumeTiming();
         LegUitgifteVast(*b.boek, UitgifteVan(f, KlantUitAdres(f.AdresTekst), QDateTime::currentDateTime()),
-                        {pdf, {}}, b.prompts);
+                        {pdf, {}, QStringLiteral("Printer")}, b.prompts);
     }
     if (!b.prompts.gevraagd.empty())
         state.SkipWithError(b.prompts.gevraagd.back().tekst.toStdString().c_str());

@@ -34,7 +34,7 @@ public:
         o.main.VulAdresLijst(2);
         platform::PrinterSurface surface(printerKeuze);
         if (afdrukken.FactuurAfdrukken(o.factuur, surface, {o.main.List1, o.main.List2, o.programmaMap}, o.prompts))
-            LegVast(Klant(), {}, {});
+            LegVast(Klant(), {}, {}, QStringLiteral("Printer"));
     }
 
     void NaarPdf()
@@ -50,7 +50,7 @@ public:
                                              + QStringLiteral("."));
             return;
         }
-        LegVast(Klant(), platform::LeesBestand(doel->pad, kGrootsteKopie).value_or(QByteArray()), {});
+        LegVast(Klant(), platform::LeesBestand(doel->pad, kGrootsteKopie).value_or(QByteArray()), {}, doel->pad);
         platform::OpenMetShell(doel->pad);
     }
 
@@ -71,7 +71,7 @@ public:
             },
             std::time(nullptr), &pad);
         if (geschreven)
-            LegVast(klant, {}, platform::LeesBestand(pad, kGrootsteKopie).value_or(QByteArray()));
+            LegVast(klant, {}, platform::LeesBestand(pad, kGrootsteKopie).value_or(QByteArray()), pad);
     }
 
     void Envelop()
@@ -103,14 +103,14 @@ private:
     // After the output: the book records it with the page as a PDF, made
     // here when the output made none, from a copy, so the invoice keeps the
     // prices as the output left them.
-    void LegVast(const Klantgegevens& klant, QByteArray pdf, const QByteArray& ubl)
+    void LegVast(const Klantgegevens& klant, QByteArray pdf, const QByteArray& ubl, const QString& gemaakt)
     {
         const QDateTime moment = QDateTime::currentDateTime();
         if (pdf.isEmpty()) {
             Factuur kopie = o.factuur;
             pdf = FactuurPdf(kopie, o.factuur.FactuurNummer, Bronnen(), moment.toSecsSinceEpoch()).value_or(QByteArray());
         }
-        LegUitgifteVast(o.boek, UitgifteVan(o.factuur, klant, moment), {pdf, ubl}, o.prompts);
+        LegUitgifteVast(o.boek, UitgifteVan(o.factuur, klant, moment), {pdf, ubl, gemaakt}, o.prompts);
     }
 
     // What the exported page takes from the main window, as the PDF and the

@@ -28,7 +28,7 @@ const QString kBeschadigd = QStringLiteral("11");
 
 const QString kKolommen = QStringLiteral(
     "nummer, datum_tekst, datum, vervaldatum, klant, btw_nummer, land, email, btw_procent, btw_geval, ex_btw, btw,"
-    " incl_btw, betreft_nummer, betreft_datum, betaald, pdf, efactuur, naam");
+    " incl_btw, betreft_nummer, betreft_datum, betaald, pdf, efactuur, naam, gemaakt");
 
 qint64 Centen(Bedrag b)
 {
@@ -64,6 +64,7 @@ Boekregel RegelUit(const QSqlQuery& q)
     r.pdf = q.value(16).toString();
     r.efactuur = q.value(17).toString();
     r.naam = q.value(18).toString();
+    r.gemaakt = q.value(19).toString().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return r;
 }
 
@@ -97,16 +98,16 @@ void BindUitgifte(QSqlQuery& q, const Uitgifte& u)
 const QString kNieuweRegel = QStringLiteral(
     "INSERT INTO documenten (nummer, naam, datum_tekst, datum, vervaldatum, klant, adres, btw_nummer, land, email,"
     " btw_procent, btw_geval, ex_btw, btw, incl_btw, betreft_nummer, betreft_datum, uitgegeven_op, pdf,"
-    " efactuur, betaald) VALUES (:nummer, :naam, :datum_tekst, :datum, :vervaldatum, :klant, :adres, :btw_nummer,"
+    " efactuur, gemaakt, betaald) VALUES (:nummer, :naam, :datum_tekst, :datum, :vervaldatum, :klant, :adres, :btw_nummer,"
     " :land, :email, :btw_procent, :btw_geval, :ex_btw, :btw, :incl_btw, :betreft_nummer, :betreft_datum,"
-    " :uitgegeven_op, :pdf, :efactuur, :betaald)");
+    " :uitgegeven_op, :pdf, :efactuur, :gemaakt, :betaald)");
 
 const QString kVervangenRegel = QStringLiteral(
     "UPDATE documenten SET datum_tekst = :datum_tekst, datum = :datum, vervaldatum = :vervaldatum, klant = :klant,"
     " adres = :adres, btw_nummer = :btw_nummer, land = :land, email = :email, btw_procent = :btw_procent,"
     " btw_geval = :btw_geval, ex_btw = :ex_btw, btw = :btw, incl_btw = :incl_btw, betreft_nummer = :betreft_nummer,"
     " betreft_datum = :betreft_datum, uitgegeven_op = :uitgegeven_op, pdf = :pdf,"
-    " efactuur = :efactuur WHERE nummer = :nummer");
+    " efactuur = :efactuur, gemaakt = :gemaakt WHERE nummer = :nummer");
 
 // The page of the document of that number, new or in place of the one it had.
 bool SchrijfBlad(QSqlDatabase& db, const QString& nummer, const QByteArray& blad)
@@ -278,6 +279,7 @@ void Facturenboek::NeemSnapshotsOp()
         const QString xml = KopiePad(naam, QStringLiteral(".xml"));
         nieuw.bindValue(QStringLiteral(":pdf"), NietNull(QFile::exists(pdf) ? pdf : QString()));
         nieuw.bindValue(QStringLiteral(":efactuur"), NietNull(QFile::exists(xml) ? xml : QString()));
+        nieuw.bindValue(QStringLiteral(":gemaakt"), QStringLiteral(""));
         const auto betaald = platform::LeesBestand(KopiePad(naam, QString::fromLatin1(kBetaaldExtensie)), 64);
         const QDate op = betaald ? QDate::fromString(QString::fromLatin1(betaald->trimmed()), Qt::ISODate) : QDate();
         nieuw.bindValue(QStringLiteral(":betaald"), op.isValid() ? QVariant(op.toJulianDay()) : QVariant());
@@ -404,7 +406,8 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
     QSqlDatabase db = QSqlDatabase::database(verbinding_, false);
     QSqlQuery q(db);
     if (zelfde) {
-        q.prepare(QStringLiteral("UPDATE documenten SET pdf = :pdf, efactuur = :efactuur WHERE nummer = :nummer"));
+        q.prepare(QStringLiteral("UPDATE documenten SET pdf = :pdf, efactuur = :efactuur, gemaakt = :gemaakt"
+                                 " WHERE nummer = :nummer"));
         q.bindValue(QStringLiteral(":nummer"), u.nummer);
     } else {
         q.prepare(regel ? kVervangenRegel : kNieuweRegel);
@@ -416,6 +419,10 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
     }
     q.bindValue(QStringLiteral(":pdf"), NietNull(pdf));
     q.bindValue(QStringLiteral(":efactuur"), NietNull(efactuur));
+    QStringList gemaakt = zelfde ? regel->gemaakt : QStringList();
+    if (!bestanden.gemaakt.isEmpty() && !gemaakt.contains(bestanden.gemaakt))
+        gemaakt << bestanden.gemaakt;
+    q.bindValue(QStringLiteral(":gemaakt"), NietNull(gemaakt.join(QLatin1Char('\n'))));
     const bool opgenomen = db.transaction() && q.exec() && (zelfde || SchrijfBlad(db, u.nummer, u.blad)) && db.commit();
     if (!opgenomen) {
         const QString reden = q.lastError().isValid() ? q.lastError().text() : db.lastError().text();

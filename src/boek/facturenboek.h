@@ -18,12 +18,14 @@ struct Boekregel {
     QString pdf;        // the PDF as issued, kept beside the snapshot
     QString efactuur;   // the e-invoice as sent, when one was
     QString naam;       // the snapshot's file name without extension
+    QStringList gemaakt;  // what each issue made: "Printer" or the file written
 };
 
 // The files an issue made, kept beside its snapshot in "Facturen/Uitgegeven".
 struct UitgifteBestanden {
     QByteArray pdf;     // the page as a PDF; empty when it is kept already
     QByteArray ubl;     // the e-invoice; empty when none was made
+    QString gemaakt;    // "Printer", or the file the user asked for
 };
 
 // The Facturenboek: "Facturenboek.db" (SQLite) beside the program, and per

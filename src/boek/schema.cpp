@@ -28,6 +28,7 @@ const std::array<std::span<const char* const>, 1>& Stappen()
         " betreft_nummer TEXT NOT NULL, betreft_datum TEXT NOT NULL,"
         " uitgegeven_op TEXT NOT NULL,"
         " pdf TEXT NOT NULL DEFAULT '', efactuur TEXT NOT NULL DEFAULT '',"
+        " gemaakt TEXT NOT NULL DEFAULT '',"   // the outputs made, one a line
         " betaald INTEGER)",
         "CREATE INDEX documenten_datum ON documenten (datum)",
         // The pages apart: the list reads small rows only.

@@ -36,7 +36,7 @@ void VulBoek(const QString& map)
 {
     Facturenboek boek(map);
     ASSERT_TRUE(boek.Open()) << boek.Melding().toStdString();
-    ASSERT_TRUE(boek.Uitgeven(TestUitgifte(TestFactuur("2026-001", "01-10-2026", {"100"})), {"%PDF-1", {}})) << boek.Melding().toStdString();
+    ASSERT_TRUE(boek.Uitgeven(TestUitgifte(TestFactuur("2026-001", "01-10-2026", {"100"})), {"%PDF-1", {}, "Pdf/2026-001.pdf"})) << boek.Melding().toStdString();
     ASSERT_TRUE(boek.Uitgeven(TestUitgifte(TestFactuur("2026-002", "15-11-2026", {"50,50"})), {}));
     ASSERT_TRUE(boek.Uitgeven(TestUitgifte(TestFactuur("2026-003", "01-12-2026", {"10", "-2,50"}, 9)), {}));
     ASSERT_TRUE(boek.ZetBetaald("2026-002", QDate(2026, 12, 1)));
@@ -68,17 +68,19 @@ TEST(Facturenboek, TheSameNumberAddsNothingForTheSamePageAndTakesTheNumbersPlace
     Facturenboek boek(map.path());
     ASSERT_TRUE(boek.Open());
     Factuur f = TestFactuur("17", "05-12-2026", {"12,50"});
-    ASSERT_TRUE(boek.Uitgeven(TestUitgifte(f), {}));
+    ASSERT_TRUE(boek.Uitgeven(TestUitgifte(f), {{}, {}, "Printer"}));
     // The printout stores its prices with points; the page is the same.
     f.Prijs[0] = "12.50";
-    ASSERT_TRUE(boek.Uitgeven(TestUitgifte(f), {"%PDF-1", "<Invoice/>"}));
+    ASSERT_TRUE(boek.Uitgeven(TestUitgifte(f), {"%PDF-1", "<Invoice/>", "Efactuur/17.xml"}));
     ASSERT_EQ(boek.Regels().size(), 1u);
     EXPECT_FALSE(boek.Regel("17")->efactuur.isEmpty());
+    EXPECT_EQ(boek.Regels()[0].gemaakt, (QStringList{"Printer", "Efactuur/17.xml"}));
 
     const Factuur ander = TestFactuur("17", "05-12-2026", {"13"});
-    ASSERT_TRUE(boek.Uitgeven(TestUitgifte(ander), {}));
+    ASSERT_TRUE(boek.Uitgeven(TestUitgifte(ander), {{}, {}, "Pdf/17.pdf"}));
     ASSERT_EQ(boek.Regels().size(), 1u);
     EXPECT_EQ(boek.Regel("17")->uitgifte.exBtw, B("13"));
+    EXPECT_EQ(boek.Regels()[0].gemaakt, QStringList{"Pdf/17.pdf"});
     const QStringList apart = QDir(boek.SnapshotMap()).entryList({"17.uitgifte-*.vervangen"});
     ASSERT_EQ(apart.size(), 1);
     QFile oud(boek.SnapshotMap() + "/" + apart[0]);
@@ -182,7 +184,7 @@ TEST(Facturenboek, AFullOrReadOnlyDiskLosesNothingAndSaysSo)
         if (!alleenLezen)
             schijf.Vul();
         const Uitgifte nieuw = TestUitgifte(TestFactuur("2026-004", "02-12-2026", {"1"}));
-        EXPECT_FALSE(boek.Uitgeven(nieuw, {QByteArray(200 * 1024, 'p'), {}}));
+        EXPECT_FALSE(boek.Uitgeven(nieuw, {QByteArray(200 * 1024, 'p'), {}, "Printer"}));
         EXPECT_TRUE(boek.Melding().startsWith("Factuur 2026-004 ")) << boek.Melding().toStdString();
         EXPECT_FALSE(boek.ZetBetaald("2026-001", QDate(2026, 12, 2)));
         if (alleenLezen)

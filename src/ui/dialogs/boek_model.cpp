@@ -51,6 +51,8 @@ QVariant BoekModel::data(const QModelIndex& index, int role) const
         case Status: return StatusTekst(r, vandaag_);
         }
         return {};
+    case Qt::ToolTipRole:   // what its issues made
+        return index.column() == Nummer ? r.gemaakt.join(QLatin1Char('\n')) : QString();
     case Qt::TextAlignmentRole:
         if (index.column() == ExBtw || index.column() == Btw || index.column() == InclBtw)
             return int(Qt::AlignRight | Qt::AlignVCenter);
