@@ -1,5 +1,6 @@
 #include "boek/facturenboek.h"
 
+#include "boek/documenten_sql.h"
 #include "boek/schema.h"
 #include "platform/files.h"
 
@@ -13,8 +14,6 @@
 
 #include <algorithm>
 
-using platform::Bedrag;
-
 namespace {
 
 constexpr char kSnapshotExtensie[] = ".uitgifte";
@@ -25,100 +24,6 @@ constexpr qsizetype kLangsteNaam = 150;
 // SQLite's own codes for a file that is not a database and for a damaged one.
 const QString kGeenDatabase = QStringLiteral("26");
 const QString kBeschadigd = QStringLiteral("11");
-
-const QString kKolommen = QStringLiteral(
-    "nummer, datum_tekst, datum, vervaldatum, klant, btw_nummer, land, email, btw_procent, btw_geval, ex_btw, btw,"
-    " incl_btw, betreft_nummer, betreft_datum, betaald, pdf, efactuur, naam, gemaakt");
-
-qint64 Centen(Bedrag b)
-{
-    return b.OpCenten().Eenheden() / 1'000'000;
-}
-
-std::optional<QDate> Dag(const QVariant& v)
-{
-    return v.isNull() ? std::nullopt : std::optional<QDate>(QDate::fromJulianDay(v.toLongLong()));
-}
-
-// A row read with kKolommen, its columns in that order.
-Boekregel RegelUit(const QSqlQuery& q)
-{
-    Boekregel r;
-    Uitgifte& u = r.uitgifte;
-    u.nummer = q.value(0).toString();
-    u.datumTekst = q.value(1).toString();
-    u.datum = QDate::fromJulianDay(q.value(2).toLongLong());
-    u.vervaldatum = QDate::fromJulianDay(q.value(3).toLongLong());
-    u.klant = q.value(4).toString();
-    u.btwNummer = q.value(5).toString();
-    u.land = q.value(6).toString();
-    u.email = q.value(7).toString();
-    u.btwProcent = q.value(8).toInt();
-    u.nultarief = NulTariefVan(q.value(9).toString()).value_or(NulTarief::NulProcent);
-    u.exBtw = Bedrag::UitCenten(q.value(10).toLongLong());
-    u.btw = Bedrag::UitCenten(q.value(11).toLongLong());
-    u.inclBtw = Bedrag::UitCenten(q.value(12).toLongLong());
-    u.betreftNummer = q.value(13).toString();
-    u.betreftDatum = q.value(14).toString();
-    r.betaald = Dag(q.value(15));
-    r.pdf = q.value(16).toString();
-    r.efactuur = q.value(17).toString();
-    r.naam = q.value(18).toString();
-    r.gemaakt = q.value(19).toString().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return r;
-}
-
-// The columns hold no NULL texts: an empty text is an empty text.
-QString NietNull(const QString& tekst)
-{
-    return tekst.isNull() ? QStringLiteral("") : tekst;
-}
-
-void BindUitgifte(QSqlQuery& q, const Uitgifte& u)
-{
-    q.bindValue(QStringLiteral(":nummer"), NietNull(u.nummer));
-    q.bindValue(QStringLiteral(":datum_tekst"), NietNull(u.datumTekst));
-    q.bindValue(QStringLiteral(":datum"), u.datum.toJulianDay());
-    q.bindValue(QStringLiteral(":vervaldatum"), u.vervaldatum.toJulianDay());
-    q.bindValue(QStringLiteral(":klant"), NietNull(u.klant));
-    q.bindValue(QStringLiteral(":adres"), NietNull(u.adres));
-    q.bindValue(QStringLiteral(":btw_nummer"), NietNull(u.btwNummer));
-    q.bindValue(QStringLiteral(":land"), NietNull(u.land));
-    q.bindValue(QStringLiteral(":email"), NietNull(u.email));
-    q.bindValue(QStringLiteral(":btw_procent"), u.btwProcent);
-    q.bindValue(QStringLiteral(":btw_geval"), Categorie(u.nultarief));
-    q.bindValue(QStringLiteral(":ex_btw"), Centen(u.exBtw));
-    q.bindValue(QStringLiteral(":btw"), Centen(u.btw));
-    q.bindValue(QStringLiteral(":incl_btw"), Centen(u.inclBtw));
-    q.bindValue(QStringLiteral(":betreft_nummer"), NietNull(u.betreftNummer));
-    q.bindValue(QStringLiteral(":betreft_datum"), NietNull(u.betreftDatum));
-    q.bindValue(QStringLiteral(":uitgegeven_op"), u.moment.toUTC().toString(Qt::ISODate));
-}
-
-const QString kNieuweRegel = QStringLiteral(
-    "INSERT INTO documenten (nummer, naam, datum_tekst, datum, vervaldatum, klant, adres, btw_nummer, land, email,"
-    " btw_procent, btw_geval, ex_btw, btw, incl_btw, betreft_nummer, betreft_datum, uitgegeven_op, pdf,"
-    " efactuur, gemaakt, betaald) VALUES (:nummer, :naam, :datum_tekst, :datum, :vervaldatum, :klant, :adres, :btw_nummer,"
-    " :land, :email, :btw_procent, :btw_geval, :ex_btw, :btw, :incl_btw, :betreft_nummer, :betreft_datum,"
-    " :uitgegeven_op, :pdf, :efactuur, :gemaakt, :betaald)");
-
-const QString kVervangenRegel = QStringLiteral(
-    "UPDATE documenten SET datum_tekst = :datum_tekst, datum = :datum, vervaldatum = :vervaldatum, klant = :klant,"
-    " adres = :adres, btw_nummer = :btw_nummer, land = :land, email = :email, btw_procent = :btw_procent,"
-    " btw_geval = :btw_geval, ex_btw = :ex_btw, btw = :btw, incl_btw = :incl_btw, betreft_nummer = :betreft_nummer,"
-    " betreft_datum = :betreft_datum, uitgegeven_op = :uitgegeven_op, pdf = :pdf,"
-    " efactuur = :efactuur, gemaakt = :gemaakt WHERE nummer = :nummer");
-
-// The page of the document of that number, new or in place of the one it had.
-bool SchrijfBlad(QSqlDatabase& db, const QString& nummer, const QByteArray& blad)
-{
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO bladen (id, blad) SELECT id, :blad FROM documenten"
-                             " WHERE nummer = :nummer"));
-    q.bindValue(QStringLiteral(":blad"), blad);
-    q.bindValue(QStringLiteral(":nummer"), nummer);
-    return q.exec() && q.numRowsAffected() == 1;
-}
 
 QString Tijdstempel()
 {
@@ -140,14 +45,17 @@ Facturenboek::~Facturenboek()
     QSqlDatabase::removeDatabase(verbinding_);
 }
 
-QString Facturenboek::SnapshotMap() const
+// Found (or made) once per change rather than once per file: each look is a
+// listing of the program folder.
+void Facturenboek::ZoekSnapshotMap()
 {
-    return platform::Submap(platform::Submap(programmaMap_, QStringLiteral("Facturen")), QStringLiteral("Uitgegeven"));
+    snapshotMap_ =
+        platform::Submap(platform::Submap(programmaMap_, QStringLiteral("Facturen")), QStringLiteral("Uitgegeven"));
 }
 
 QString Facturenboek::KopiePad(const QString& naam, const QString& extensie) const
 {
-    return platform::Pad(SnapshotMap(), naam + extensie);
+    return platform::Pad(snapshotMap_, naam + extensie);
 }
 
 bool Facturenboek::Fout(const QString& wat)
@@ -166,6 +74,7 @@ bool Facturenboek::Open()
     if (!OpenDatabase())
         return false;
     open_ = true;
+    ZoekSnapshotMap();
     NeemSnapshotsOp();
     regels_ = LeesRegels();
     return true;
@@ -369,6 +278,7 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
     const QString wie = (u.IsCreditnota() ? QStringLiteral("Creditnota ") : QStringLiteral("Factuur ")) + u.nummer;
     if (!open_)
         return Fout(wie + QStringLiteral(" is gemaakt, maar niet in het Facturenboek opgenomen.\r\n") + melding_);
+    ZoekSnapshotMap();
     const auto bestaand = Document(u.nummer);
     const auto regel = bestaand ? Regel(u.nummer) : std::nullopt;
     const bool zelfde = bestaand && ZelfdeInhoud(*bestaand, u);
@@ -445,6 +355,7 @@ bool Facturenboek::ZetBetaald(const QString& nummer, std::optional<QDate> datum)
     const auto regel = Regel(nummer);
     if (!regel)
         return Fout(QStringLiteral("Het Facturenboek kan ") + nummer + QStringLiteral(" niet vinden."));
+    ZoekSnapshotMap();
     const QString bestand = KopiePad(regel->naam, QString::fromLatin1(kBetaaldExtensie));
     const bool bewaard = datum ? platform::VervangBestand(bestand, datum->toString(Qt::ISODate).toLatin1())
                                : (!QFile::exists(bestand) || QFile::remove(bestand));

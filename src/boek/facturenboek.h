@@ -50,7 +50,8 @@ public:
     bool IsOpen() const { return open_; }
     const QString& Melding() const { return melding_; }
 
-    QString SnapshotMap() const;
+    // "Facturen/Uitgegeven", where the snapshots are kept.
+    const QString& SnapshotMap() const { return snapshotMap_; }
 
     // What the book holds under that number, with its page.
     std::optional<Uitgifte> Document(const QString& nummer) const;
@@ -76,6 +77,7 @@ public:
     QString KopiePad(const QString& naam, const QString& extensie) const;
 
 private:
+    void ZoekSnapshotMap();
     bool OpenDatabase();
     bool ZetApart();
     bool Migreer();
@@ -89,6 +91,7 @@ private:
 
     QString programmaMap_;
     QString verbinding_;
+    QString snapshotMap_;   // "Facturen/Uitgegeven" as found when the book last changed
     QString melding_;
     bool open_ = false;
     std::vector<Boekregel> regels_;
