@@ -7,6 +7,7 @@
 #include "boek/volgend_nummer.h"
 #include "invoice/factuur.h"
 #include "invoice/regels_totalen.h"
+#include "platform/files.h"
 #include "platform/prompts.h"
 #include "ui/dialogs/btw_aangifte_venster.h"
 #include "ui/dialogs/facturenboek_venster.h"
@@ -14,6 +15,8 @@
 #include "ui/main/main_window.h"
 
 #include <QAction>
+#include <QFile>
+#include <QTimer>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -128,4 +131,8 @@ void KoppelBoek(Omgeving& omgeving)
     QObject::connect(m.FileAangifte, &QAction::triggered, &m, [o] { ToonAangifte(*o); });
     for (QAction* a : {m.FileBoek, m.FileAangifte})
         a->setEnabled(true);
+    // A book kept before is read as soon as the window stands, so its first
+    // use does not wait for it; a program that never issued makes none.
+    if (QFile::exists(platform::Pad(omgeving.programmaMap, QString::fromLatin1(Facturenboek::kBestand))))
+        QTimer::singleShot(0, &m, [o] { OpenStil(o->boek, o->prompts); });
 }

@@ -21,7 +21,8 @@ int main(int argc, char** argv)
 
     Factuur factuur;
     platform::QtPrompts prompts;
-    // Opened when first used: a program that never issues never touches it.
+    // Opened when first used, or right after the start when there is one:
+    // a program that never issues never makes it.
     Facturenboek boek(platform::ProgrammaMap());
     // The main window is made, and reads the settings, when the start window hands over.
     std::optional<Main> venster;

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -152,8 +153,9 @@ void Facturenboek::NeemSnapshotsOp()
     const QString map = SnapshotMap();
     const QString extensie = QString::fromLatin1(kSnapshotExtensie);
     QSet<QString> bestanden;
-    for (const QString& bestand : QDir(map).entryList({QLatin1Char('*') + extensie}, QDir::Files))
-        bestanden.insert(bestand.chopped(extensie.size()));
+    // Unsorted: a folder of ten thousand snapshots is listed in a blink.
+    for (QDirIterator it(map, {QLatin1Char('*') + extensie}, QDir::Files); it.hasNext();)
+        bestanden.insert(it.next().section(QLatin1Char('/'), -1).chopped(extensie.size()));
 
     QSet<QString> namen;
     QSqlQuery q(db);

@@ -167,9 +167,9 @@ kill "$pid"; wait "$pid" 2>/dev/null || true
 head -c 20000 /dev/urandom > Facturenboek.db
 start_again
 main=$(start_main_window)
+ok_box " Facturenboek"             # Het Facturenboek was beschadigd...
 lines_of 04 Herstel 10             # under the number the program starts with, 001
 choose_menu "$main" 34 Down Down Down Down Right Down Return
-ok_box " Facturenboek"             # Het Facturenboek was beschadigd...
 answer_name " Opslaan naar Pdf-formaat" herstel
 wait_file Pdf/herstel.pdf
 wait_file Facturen/Uitgegeven/001.uitgifte
