@@ -22,10 +22,20 @@
 
 namespace {
 
-QString Voorstel(Facturenboek& boek, const Factuur& f, platform::Prompts& prompts)
+bool BoekBestaat(const Omgeving& o)
 {
+    return QFile::exists(platform::Pad(o.programmaMap, QString::fromLatin1(Facturenboek::kBestand)));
+}
+
+// Without a book there is nothing to go on, and asking makes none.
+QString Voorstel(const Omgeving& o)
+{
+    if (!BoekBestaat(o))
+        return o.factuur.FactuurNummer;
     // A book that cannot be opened proposes nothing; the issue tells why.
-    OpenStil(boek, prompts);
+    OpenStil(o.boek, o.prompts);
+    Facturenboek& boek = o.boek;
+    const Factuur& f = o.factuur;
     return VoorgesteldNummer(f.FactuurNummer, boek.LaatsteNummer(),
                              [&boek](const QString& n) { return boek.IsUitgegeven(n); }, QDate::currentDate());
 }
@@ -124,7 +134,7 @@ void KoppelBoek(Omgeving& omgeving)
     Main& m = omgeving.main;
     QObject::connect(&m, &Main::factuurnummerGevraagd, &m, [o] {
         NumDat dialoog(o->main, o->factuur, QDate::currentDate(), &o->main);
-        dialoog.Text1->setText(Voorstel(o->boek, o->factuur, o->prompts));
+        dialoog.Text1->setText(Voorstel(*o));
         dialoog.exec();
     });
     QObject::connect(m.FileBoek, &QAction::triggered, &m, [o] { ToonBoek(*o); });
@@ -133,6 +143,6 @@ void KoppelBoek(Omgeving& omgeving)
         a->setEnabled(true);
     // A book kept before is read as soon as the window stands, so its first
     // use does not wait for it; a program that never issued makes none.
-    if (QFile::exists(platform::Pad(omgeving.programmaMap, QString::fromLatin1(Facturenboek::kBestand))))
+    if (BoekBestaat(omgeving))
         QTimer::singleShot(0, &m, [o] { OpenStil(o->boek, o->prompts); });
 }
