@@ -4,6 +4,8 @@
 # it, then quits with Yes: the failed save and the book that cannot record
 # the print are told, the page still comes out of the printer, and the
 # invoice, the book and the settings file stay byte for byte as they were.
+# Then the folder read-only: a print comes out, the book says it could not
+# record it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
@@ -57,4 +59,21 @@ wait_exit "$pid"
 cmp "$saved/Quillet.ini" Quillet.ini || { echo "the settings file changed on a full disk"; exit 1; }
 ls -a Facturen Facturen/Uitgegeven . | grep -E '\.[A-Za-z]{6}$' && { echo "temporary files were left"; exit 1; }
 free_disk
-echo "saves and an issue on a full disk kept the invoice, the book and the settings and said so; the page was printed"
+
+# The same folder read-only: the book cannot record the print, says so, and
+# the page comes out all the same.
+mount -o remount,ro "$folder"
+start_again
+main=$(start_main_window)
+touch "$saved/marker"
+sleep 1
+press "$main" ctrl+p
+question=$(wait_window " Facturenboek")   # 001 went out before with lines: issue the empty page anyway
+press "$question" Return
+message=$(wait_for other_window " Facturenboek" "$question") || { echo "no message that the book could not record it"; exit 1; }
+press "$message" Return
+wait_printed "$saved/marker" > /dev/null
+kill "$pid"; wait "$pid" 2>/dev/null || true
+mount -o remount,rw "$folder"
+cmp "$saved/Facturenboek.db" Facturenboek.db || { echo "the book changed in a read-only folder"; exit 1; }
+echo "saves and an issue on a full disk or in a read-only folder kept the invoice, the book and the settings and said so; the page was printed"
