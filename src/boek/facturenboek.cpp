@@ -206,10 +206,12 @@ void Facturenboek::NeemSnapshotsOp()
 
 std::optional<Boekregel> Facturenboek::Regel(const QString& nummer) const
 {
+    if (!open_)
+        return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(verbinding_, false));
     q.prepare(QStringLiteral("SELECT ") + kKolommen + QStringLiteral(" FROM documenten WHERE nummer = ?"));
     q.addBindValue(nummer);
-    if (!open_ || !q.exec() || !q.next())
+    if (!q.exec() || !q.next())
         return std::nullopt;
     return RegelUit(q);
 }
@@ -217,11 +219,13 @@ std::optional<Boekregel> Facturenboek::Regel(const QString& nummer) const
 std::optional<Uitgifte> Facturenboek::Document(const QString& nummer) const
 {
     auto regel = Regel(nummer);
+    if (!regel)
+        return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(verbinding_, false));
     q.prepare(QStringLiteral("SELECT b.blad, d.adres, d.uitgegeven_op FROM documenten d JOIN bladen b ON b.id = d.id"
                              " WHERE d.nummer = ?"));
     q.addBindValue(nummer);
-    if (!regel || !q.exec() || !q.next())
+    if (!q.exec() || !q.next())
         return std::nullopt;
     regel->uitgifte.blad = q.value(0).toByteArray();
     regel->uitgifte.adres = q.value(1).toString();
@@ -253,10 +257,12 @@ QString Facturenboek::LaatsteNummer() const
 
 bool Facturenboek::IsUitgegeven(const QString& nummer) const
 {
+    if (!open_)
+        return false;
     QSqlQuery q(QSqlDatabase::database(verbinding_, false));
     q.prepare(QStringLiteral("SELECT 1 FROM documenten WHERE nummer = ?"));
     q.addBindValue(nummer.trimmed());
-    return open_ && q.exec() && q.next();
+    return q.exec() && q.next();
 }
 
 // The number as a file name; another number that makes the same name, or a
