@@ -169,7 +169,7 @@ void Facturenboek::NeemSnapshotsOp()
     }
     for (const auto& [naam, nummer] : zonderKopie)
         if (const auto u = Document(nummer))
-            platform::VervangBestand(KopiePad(naam, extensie), SnapshotBytes(*u));
+            platform::VervangZonderOpruimen(KopiePad(naam, extensie), SnapshotBytes(*u));
 
     int onleesbaar = 0;
     db.transaction();
@@ -302,12 +302,12 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
             if (QFile::exists(KopiePad(naam, extensie)))
                 QFile::rename(KopiePad(naam, extensie), KopiePad(naam, extensie + apart));
     }
-    if (!zelfde && !platform::VervangBestand(snapshot, SnapshotBytes(u)))
+    if (!zelfde && !platform::VervangZonderOpruimen(snapshot, SnapshotBytes(u)))
         nietBewaard << QStringLiteral("de kopie in de map Facturen/Uitgegeven");
     QString pdf = zelfde ? regel->pdf : QString();
     if (!bestanden.pdf.isEmpty() && pdf.isEmpty()) {
         pdf = KopiePad(naam, QStringLiteral(".pdf"));
-        if (!platform::VervangBestand(pdf, bestanden.pdf)) {
+        if (!platform::VervangZonderOpruimen(pdf, bestanden.pdf)) {
             nietBewaard << QStringLiteral("de PDF");
             pdf.clear();
         }
@@ -315,7 +315,7 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
     QString efactuur = regel ? regel->efactuur : QString();
     if (!bestanden.ubl.isEmpty()) {
         efactuur = KopiePad(naam, QStringLiteral(".xml"));
-        if (!platform::VervangBestand(efactuur, bestanden.ubl)) {
+        if (!platform::VervangZonderOpruimen(efactuur, bestanden.ubl)) {
             nietBewaard << QStringLiteral("de e-factuur");
             efactuur = regel ? regel->efactuur : QString();
         }
@@ -365,7 +365,7 @@ bool Facturenboek::ZetBetaald(const QString& nummer, std::optional<QDate> datum)
         return Fout(QStringLiteral("Het Facturenboek kan ") + nummer + QStringLiteral(" niet vinden."));
     ZoekSnapshotMap();
     const QString bestand = KopiePad(regel->naam, QString::fromLatin1(kBetaaldExtensie));
-    const bool bewaard = datum ? platform::VervangBestand(bestand, datum->toString(Qt::ISODate).toLatin1())
+    const bool bewaard = datum ? platform::VervangZonderOpruimen(bestand, datum->toString(Qt::ISODate).toLatin1())
                                : (!QFile::exists(bestand) || QFile::remove(bestand));
     QSqlDatabase db = QSqlDatabase::database(verbinding_, false);
     QSqlQuery q(db);

@@ -110,10 +110,10 @@ bool SchrijfBestand(const QString& pad, const QByteArray& bytes)
     if (GeenGewoonBestand(pad))
         return false;
     RuimOverblijfselsOp(pad);
-    return VervangBestand(pad, bytes);
+    return VervangZonderOpruimen(pad, bytes);
 }
 
-bool VervangBestand(const QString& pad, const QByteArray& bytes)
+bool VervangZonderOpruimen(const QString& pad, const QByteArray& bytes)
 {
     if (GeenGewoonBestand(pad))
         return false;

@@ -42,7 +42,7 @@ std::optional<QByteArray> LeesBestand(const QString& pad, qint64 maxBytes);
 bool SchrijfBestand(const QString& pad, const QByteArray& bytes);
 // The same without the clean-up, for a folder of thousands of files that
 // only the program writes, where a listing per write would cost too much.
-bool VervangBestand(const QString& pad, const QByteArray& bytes);
+bool VervangZonderOpruimen(const QString& pad, const QByteArray& bytes);
 
 // A text as a file name on either platform: characters no file name may
 // hold become "_", dots and blanks at the end go, at most maxBytes of UTF-8;
