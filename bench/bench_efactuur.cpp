@@ -1,7 +1,7 @@
 // "Naar e-factuur (UBL)" without the dialogs: a full invoice with the sample
 // logo and background, its PDF page made, base64-encoded and written inside
 // the XML.
-#include "einvoice/efactuur_export.h"
+#include "app/efactuur_export.h"
 #include "einvoice/ubl_factuur.h"
 #include "platform/prompts.h"
 
@@ -60,7 +60,7 @@ void EinvoiceBytes(benchmark::State& state)
     Klantgegevens k = KlantUitAdres(f.AdresTekst);
     for (auto _ : state) {
         const auto pdf = FactuurPdf(f, QStringLiteral("factuur"), b, 0);
-        benchmark::DoNotOptimize(UblFactuur(f, k, {QStringLiteral("factuur.pdf"), *pdf}));
+        benchmark::DoNotOptimize(UblFactuur(f, k, {QStringLiteral("factuur.pdf"), *pdf}, std::nullopt));
     }
 }
 BENCHMARK(EinvoiceBytes)->Unit(benchmark::kMillisecond);

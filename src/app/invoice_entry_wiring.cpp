@@ -27,7 +27,10 @@ void KoppelFactuurInvoer(Omgeving& o)
     QObject::connect(main.FileLoad, &QAction::triggered, &main,
                      [&main, &f, &prompts, map] { Openfac(main, f, prompts, map, &main).exec(); });
     QObject::connect(main.FileSave, &QAction::triggered, &main,
-                     [&f, &prompts, map] { SaveFactuur(f, prompts, map); });
+                     [&main, &f, &prompts, map] {
+                         if (SaveFactuur(f, prompts, map))
+                             main.VolgRegels();   // a line without a description is gone from the invoice
+                     });
     QObject::connect(main.ToolsCalc, &QAction::triggered, &main,
                      [&main, &prompts] { Calculator(prompts, &main).exec(); });
     for (QAction* a : {main.FileNieuw, main.FileLoad, main.FileSave, main.ToolsCalc})

@@ -1,12 +1,15 @@
 #include "app/wiring.h"
 
+#include "app/efactuur_export.h"
 #include "boek/uitgeven.h"
-#include "einvoice/efactuur_export.h"
 #include "invoice/factuur.h"
+#include "invoice/customer_file.h"
+#include "invoice/wettelijke_regels.h"
 #include "output/afdrukken.h"
 #include "output/factuur_naar_pdf.h"
 #include "output/pdf_export.h"
 #include "platform/files.h"
+#include "platform/opslaan.h"
 #include "platform/prompts.h"
 #include "platform/printer_surface.h"
 #include "platform/shell.h"
@@ -28,7 +31,7 @@ public:
 
     void NaarPrinter()
     {
-        if (!MagUit())
+        if (!MagDeDeurUit(QStringLiteral(" Naar Printer")) || !MagUit())
             return;
         o.main.VulAdresLijst(1);
         o.main.VulAdresLijst(2);
@@ -37,21 +40,19 @@ public:
             LegVast(Klant(), {}, {}, QStringLiteral("Printer"));
     }
 
+    // The document's title is the name as typed, whatever the case of the file it replaces.
     void NaarPdf()
     {
-        if (!MagUit())
+        const platform::Opslag opslag = PdfOpslag(o.programmaMap, o.factuur.FactuurDatum.value_or(QString()));
+        if (!MagDeDeurUit(opslag.titel) || !MagUit())
             return;
-        const QString map = PdfMap(o.programmaMap);
-        const auto doel = VraagPdfBestand(map, o.factuur.FactuurDatum.value_or(QString()), o.prompts);
-        if (!doel)
+        const auto pad = platform::Opslaan(o.prompts, opslag, [this](const QString& tijdelijk, const QString& naam) {
+            return FactuurNaarPdf(o.factuur, tijdelijk, naam, Bronnen());
+        });
+        if (!pad)
             return;
-        if (!FactuurNaarPdf(o.factuur, doel->pad, doel->naam, Bronnen())) {
-            o.prompts.Melding(kPdfTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + doel->pad
-                                             + QStringLiteral("."));
-            return;
-        }
-        LegVast(Klant(), platform::LeesBestand(doel->pad, kGrootsteKopie).value_or(QByteArray()), {}, doel->pad);
-        platform::OpenMetShell(doel->pad);
+        LegVast(Klant(), platform::LeesBestand(*pad, kGrootsteKopie).value_or(QByteArray()), {}, *pad);
+        platform::OpenMetShell(*pad);
     }
 
     void NaarEfactuur()
@@ -70,6 +71,7 @@ public:
                 return klant;
             },
             std::time(nullptr), &pad);
+        o.main.ToonWettelijkeRegels();   // the buyer's btw-nummer may be new
         if (geschreven)
             LegVast(klant, {}, platform::LeesBestand(pad, kGrootsteKopie).value_or(QByteArray()), pad);
     }
@@ -89,10 +91,20 @@ public:
     }
 
 private:
+    // An invoice that lacks what the law asks of its VAT case is not printed
+    // or exported; the user is told what is missing.
+    bool MagDeDeurUit(const QString& titel)
+    {
+        const auto fout = OntbrekendVoorBtwGeval(o.factuur, KoperBtwNummer(o.factuur, o.programmaMap));
+        if (fout)
+            o.prompts.Melding(titel, *fout);
+        return !fout;
+    }
+
     // A page with its pictures, or an e-invoice carrying one, stays well below this.
     static constexpr qint64 kGrootsteKopie = 64 * 1024 * 1024;
 
-    Klantgegevens Klant() const { return KlantVoorstel(o.factuur, o.programmaMap); }
+    Klantgegevens Klant() const { return KlantVoorstel(o.factuur, o.programmaMap).gegevens; }
 
     // Before the output: a number issued before with another page is asked about.
     bool MagUit()

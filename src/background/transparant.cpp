@@ -3,9 +3,9 @@
 #include "background/doek.h"
 #include "imaging/transparant.h"
 #include "invoice/factuur.h"
-#include "platform/doelbestand.h"
+#include "invoice/mappen.h"
 #include "platform/escape.h"
-#include "platform/files.h"
+#include "platform/opslaan.h"
 #include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "platform/wachten.h"
@@ -216,16 +216,16 @@ void Transparant::Verschuif_Click(int index)
 
 void Transparant::SaveKnop_Click()
 {
-    const QString titel = QStringLiteral(" Achtergrond opslaan");
-    const auto naam = prompts.Invoer(titel, QStringLiteral("Geef een naam voor deze achtergrond..."), QString());
-    if (!naam || naam->isEmpty())
-        return;
-    const auto pad = platform::Doelpad(
-        prompts, titel, *naam, platform::Pad(programmaMap, QStringLiteral("Backgrounds")), QStringLiteral(".bmp"),
-        {QStringLiteral(" Exist"), QStringLiteral("Naam achtergrond bestaat reeds, wilt u deze overschrijven?")});
-    if (pad && !platform::BewaarAlsBmp(Picture3->Beeld(), *pad))
-        prompts.Melding(titel, QStringLiteral("De achtergrond kon niet worden opgeslagen als ") + *pad
-                                   + QStringLiteral("."));
+    const platform::Opslag opslag{
+        QStringLiteral(" Achtergrond opslaan"),
+        QStringLiteral("Geef een naam voor deze achtergrond..."),
+        QString(),
+        AchtergrondMap(programmaMap),
+        QStringLiteral(".bmp"),
+        {QStringLiteral(" Exist"), QStringLiteral("Naam achtergrond bestaat reeds, wilt u deze overschrijven?")},
+        QStringLiteral("De achtergrond kon niet worden opgeslagen als "),
+        true};
+    platform::Opslaan(prompts, opslag, platform::AlsBmp(Picture3->Beeld()));
 }
 
 void Transparant::CancelKnop_Click()

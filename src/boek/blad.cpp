@@ -70,13 +70,14 @@ bool LeesBlad(Factuur& f, const QByteArray& bytes)
     if (!layout || !procent || !geval || !r.LeesTekstIn(g.RedenVrijstelling) || !r.LeesTekstIn(g.LogoBestand)
         || !r.LeesTekstIn(g.AchtergrondBestand))
         return false;
-    const auto bedrijf = LeesBedrijfsgegevens(r.Rest());
-    if (!bedrijf)
+    // The book wrote these details whole: a field that cannot be used is damage.
+    const GelezenBedrijf bedrijf = LeesBedrijfsgegevens(r.Rest());
+    if (!bedrijf.onbruikbaar.isEmpty())
         return false;
     g.LayoutNr = std::uint8_t(*layout);
     g.BtwProcent = std::uint8_t(*procent);
     g.Nultarief = *geval;
-    g.Bedrijf = *bedrijf;
+    g.Bedrijf = bedrijf.gegevens;
     f = std::move(g);
     return true;
 }

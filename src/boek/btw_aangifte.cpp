@@ -1,8 +1,10 @@
 #include "boek/btw_aangifte.h"
 
 #include "boek/overzicht.h"
+#include "invoice/mappen.h"
 #include "platform/files.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -142,7 +144,8 @@ QString Periode(const BtwAangifte& a)
 std::optional<std::pair<QString, QString>> SchrijfAangifte(const QString& programmaMap, const BtwAangifte& a,
                                                            const std::vector<Boekregel>& regels, QDate vandaag)
 {
-    const QString map = platform::Submap(programmaMap, QStringLiteral("Btw-aangifte"));
+    const QString map = BtwAangifteMap(programmaMap);
+    QDir().mkpath(map);
     const QString cijfers = platform::Pad(map, QStringLiteral("Btw-aangifte ") + Periode(a) + QStringLiteral(".csv"));
     const QString lijst = platform::Pad(map, QStringLiteral("Facturen ") + Periode(a) + QStringLiteral(".csv"));
     if (!platform::SchrijfBestand(cijfers, AangifteCsv(a))

@@ -4,12 +4,17 @@
 
 QString TegengesteldePrijs(const QString& prijs)
 {
-    const QString tekst = prijs.trimmed();
-    if (BedragWaarde(tekst).IsNul())
+    if (PrijsWaarde(prijs).IsNul())
         return prijs;
+    // A Dutch amount turns as the number it is read as ("1.234,50" is one
+    // amount, not "-1" and more); any other text by its leading number.
+    const auto getal = GewoonGetal(prijs);
+    QString tekst = getal ? *getal : prijs.trimmed();
     if (tekst.startsWith(QLatin1Char('-')))
-        return tekst.mid(1).trimmed();
-    return QLatin1Char('-') + (tekst.startsWith(QLatin1Char('+')) ? tekst.mid(1).trimmed() : tekst);
+        tekst = tekst.mid(1).trimmed();
+    else
+        tekst = QLatin1Char('-') + (tekst.startsWith(QLatin1Char('+')) ? tekst.mid(1).trimmed() : tekst);
+    return getal ? PrijsMetKomma(tekst) : tekst;
 }
 
 void MaakCreditnota(Factuur& f, const Uitgifte& factuur, const QString& nummer, QDate vandaag)

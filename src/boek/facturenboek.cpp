@@ -2,6 +2,7 @@
 
 #include "boek/documenten_sql.h"
 #include "boek/schema.h"
+#include "invoice/mappen.h"
 #include "platform/files.h"
 
 #include <QDir>
@@ -50,8 +51,8 @@ Facturenboek::~Facturenboek()
 // listing of the program folder.
 void Facturenboek::ZoekSnapshotMap()
 {
-    snapshotMap_ =
-        platform::Submap(platform::Submap(programmaMap_, QStringLiteral("Facturen")), QStringLiteral("Uitgegeven"));
+    snapshotMap_ = UitgegevenMap(programmaMap_);
+    QDir().mkpath(snapshotMap_);
 }
 
 QString Facturenboek::KopiePad(const QString& naam, const QString& extensie) const
@@ -154,7 +155,7 @@ void Facturenboek::NeemSnapshotsOp()
     const QString extensie = QString::fromLatin1(kSnapshotExtensie);
     QSet<QString> bestanden;
     // Unsorted: a folder of ten thousand snapshots is listed in a blink.
-    for (QDirIterator it(map, {QLatin1Char('*') + extensie}, QDir::Files); it.hasNext();)
+    for (QDirIterator it(map, {QLatin1Char('*') + extensie}, QDir::Files | QDir::Hidden); it.hasNext();)
         bestanden.insert(it.next().section(QLatin1Char('/'), -1).chopped(extensie.size()));
 
     QSet<QString> namen;
@@ -169,7 +170,7 @@ void Facturenboek::NeemSnapshotsOp()
     }
     for (const auto& [naam, nummer] : zonderKopie)
         if (const auto u = Document(nummer))
-            platform::VervangZonderOpruimen(KopiePad(naam, extensie), SnapshotBytes(*u));
+            platform::SchrijfBestand(KopiePad(naam, extensie), SnapshotBytes(*u));
 
     int onleesbaar = 0;
     db.transaction();
@@ -302,12 +303,12 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
             if (QFile::exists(KopiePad(naam, extensie)))
                 QFile::rename(KopiePad(naam, extensie), KopiePad(naam, extensie + apart));
     }
-    if (!zelfde && !platform::VervangZonderOpruimen(snapshot, SnapshotBytes(u)))
+    if (!zelfde && !platform::SchrijfBestand(snapshot, SnapshotBytes(u)))
         nietBewaard << QStringLiteral("de kopie in de map Facturen/Uitgegeven");
     QString pdf = zelfde ? regel->pdf : QString();
     if (!bestanden.pdf.isEmpty() && pdf.isEmpty()) {
         pdf = KopiePad(naam, QStringLiteral(".pdf"));
-        if (!platform::VervangZonderOpruimen(pdf, bestanden.pdf)) {
+        if (!platform::SchrijfBestand(pdf, bestanden.pdf)) {
             nietBewaard << QStringLiteral("de PDF");
             pdf.clear();
         }
@@ -315,7 +316,7 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
     QString efactuur = regel ? regel->efactuur : QString();
     if (!bestanden.ubl.isEmpty()) {
         efactuur = KopiePad(naam, QStringLiteral(".xml"));
-        if (!platform::VervangZonderOpruimen(efactuur, bestanden.ubl)) {
+        if (!platform::SchrijfBestand(efactuur, bestanden.ubl)) {
             nietBewaard << QStringLiteral("de e-factuur");
             efactuur = regel ? regel->efactuur : QString();
         }
@@ -365,7 +366,7 @@ bool Facturenboek::ZetBetaald(const QString& nummer, std::optional<QDate> datum)
         return Fout(QStringLiteral("Het Facturenboek kan ") + nummer + QStringLiteral(" niet vinden."));
     ZoekSnapshotMap();
     const QString bestand = KopiePad(regel->naam, QString::fromLatin1(kBetaaldExtensie));
-    const bool bewaard = datum ? platform::VervangZonderOpruimen(bestand, datum->toString(Qt::ISODate).toLatin1())
+    const bool bewaard = datum ? platform::SchrijfBestand(bestand, datum->toString(Qt::ISODate).toLatin1())
                                : (!QFile::exists(bestand) || QFile::remove(bestand));
     QSqlDatabase db = QSqlDatabase::database(verbinding_, false);
     QSqlQuery q(db);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "boek/facturenboek.h"
+#include "invoice/regels_totalen.h"
 #include "platform/amount.h"
 
 #include <QDate>
@@ -32,11 +33,7 @@ int Kwartaal(QDate datum);
 // The places in rows of the rows the filter lets through, in their order.
 std::vector<int> Gefilterd(const std::vector<Boekregel>& regels, const BoekFilter& filter, QDate vandaag);
 
-struct Totalen {
-    platform::Bedrag exBtw;
-    platform::Bedrag btw;
-    platform::Bedrag inclBtw;
-};
+// The three totals of the shown rows.
 Totalen TotalenVan(const std::vector<Boekregel>& regels, const std::vector<int>& getoond);
 
 // The years the book holds, newest first.

@@ -1,12 +1,12 @@
 #include "einvoice/efactuur_bedragen.h"
 
-#include "invoice/algemeen.h"
+#include "invoice/regels_totalen.h"
 
 EfactuurBedragen BerekenEfactuur(const Factuur& f)
 {
     EfactuurBedragen b;
     for (int i = 0; i < Factuur::kRegels; ++i) {
-        const platform::Bedrag prijs = RegelPrijs(f.Prijs[i]);
+        const platform::Bedrag prijs = PrijsWaarde(f.Prijs[i]);
         const QString omschrijving = f.Omschrijving[i].trimmed();
         if (omschrijving.isEmpty() && prijs.IsNul())
             continue;
@@ -19,11 +19,13 @@ EfactuurBedragen BerekenEfactuur(const Factuur& f)
         const bool negatief = prijs < platform::Bedrag();
         r.aantal = negatief ? -1 : 1;
         r.prijs = negatief ? platform::Bedrag() - prijs : prijs;
-        r.bedrag = prijs.OpCenten();
-        b.totaalExBtw += r.bedrag;
+        r.bedrag = PrijsInCenten(f.Prijs[i]);
         b.regels.push_back(r);
     }
-    b.btw = b.totaalExBtw.MaalProcent(f.BtwProcent).OpCenten();
-    b.totaalInclBtw = b.totaalExBtw + b.btw;
+    // The lines editor's rule is the standard's: the page asks the same amounts.
+    const Totalen t = TotalenVan(f.Prijs, f.BtwProcent);
+    b.totaalExBtw = t.exBtw;
+    b.btw = t.btw;
+    b.totaalInclBtw = t.inclBtw;
     return b;
 }

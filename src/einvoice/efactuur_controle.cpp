@@ -1,18 +1,18 @@
 #include "einvoice/efactuur_controle.h"
 
+#include "einvoice/btw_categorie.h"
 #include "einvoice/efactuur_bedragen.h"
+#include "einvoice/efactuur_profiel.h"
 #include "invoice/bedrijf_controle.h"
+#include "invoice/eu_landen.h"
 
 namespace {
 
 const QString kBedrijf = QStringLiteral(" onder 'Instellingen' / 'Bedrijfsgegevens'");
 
-// A VAT number of any member state: its country's two letters, then the number.
-bool BtwNummerVanEenLand(const QString& btwNummer, const QString& land)
+bool HeeftVolledigAdres(const QString& straat, const QString& postcode, const QString& plaats)
 {
-    if (land.compare(QStringLiteral("NL"), Qt::CaseInsensitive) == 0)
-        return GeldigBtwNummer(btwNummer);
-    return btwNummer.size() > 2 && GeldigeLandcode(btwNummer.left(2));
+    return !straat.trimmed().isEmpty() && !postcode.trimmed().isEmpty() && !plaats.trimmed().isEmpty();
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ std::optional<QString> FoutInFactuur(const Factuur& f)
     return std::nullopt;
 }
 
-std::optional<QString> FoutInKlant(const Klantgegevens& k, int btwProcent)
+std::optional<QString> FoutInKlant(const Klantgegevens& k, const Factuur& f)
 {
     if (k.Naam.trimmed().isEmpty())
         return QStringLiteral("Vul de naam van de klant in.");
@@ -63,30 +63,49 @@ std::optional<QString> FoutInKlant(const Klantgegevens& k, int btwProcent)
     if (k.Referentie.trimmed().isEmpty())
         return QStringLiteral("Vul 'Uw referentie' in: de ontvanger vraagt een referentie of ordernummer.");
     const QString btwNummer = k.BtwNummer.trimmed();
-    if (!btwNummer.isEmpty() && !BtwNummerVanEenLand(btwNummer, k.Land.trimmed()))
+    if (!btwNummer.isEmpty() && !BtwNummerVanLand(btwNummer, k.Land))
         return QStringLiteral("Het btw-nummer van de klant '") + btwNummer
              + QStringLiteral("' begint niet met de landcode of heeft niet de vorm van dat land.");
-    if (!k.Email.trimmed().isEmpty() && (!k.Email.contains(QLatin1Char('@')) || k.Email.trimmed().contains(QLatin1Char(' '))))
+    if (!k.Email.trimmed().isEmpty() && !GeldigEmailadres(k.Email))
         return QStringLiteral("Het e-mailadres van de klant '") + k.Email.trimmed() + QStringLiteral("' is geen e-mailadres.");
-    if (btwProcent > 0)
+    if (const auto fout = FoutInKlantId(k))
+        return *fout;
+    const Profiel profiel = ProfielVan(k);
+    const bool nederland = k.Land.trimmed().compare(QStringLiteral("NL"), Qt::CaseInsensitive) == 0;
+    if (profiel != Profiel::En16931 && nederland && !HeeftVolledigAdres(k.Straat, k.Postcode, k.Plaats))
+        return QStringLiteral("Vul straat en huisnummer, postcode en plaats van de klant in: een ontvanger in "
+                              "Nederland vraagt ze.");
+    if (profiel == Profiel::SiUbl && nederland && k.Id != KlantId::Kvk && k.Id != KlantId::Oin)
+        return QStringLiteral("SI-UBL 2.0 vraagt bij een klant in Nederland het KvK-nummer of het OIN als "
+                              "Peppol-adres.");
+    if (f.BtwProcent > 0)
         return std::nullopt;
-    switch (k.Nultarief) {
-    case NulTarief::NulProcent:
-        break;
-    case NulTarief::Vrijgesteld:
-        if (k.RedenVrijstelling.trimmed().isEmpty())
-            return QStringLiteral("Vul bij 'Vrijgesteld / KOR' de reden van de vrijstelling in.");
-        break;
-    case NulTarief::Verlegd:
-        if (btwNummer.isEmpty())
-            return QStringLiteral("'Btw verlegd' vraagt het btw-nummer van de klant.");
-        break;
-    case NulTarief::Intracommunautair:
-        if (btwNummer.isEmpty())
-            return QStringLiteral("'Intracommunautaire levering' vraagt het btw-nummer van de klant.");
-        if (k.Land.trimmed().compare(QStringLiteral("NL"), Qt::CaseInsensitive) == 0)
-            return QStringLiteral("'Intracommunautaire levering' vraagt een klant in een ander land dan NL.");
-        break;
-    }
+    const NulTariefGeval& geval = GevalVan(f.Nultarief);
+    const QString keuze = QLatin1Char('\'') + geval.keuzeTekst + QLatin1Char('\'');
+    if (geval.koperNummer && btwNummer.isEmpty())
+        return keuze + QStringLiteral(" vraagt het btw-nummer van de klant.");
+    if (IsIntracommunautair(BtwCategorieVan(f)) && (!EuLandVan(k.Land) || nederland))
+        return keuze + QStringLiteral(" vraagt een klant in een ander EU-land dan NL.");
+    return std::nullopt;
+}
+
+std::optional<QString> FoutVoorOntvanger(const Factuur& f, const Klantgegevens& k)
+{
+    const Profiel profiel = ProfielVan(k);
+    if (profiel == Profiel::En16931)
+        return std::nullopt;
+    const Bedrijfsgegevens& b = f.Bedrijf;
+    const QString perEmail = QStringLiteral(" Zonder kan het alleen als e-factuur per e-mail: kies dan bij "
+                                            "'Peppol-adres' 'Geen'.");
+    if (!HeeftVolledigAdres(b.Straat, b.Postcode, b.Plaats))
+        return QStringLiteral("Vul eerst straat, postcode en plaats van uw bedrijf in") + kBedrijf
+             + QStringLiteral(": een e-factuur voor het Peppol-netwerk noemt ze.") + perEmail;
+    if (profiel == Profiel::SiUbl && b.KvkNummer.trimmed().isEmpty())
+        return QStringLiteral("Vul eerst het KvK-nummer in") + kBedrijf
+             + QStringLiteral(": SI-UBL 2.0 noemt het KvK-nummer van de verkoper.") + perEmail;
+    // A Dutch seller says how to pay whenever something is to be paid.
+    if (b.Iban.trimmed().isEmpty() && platform::Bedrag() < BerekenEfactuur(f).totaalInclBtw)
+        return QStringLiteral("Vul eerst het IBAN in") + kBedrijf
+             + QStringLiteral(": een e-factuur voor het Peppol-netwerk zegt hoe de klant betaalt.") + perEmail;
     return std::nullopt;
 }

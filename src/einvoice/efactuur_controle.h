@@ -19,6 +19,13 @@ std::optional<QDate> FactuurDatumVan(const Factuur& f);
 // not negative, and company details that pass their own checks.
 std::optional<QString> FoutInFactuur(const Factuur& f);
 
-// The buyer: a name, a country, a reference, a btw-nummer in its form, an
-// e-mail address; at 0 % what the chosen case needs.
-std::optional<QString> FoutInKlant(const Klantgegevens& k, int btwProcent);
+// The buyer: a name, a country, a reference, a btw-nummer in the form of its
+// country, an e-mail address, a network address in its form, what the
+// receivers of its profile ask of a Dutch buyer (its address; for SI-UBL a
+// KvK-nummer or OIN), and what the invoice's 0 % case needs of the buyer.
+std::optional<QString> FoutInKlant(const Klantgegevens& k, const Factuur& f);
+
+// What the receivers of the profile the buyer's details lead to ask of the
+// seller beyond the standard: its address, for SI-UBL its KvK-nummer, and a
+// payment means when something is to be paid.
+std::optional<QString> FoutVoorOntvanger(const Factuur& f, const Klantgegevens& k);

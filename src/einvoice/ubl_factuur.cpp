@@ -1,34 +1,39 @@
 #include "einvoice/ubl_factuur.h"
 
+#include "einvoice/btw_categorie.h"
 #include "einvoice/efactuur_bedragen.h"
 #include "einvoice/efactuur_controle.h"
+#include "einvoice/efactuur_profiel.h"
 
 #include <QXmlStreamWriter>
 
 namespace {
 
-// The three UBL 2.1 namespaces share the OASIS prefix. The literal is cut in
-// two only so that the project's word checks, which keep references to our
-// own design documents out of the code, do not stop at this fixed URN.
-const QString kUblSchema = QStringLiteral("urn:oasis:names:speci" "fication:ubl:schema:xsd:");
+// The three UBL 2.1 namespaces share the OASIS prefix.
+const QString kUblSchema = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:");
 const QString kInvoice = kUblSchema + QStringLiteral("Invoice-2");
 const QString kCac = kUblSchema + QStringLiteral("CommonAggregateComponents-2");
 const QString kCbc = kUblSchema + QStringLiteral("CommonBasicComponents-2");
 
 using platform::Bedrag;
 
-// Where the page goes: base64 needs no escaping, so it is put in afterwards
-// instead of passing a megabyte through the writer's escaping character by character.
-constexpr char kPdfPlaats[] = "@@QUILLET-PDF@@";
-
-// What the user typed may hold characters XML cannot carry at all.
+// What the user typed may hold characters XML cannot carry at all: control
+// characters and halves of a character. A character outside the basic plane
+// (an emoji) is whole in its pair and stays.
 QString XmlTekst(const QString& tekst)
 {
+    const QString t = tekst.trimmed();
     QString schoon;
-    for (QChar c : tekst.trimmed())
-        if (c.unicode() >= 0x20 || c == QLatin1Char('\t'))
-            if (!c.isSurrogate() && c.unicode() != 0xFFFE && c.unicode() != 0xFFFF)
-                schoon += c;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c.isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate()) {
+            schoon += c;
+            schoon += t[++i];
+        } else if ((c.unicode() >= 0x20 || c == QLatin1Char('\t')) && !c.isSurrogate() && c.unicode() != 0xFFFE
+                   && c.unicode() != 0xFFFF) {
+            schoon += c;
+        }
+    }
     return schoon;
 }
 
@@ -47,35 +52,22 @@ QString Prijs(Bedrag b)
     return tekst;
 }
 
-struct BtwSoort {
-    QString code;
-    int procent;
-    QString redenCode;
-    QString reden;
-};
-
-BtwSoort BtwCategorie(const Factuur& f, const Klantgegevens& k)
-{
-    if (f.BtwProcent > 0)
-        return {QStringLiteral("S"), f.BtwProcent, {}, {}};
-    switch (k.Nultarief) {
-    case NulTarief::NulProcent:
-        break;
-    case NulTarief::Vrijgesteld:
-        return {QStringLiteral("E"), 0, {}, XmlTekst(k.RedenVrijstelling)};
-    case NulTarief::Verlegd:
-        return {QStringLiteral("AE"), 0, QStringLiteral("VATEX-EU-AE"), QStringLiteral("Btw verlegd")};
-    case NulTarief::Intracommunautair:
-        return {QStringLiteral("K"), 0, QStringLiteral("VATEX-EU-IC"), QStringLiteral("Intracommunautaire levering")};
-    }
-    return {QStringLiteral("Z"), 0, {}, {}};
-}
-
 class Ubl {
 public:
-    explicit Ubl(QByteArray* uit) : w(uit) { w.setAutoFormatting(true); }
+    Ubl(QByteArray* uit, Profiel p) : w(uit), xml(uit), profiel(p) { w.setAutoFormatting(true); }
 
     QXmlStreamWriter w;
+    QByteArray* xml;
+    // The Dutch rules advise against what the standard merely allows: an
+    // exemption reason code beside its text, an account name, a BIC for a
+    // SEPA transfer.
+    Profiel profiel;
+    bool Nederlands() const { return profiel == Profiel::SiUbl; }
+    // Where the page goes: base64 needs no escaping, so it is put in at this
+    // byte afterwards instead of passing a megabyte through the writer's
+    // escaping character by character. A place, not a marker text, so that
+    // nothing the user typed can move it.
+    qsizetype pdfPlaats = -1;
 
     void Cbc(const QString& naam, const QString& waarde) { w.writeTextElement(kCbc, naam, waarde); }
     // Only what the user filled in: an empty element is a fault to a receiver.
@@ -84,18 +76,18 @@ public:
         if (!XmlTekst(waarde).isEmpty())
             Cbc(naam, XmlTekst(waarde));
     }
-    void Bedrag(const QString& naam, const QString& waarde)
+    void Geldbedrag(const QString& naam, const QString& waarde)
     {
         w.writeStartElement(kCbc, naam);
         w.writeAttribute(QStringLiteral("currencyID"), QStringLiteral("EUR"));
         w.writeCharacters(waarde);
         w.writeEndElement();
     }
-    void MetSchema(const QString& naam, const QString& schema, const QString& waarde)
+    void MetSchema(const QString& naam, const Identificatie& id)
     {
         w.writeStartElement(kCbc, naam);
-        w.writeAttribute(QStringLiteral("schemeID"), schema);
-        w.writeCharacters(XmlTekst(waarde));
+        w.writeAttribute(QStringLiteral("schemeID"), id.schema);
+        w.writeCharacters(XmlTekst(id.nummer));
         w.writeEndElement();
     }
     void Begin(const QString& naam) { w.writeStartElement(kCac, naam); }
@@ -131,13 +123,13 @@ public:
         BtwSchema();
         Eind();
     }
-    void TaxCategory(const QString& element, const BtwSoort& c, bool metReden)
+    void TaxCategory(const QString& element, const BtwCategorie& c, bool metReden)
     {
         Begin(element);
         Cbc(QStringLiteral("ID"), c.code);
         Cbc(QStringLiteral("Percent"), QString::number(c.procent));
         if (metReden) {
-            CbcAlsGevuld(QStringLiteral("TaxExemptionReasonCode"), c.redenCode);
+            CbcAlsGevuld(QStringLiteral("TaxExemptionReasonCode"), Nederlands() ? QString() : c.redenCode);
             CbcAlsGevuld(QStringLiteral("TaxExemptionReason"), c.reden);
         }
         BtwSchema();
@@ -145,19 +137,21 @@ public:
     }
 };
 
-// A party of either side: electronic address (scheme and value, when
-// known), name, address, btw-nummer and the legal entity, KvK-nummer included.
+// A party of either side: its network address, name, address, btw-nummer,
+// the legal entity with its identifier, and an e-mail address for people.
 struct Partij {
-    QString adresSchema, adres;
-    QString naam, straat, plaats, postcode, land, btwNummer, kvkNummer;
+    std::optional<Identificatie> adres;
+    QString naam, straat, plaats, postcode, land, btwNummer;
+    std::optional<Identificatie> rechtspersoon;
+    QString email;
 };
 
 void SchrijfPartij(Ubl& u, const QString& rol, const Partij& p)
 {
     u.Begin(rol);
     u.Begin(QStringLiteral("Party"));
-    if (!XmlTekst(p.adres).isEmpty())
-        u.MetSchema(QStringLiteral("EndpointID"), p.adresSchema, p.adres);
+    if (p.adres && !XmlTekst(p.adres->nummer).isEmpty())
+        u.MetSchema(QStringLiteral("EndpointID"), *p.adres);
     u.Begin(QStringLiteral("PartyName"));
     u.Cbc(QStringLiteral("Name"), XmlTekst(p.naam));
     u.Eind();
@@ -165,38 +159,45 @@ void SchrijfPartij(Ubl& u, const QString& rol, const Partij& p)
     u.BtwNummer(p.btwNummer);
     u.Begin(QStringLiteral("PartyLegalEntity"));
     u.Cbc(QStringLiteral("RegistrationName"), XmlTekst(p.naam));
-    if (!XmlTekst(p.kvkNummer).isEmpty())
-        u.MetSchema(QStringLiteral("CompanyID"), QStringLiteral("0106"), p.kvkNummer);
+    if (p.rechtspersoon && !XmlTekst(p.rechtspersoon->nummer).isEmpty())
+        u.MetSchema(QStringLiteral("CompanyID"), *p.rechtspersoon);
     u.Eind();
+    if (!XmlTekst(p.email).isEmpty()) {
+        u.Begin(QStringLiteral("Contact"));
+        u.Cbc(QStringLiteral("ElectronicMail"), XmlTekst(p.email));
+        u.Eind();
+    }
     u.Eind();
     u.Eind();
 }
 
 void Verkoper(Ubl& u, const Bedrijfsgegevens& b)
 {
-    // The e-mail address when given, otherwise the KvK-nummer.
-    const bool email = !XmlTekst(b.Email).isEmpty();
     SchrijfPartij(u, QStringLiteral("AccountingSupplierParty"),
-                  {email ? QStringLiteral("EM") : QStringLiteral("0106"), email ? b.Email : b.KvkNummer,
-                   b.Bedrijfsnaam, b.Straat, b.Plaats, b.Postcode, b.Land, b.BtwNummer, b.KvkNummer});
+                  {VerkoperAdres(b), b.Bedrijfsnaam, b.Straat, b.Plaats, b.Postcode, b.Land, b.BtwNummer,
+                   VerkoperRechtspersoon(b), b.Email});
 }
 
 void Koper(Ubl& u, const Klantgegevens& k)
 {
     SchrijfPartij(u, QStringLiteral("AccountingCustomerParty"),
-                  {QStringLiteral("EM"), k.Email, k.Naam, k.Straat, k.Plaats, k.Postcode, k.Land, k.BtwNummer, {}});
+                  {KoperAdres(k), k.Naam, k.Straat, k.Plaats, k.Postcode, k.Land, k.BtwNummer, KoperRechtspersoon(k),
+                   k.Email});
 }
 
-// An intra-community supply names where and when the goods went.
-void Levering(Ubl& u, const Klantgegevens& k, const QString& datum)
+// When the goods or services were supplied; an intra-community supply also
+// names the country the goods went to.
+void Levering(Ubl& u, const Klantgegevens& k, const QDate& datum, bool naarLand)
 {
     u.Begin(QStringLiteral("Delivery"));
-    u.Cbc(QStringLiteral("ActualDeliveryDate"), datum);
-    u.Begin(QStringLiteral("DeliveryLocation"));
-    u.Begin(QStringLiteral("Address"));
-    u.Land(k.Land);
-    u.Eind();
-    u.Eind();
+    u.Cbc(QStringLiteral("ActualDeliveryDate"), datum.toString(Qt::ISODate));
+    if (naarLand) {
+        u.Begin(QStringLiteral("DeliveryLocation"));
+        u.Begin(QStringLiteral("Address"));
+        u.Land(k.Land);
+        u.Eind();
+        u.Eind();
+    }
     u.Eind();
 }
 
@@ -210,8 +211,9 @@ void Betaling(Ubl& u, const Factuur& f)
     u.Cbc(QStringLiteral("PaymentID"), XmlTekst(QStringLiteral("Factuur ") + f.FactuurNummer));
     u.Begin(QStringLiteral("PayeeFinancialAccount"));
     u.Cbc(QStringLiteral("ID"), XmlTekst(b.Iban).remove(QLatin1Char(' ')).toUpper());
-    u.CbcAlsGevuld(QStringLiteral("Name"), b.Bedrijfsnaam);
-    if (!XmlTekst(b.Bic).isEmpty()) {
+    if (!u.Nederlands())
+        u.CbcAlsGevuld(QStringLiteral("Name"), b.Bedrijfsnaam);
+    if (!u.Nederlands() && !XmlTekst(b.Bic).isEmpty()) {
         u.Begin(QStringLiteral("FinancialInstitutionBranch"));
         u.Cbc(QStringLiteral("ID"), XmlTekst(b.Bic).toUpper());
         u.Eind();
@@ -229,19 +231,20 @@ void Bijlage(Ubl& u, const PdfBijlage& pdf)
     u.w.writeStartElement(kCbc, QStringLiteral("EmbeddedDocumentBinaryObject"));
     u.w.writeAttribute(QStringLiteral("mimeCode"), QStringLiteral("application/pdf"));
     u.w.writeAttribute(QStringLiteral("filename"), XmlTekst(pdf.bestandsnaam));
-    u.w.writeCharacters(QLatin1String(kPdfPlaats));
+    u.w.writeCharacters(QString());   // closes the start tag, so the content begins at the end of the bytes
+    u.pdfPlaats = u.xml->size();
     u.w.writeEndElement();
     u.Eind();
     u.Eind();
 }
 
-void Btw(Ubl& u, const EfactuurBedragen& b, const BtwSoort& c)
+void Btw(Ubl& u, const EfactuurBedragen& b, const BtwCategorie& c)
 {
     u.Begin(QStringLiteral("TaxTotal"));
-    u.Bedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
+    u.Geldbedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
     u.Begin(QStringLiteral("TaxSubtotal"));
-    u.Bedrag(QStringLiteral("TaxableAmount"), Centen(b.totaalExBtw));
-    u.Bedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
+    u.Geldbedrag(QStringLiteral("TaxableAmount"), Centen(b.totaalExBtw));
+    u.Geldbedrag(QStringLiteral("TaxAmount"), Centen(b.btw));
     u.TaxCategory(QStringLiteral("TaxCategory"), c, true);
     u.Eind();
     u.Eind();
@@ -250,14 +253,14 @@ void Btw(Ubl& u, const EfactuurBedragen& b, const BtwSoort& c)
 void Totalen(Ubl& u, const EfactuurBedragen& b)
 {
     u.Begin(QStringLiteral("LegalMonetaryTotal"));
-    u.Bedrag(QStringLiteral("LineExtensionAmount"), Centen(b.totaalExBtw));
-    u.Bedrag(QStringLiteral("TaxExclusiveAmount"), Centen(b.totaalExBtw));
-    u.Bedrag(QStringLiteral("TaxInclusiveAmount"), Centen(b.totaalInclBtw));
-    u.Bedrag(QStringLiteral("PayableAmount"), Centen(b.totaalInclBtw));
+    u.Geldbedrag(QStringLiteral("LineExtensionAmount"), Centen(b.totaalExBtw));
+    u.Geldbedrag(QStringLiteral("TaxExclusiveAmount"), Centen(b.totaalExBtw));
+    u.Geldbedrag(QStringLiteral("TaxInclusiveAmount"), Centen(b.totaalInclBtw));
+    u.Geldbedrag(QStringLiteral("PayableAmount"), Centen(b.totaalInclBtw));
     u.Eind();
 }
 
-void Regel(Ubl& u, const EfactuurRegel& r, const BtwSoort& c)
+void Regel(Ubl& u, const EfactuurRegel& r, const BtwCategorie& c)
 {
     u.Begin(QStringLiteral("InvoiceLine"));
     u.Cbc(QStringLiteral("ID"), QString::number(r.nummer));
@@ -266,38 +269,38 @@ void Regel(Ubl& u, const EfactuurRegel& r, const BtwSoort& c)
     u.w.writeAttribute(QStringLiteral("unitCode"), QStringLiteral("C62"));
     u.w.writeCharacters(QString::number(r.aantal));
     u.w.writeEndElement();
-    u.Bedrag(QStringLiteral("LineExtensionAmount"), Centen(r.bedrag));
+    u.Geldbedrag(QStringLiteral("LineExtensionAmount"), Centen(r.bedrag));
     u.Begin(QStringLiteral("Item"));
     u.Cbc(QStringLiteral("Name"), XmlTekst(r.naam));
     u.TaxCategory(QStringLiteral("ClassifiedTaxCategory"), c, false);
     u.Eind();
     u.Begin(QStringLiteral("Price"));
-    u.Bedrag(QStringLiteral("PriceAmount"), Prijs(r.prijs));
+    u.Geldbedrag(QStringLiteral("PriceAmount"), Prijs(r.prijs));
     u.Eind();
     u.Eind();
 }
 
 }  // namespace
 
-QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBijlage& pdf)
+QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBijlage& pdf,
+                      const std::optional<QDate>& leverdatum)
 {
     const QDate datum = FactuurDatumVan(f).value_or(QDate());
     const EfactuurBedragen bedragen = BerekenEfactuur(f);
-    const BtwSoort categorie = BtwCategorie(f, klant);
-    const QString iso = datum.toString(Qt::ISODate);
+    const BtwCategorie categorie = BtwCategorieVan(f);
 
+    const Profiel profiel = ProfielVan(klant);
     QByteArray xml;
-    Ubl u(&xml);
+    Ubl u(&xml, profiel);
     u.w.writeStartDocument();
     u.w.writeDefaultNamespace(kInvoice);
     u.w.writeNamespace(kCac, QStringLiteral("cac"));
     u.w.writeNamespace(kCbc, QStringLiteral("cbc"));
     u.w.writeStartElement(kInvoice, QStringLiteral("Invoice"));
-    u.Cbc(QStringLiteral("CustomizationID"),
-          QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0"));
-    u.Cbc(QStringLiteral("ProfileID"), QStringLiteral("urn:fdc:peppol.eu:2017:poacc:billing:01:1.0"));
+    u.Cbc(QStringLiteral("CustomizationID"), CustomizationId(profiel));
+    u.CbcAlsGevuld(QStringLiteral("ProfileID"), ProcesId(profiel));
     u.Cbc(QStringLiteral("ID"), XmlTekst(f.FactuurNummer));
-    u.Cbc(QStringLiteral("IssueDate"), iso);
+    u.Cbc(QStringLiteral("IssueDate"), datum.toString(Qt::ISODate));
     u.Cbc(QStringLiteral("DueDate"), datum.addDays(f.Bedrijf.Betaaltermijn).toString(Qt::ISODate));
     u.Cbc(QStringLiteral("InvoiceTypeCode"), QStringLiteral("380"));
     u.Cbc(QStringLiteral("DocumentCurrencyCode"), QStringLiteral("EUR"));
@@ -305,13 +308,13 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
     Bijlage(u, pdf);
     Verkoper(u, f.Bedrijf);
     Koper(u, klant);
-    if (categorie.code == QStringLiteral("K"))
-        Levering(u, klant, iso);
+    if (leverdatum)
+        Levering(u, klant, *leverdatum, IsIntracommunautair(categorie));
     Betaling(u, f);
     Btw(u, bedragen, categorie);
     Totalen(u, bedragen);
     for (const EfactuurRegel& r : bedragen.regels)
         Regel(u, r, categorie);
     u.w.writeEndDocument();
-    return xml.replace(kPdfPlaats, pdf.bytes.toBase64());
+    return xml.insert(u.pdfPlaats, pdf.bytes.toBase64());
 }

@@ -3,17 +3,13 @@
 #include "invoice/algemeen.h"
 #include "invoice/settings_file.h"
 #include "platform/cp1252.h"
-#include "platform/doelbestand.h"
 #include "platform/files.h"
-#include "platform/prompts.h"
-
-#include <QDir>
+#include "platform/opslaan.h"
 
 namespace {
 
 // The same two header lines as the settings and invoice files, unquoted.
 const QByteArray kKop = QByteArray(kBestandsKop) + "\r\n" + kStreep + "\r\n";
-const QString kOpslaanTitel = QStringLiteral(" Adres opslaan");
 
 // The lines of a byte stream as a line-by-line reader sees them: a line ends
 // at CR LF, a lone CR or a lone LF, and a line end at the very end opens no
@@ -52,25 +48,17 @@ QString AdresUitBytes(const QByteArray& bytes)
     return tekst;
 }
 
-QString AdressenMap(const QString& programmaMap)
+bool SaveAdres(const QString& programmaMap, const QString& tekst, platform::Prompts& prompts)
 {
-    return platform::Pad(programmaMap, QStringLiteral("Adressen"));
-}
-
-bool SaveAdres(const QString& programmaMap, const QString& naam, const QString& tekst, platform::Prompts& prompts)
-{
-    const QString map = AdressenMap(programmaMap);
-    const auto pad = platform::Doelpad(
-        prompts, kOpslaanTitel, naam, map, QStringLiteral(".adr"),
-        {QStringLiteral(" Exist"), QStringLiteral("Naam adres bestaat reeds, wilt u deze overschrijven?")});
-    if (!pad)
-        return false;
-    // The old file is replaced by the rename at the end, never removed first.
-    if (!QDir().mkpath(map) || !platform::SchrijfBestand(*pad, AdresBytes(tekst))) {
-        prompts.Melding(kOpslaanTitel, QStringLiteral("Het adres kon niet worden opgeslagen in ") + *pad + QStringLiteral("."));
-        return false;
-    }
-    return true;
+    const platform::Opslag opslag{
+        QStringLiteral(" Adres opslaan"),
+        QStringLiteral("Geef een naam voor dit adres..."),
+        QString(),
+        AdressenMap(programmaMap),
+        QStringLiteral(".adr"),
+        {QStringLiteral(" Exist"), QStringLiteral("Naam adres bestaat reeds, wilt u deze overschrijven?")},
+        QStringLiteral("Het adres kon niet worden opgeslagen in ")};
+    return platform::Opslaan(prompts, opslag, AdresBytes(tekst)).has_value();
 }
 
 std::optional<QString> OpenAdres(const QString& pad)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "invoice/mappen.h"
+
 #include <QByteArray>
 #include <QFont>
 #include <QString>
@@ -24,13 +26,10 @@ QByteArray AdresBytes(const QString& tekst);
 // of fewer than three lines gives an empty text.
 QString AdresUitBytes(const QByteArray& bytes);
 
-QString AdressenMap(const QString& programmaMap);
-
-// Writes the address file for a name the user typed. A name the file system
-// cannot hold is refused; an existing file, also one whose name differs only
-// in letter case, is replaced only after a Yes; a missing folder is made.
-// Every refusal and failure is told to the user. True when the file was written.
-bool SaveAdres(const QString& programmaMap, const QString& naam, const QString& tekst, platform::Prompts& prompts);
+// "Opslaan" of the address book: asks for a name and writes the text as the
+// address file of that name, asking before it replaces one. Every refusal
+// and failure is told to the user. True when the file was written.
+bool SaveAdres(const QString& programmaMap, const QString& tekst, platform::Prompts& prompts);
 
 // The address text of a file in the address book; nothing when the file
 // cannot be read or is too large to be an address.

@@ -1,5 +1,6 @@
 #include "invoice/algemeen.h"
 
+#include "invoice/prijs.h"
 #include "platform/amount.h"
 
 #include <QTextLayout>
@@ -16,15 +17,11 @@ QString KolomBedrag(platform::Bedrag bedrag)
 
 }  // namespace
 
-RegelBedrag BerekenRegel(platform::Bedrag prijs, int btwProcent)
+RegelBedrag BerekenRegel(const QString& prijs, int btwProcent)
 {
-    const platform::Bedrag btw = prijs.MaalProcent(btwProcent);
-    return {btw, prijs + btw};
-}
-
-platform::Bedrag RegelPrijs(const QString& prijs)
-{
-    return platform::Val(QString(prijs).replace(',', '.'));
+    const platform::Bedrag bedrag = PrijsInCenten(prijs);
+    const platform::Bedrag btw = bedrag.MaalProcent(btwProcent);
+    return {bedrag, btw, bedrag + btw};
 }
 
 void BouwBtwKolommen(Factuur& f)
@@ -32,7 +29,7 @@ void BouwBtwKolommen(Factuur& f)
     f.KolomBtw.clear();
     f.KolomTotaal.clear();
     for (const QString& prijs : f.Prijs) {
-        const RegelBedrag r = BerekenRegel(RegelPrijs(prijs), f.BtwProcent);
+        const RegelBedrag r = BerekenRegel(prijs, f.BtwProcent);
         f.KolomBtw += KolomBedrag(r.btw) + crlf;
         f.KolomTotaal += KolomBedrag(r.totaal) + crlf;
     }
@@ -50,10 +47,9 @@ void HerberekenFactuur(Factuur& f)
         f.KolomDatum += f.Aantal[i] + crlf;
         f.KolomOmschrijving += f.Omschrijving[i] + crlf;
         f.KolomPrijs += f.Prijs[i] + crlf;
-        f.Prijs[i].replace(',', '.');
-        const platform::Bedrag p = platform::Val(f.Prijs[i]);
-        const RegelBedrag r = BerekenRegel(p, f.BtwProcent);
-        f.TotaalExBtw += p;
+        f.Prijs[i] = PrijsMetPunt(f.Prijs[i]);
+        const RegelBedrag r = BerekenRegel(f.Prijs[i], f.BtwProcent);
+        f.TotaalExBtw += r.prijs;
         f.TotaalBtw += r.btw;
         f.TotaalInclBtw += r.totaal;
     }

@@ -6,19 +6,18 @@
 #include <QStringList>
 
 // Rebuilds the five column texts and the three totals from the lines; every
-// comma in a price becomes a point on the way.
+// price is held with a point on the way (PrijsMetPunt).
 void HerberekenFactuur(Factuur& f);
 
-// The VAT and the total of one line, exact and unrounded: the rule the page
-// columns, the printout and the PDF share.
+// The amount, the VAT and the total of one line: the price counts in cents
+// (PrijsInCenten), its VAT and total exact and unrounded. The page columns,
+// the printout and the PDF share it.
 struct RegelBedrag {
+    platform::Bedrag prijs;
     platform::Bedrag btw;
     platform::Bedrag totaal;
 };
-RegelBedrag BerekenRegel(platform::Bedrag prijs, int btwProcent);
-
-// The price of a line as a number: a decimal comma is read as a point.
-platform::Bedrag RegelPrijs(const QString& prijs);
+RegelBedrag BerekenRegel(const QString& prijs, int btwProcent);
 
 // Rebuilds the VAT and line total columns from the prices as they stand, so
 // the page never shows the VAT of lines that were changed since.

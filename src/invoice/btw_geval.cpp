@@ -6,12 +6,14 @@
 std::span<const NulTariefGeval> NulTariefGevallen()
 {
     static const std::array<NulTariefGeval, 4> gevallen{{
-        {NulTarief::NulProcent, QStringLiteral("0 %-tarief"), QStringLiteral("Z"), {}, {}},
-        {NulTarief::Vrijgesteld, QStringLiteral("Vrijgesteld / KOR"), QStringLiteral("E"), {}, {}},
+        {NulTarief::NulProcent, QStringLiteral("0 %-tarief"), QStringLiteral("Z"), {}, {}, {}, false},
+        {NulTarief::Vrijgesteld, QStringLiteral("Vrijgesteld / KOR"), QStringLiteral("E"), {}, {},
+         QStringLiteral("Vrijgesteld van btw"), false},
         {NulTarief::Verlegd, QStringLiteral("Btw verlegd"), QStringLiteral("AE"), QStringLiteral("VATEX-EU-AE"),
-         QStringLiteral("Btw verlegd")},
+         QStringLiteral("Btw verlegd"), QStringLiteral("Btw verlegd"), true},
         {NulTarief::Intracommunautair, QStringLiteral("Intracommunautaire levering"), QStringLiteral("K"),
-         QStringLiteral("VATEX-EU-IC"), QStringLiteral("Intracommunautaire levering")},
+         QStringLiteral("VATEX-EU-IC"), QStringLiteral("Intracommunautaire levering"),
+         QStringLiteral("Intracommunautaire levering, btw verlegd"), true},
     }};
     return gevallen;
 }

@@ -22,6 +22,8 @@ struct NulTariefGeval {
     QString categorie;    // "Z", "E", "AE" or "K"
     QString redenCode;    // VATEX code; empty when the reason is the user's own or none
     QString reden;        // the fixed reason text; empty when none
+    QString factuurTekst; // what the invoice says under its totals; empty when nothing
+    bool koperNummer;     // the law asks the buyer's btw-nummer on the invoice
 };
 
 // Every case, in the order they are offered.

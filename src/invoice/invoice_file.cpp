@@ -1,12 +1,10 @@
 #include "invoice/invoice_file.h"
 
+#include "invoice/mappen.h"
 #include "invoice/settings_file.h"
-#include "platform/doelbestand.h"
 #include "platform/files.h"
-#include "platform/prompts.h"
+#include "platform/opslaan.h"
 #include "platform/records.h"
-
-#include <QDir>
 
 using platform::RecordReader;
 using platform::RecordWriter;
@@ -15,8 +13,6 @@ namespace {
 
 // Twenty lines of typed text come nowhere near this; a larger file is not one of ours.
 constexpr qint64 kGrootsteBestand = 1024 * 1024;
-
-const QString kOpslaanTitel = QStringLiteral(" Factuur opslaan");
 
 bool LeesDatum(RecordReader& r, std::optional<QString>& datum)
 {
@@ -102,17 +98,16 @@ bool LeesFactuur(Factuur& f, const QString& pad)
 
 bool SaveFactuur(Factuur& f, platform::Prompts& prompts, const QString& programmaMap)
 {
-    const QString map = platform::Pad(programmaMap, QString::fromLatin1(kFacturenMap));
-    const auto pad = platform::VraagDoelbestand(prompts, kOpslaanTitel,
-                                                QStringLiteral("Geef een naam voor deze factuur.."),
-                                                f.FactuurDatum.value_or(QString()), map, kFactuurExtensie);
-    if (!pad)
-        return false;
-    WisRegelsZonderOmschrijving(f);
-    if (!QDir().mkpath(map) || !platform::SchrijfBestand(*pad, FactuurBytes(f))) {
-        prompts.Melding(kOpslaanTitel, QStringLiteral("De factuur kon niet worden opgeslagen als ") + *pad
-                                           + QStringLiteral("."));
-        return false;
-    }
-    return true;
+    const platform::Opslag opslag{QStringLiteral(" Factuur opslaan"),
+                                  QStringLiteral("Geef een naam voor deze factuur.."),
+                                  f.FactuurDatum.value_or(QString()),
+                                  FacturenMap(programmaMap),
+                                  QString::fromLatin1(kFactuurExtensie),
+                                  platform::kBestandBestaat,
+                                  QStringLiteral("De factuur kon niet worden opgeslagen als ")};
+    // The lines without a description go from the invoice only once the name is settled.
+    return platform::Opslaan(prompts, opslag, [&f](const QString& tijdelijk, const QString&) {
+               WisRegelsZonderOmschrijving(f);
+               return platform::SchrijfInTijdelijk(tijdelijk, FactuurBytes(f));
+           }).has_value();
 }

@@ -11,7 +11,6 @@ class Prompts;
 
 // Invoice files "Facturen/<name>.fac": two header records, the 20 lines as
 // three texts each, a dash record, the date and the number.
-constexpr char kFacturenMap[] = "Facturen";
 constexpr char kFactuurExtensie[] = ".fac";
 
 // A new invoice: the 20 lines empty and the totals 0. Date, number and

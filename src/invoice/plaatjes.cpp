@@ -1,13 +1,14 @@
 #include "invoice/plaatjes.h"
 
+#include "invoice/mappen.h"
 #include "platform/files.h"
 
 std::optional<QString> LogoVanFactuur(const Factuur& f, const QString& programmaMap)
 {
-    return platform::PadVanNaam(platform::Pad(programmaMap, QStringLiteral("Logo")), f.LogoBestand);
+    return platform::PadVanNaam(LogoMap(programmaMap), f.LogoBestand);
 }
 
 std::optional<QString> AchtergrondVanFactuur(const Factuur& f, const QString& programmaMap)
 {
-    return platform::PadVanNaam(platform::Pad(programmaMap, QStringLiteral("Backgrounds")), f.AchtergrondBestand);
+    return platform::PadVanNaam(AchtergrondMap(programmaMap), f.AchtergrondBestand);
 }

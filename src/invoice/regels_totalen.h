@@ -1,6 +1,7 @@
 #pragma once
 
 #include "invoice/factuur.h"
+#include "invoice/prijs.h"
 
 #include <QString>
 
@@ -12,26 +13,26 @@
 
 using RegelTeksten = std::array<QString, Factuur::kRegels>;
 
-// A price box's text as a plain number ("-1234.50") when it is a number the
-// way a Dutch user writes it: blanks, a sign and a euro sign around it, a
-// decimal comma or point, points between thousands ("1.234,50").
-std::optional<QString> GewoonGetal(const QString& tekst);
-
-// Whether a price box holds such a number.
-bool IsBedrag(const QString& tekst);
-
-// The amount a price text stands for: every comma read as a decimal point.
-platform::Bedrag BedragWaarde(const QString& tekst);
-
-// A price box as the "Totaal" button leaves it: a number formatted with two
-// decimals, anything else unchanged.
-QString OpgemaaktePrijs(const QString& tekst);
-
 // The sum of the prices as the "Totaal" button formats them (so rounded to
 // cents).
 platform::Bedrag SomVanPrijzen(const RegelTeksten& prijzen);
 
-// Confirms the typed lines: stores them (prices with decimal commas),
-// rebuilds the five columns and computes the three totals.
+// The three totals by this rule, in cents: the sum of the prices, its VAT,
+// and the two together. The e-invoice states the same amounts.
+struct Totalen {
+    platform::Bedrag exBtw;
+    platform::Bedrag btw;
+    platform::Bedrag inclBtw;
+};
+Totalen TotalenVan(const RegelTeksten& prijzen, int btwProcent);
+
+// The first line (from 0) whose price is too large to compute, if any, and
+// what the lines editor says of it.
+std::optional<int> TeGrotePrijs(const RegelTeksten& prijzen);
+QString TeGrotePrijsMelding(int regel, const QString& prijs);
+
+// Confirms the typed lines: stores them (with decimal commas; a price that
+// text would misread as "Totaal" formats it), rebuilds the five columns and
+// computes the three totals.
 void BevestigRegels(Factuur& f, const RegelTeksten& aantal, const RegelTeksten& omschrijving,
                     const RegelTeksten& prijs);

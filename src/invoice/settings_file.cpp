@@ -3,6 +3,10 @@
 #include "platform/files.h"
 #include "platform/records.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <limits>
 
 using platform::RecordReader;
@@ -23,6 +27,21 @@ bool LeesGeheel(RecordReader& r, T& veld)
     return true;
 }
 
+// Keeps the file beside it under a name of its own.
+bool BewaarOnleesbaar(const QString& pad)
+{
+    const QFileInfo bestand(pad);
+    for (int nummer = 1; nummer < 1000; ++nummer) {
+        const QString naam = bestand.completeBaseName() + QStringLiteral("-onleesbaar")
+            + (nummer > 1 ? QStringLiteral("-%1").arg(nummer) : QString()) + QStringLiteral(".") + bestand.suffix();
+        const QString bewaard = bestand.dir().filePath(naam);
+        if (QFileInfo::exists(bewaard) || QFileInfo(bewaard).isSymLink())
+            continue;
+        return QFile::rename(pad, bewaard);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool LeesInstellingen(Factuur& f, const QByteArray& bytes)
@@ -38,7 +57,13 @@ bool LeesInstellingen(Factuur& f, const QByteArray& bytes)
     for (int i = 1; i <= 8; ++i)
         if (!r.LeesTekstIn(f.KopTekst[i]))
             return false;
-    if (!r.SlaVeldOver() || !LeesGeheel(r, f.LayoutNr) || !r.SlaVeldOver())
+    // A layout the page does not know would stack the headings at the top
+    // left and leave the totals out: such a record is as unreadable as text.
+    const auto layout = r.SlaVeldOver() ? r.LeesGeheel(1, 2) : std::nullopt;
+    if (!layout)
+        return false;
+    f.LayoutNr = static_cast<std::uint8_t>(*layout);
+    if (!r.SlaVeldOver())
         return false;
     return r.LeesTekstIn(f.AfzenderTekst) && r.SlaVeldOver() && r.LeesTekstIn(f.AdresTekst) && r.SlaVeldOver()
         && r.LeesTekstIn(f.VoetTekst[1]) && r.LeesTekstIn(f.VoetTekst[2]);
@@ -79,4 +104,11 @@ QByteArray InstellingenBytes(const Factuur& f)
 bool SchrijfInstellingen(const Factuur& f, const QString& pad)
 {
     return platform::SchrijfBestand(pad, InstellingenBytes(f));
+}
+
+bool HerschrijfInstellingen(const Factuur& f, const QString& pad)
+{
+    if (QFileInfo::exists(pad) && !BewaarOnleesbaar(pad))
+        return false;
+    return SchrijfInstellingen(f, pad);
 }

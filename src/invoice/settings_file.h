@@ -13,11 +13,18 @@ constexpr char kBestandsKop[] = "Averno Software 2011";
 constexpr char kStreep[] = "--------------------------";
 
 // Reads the records into the invoice one by one. A missing file, a record
-// missing at the end or a text where a number belongs stops the reading:
-// the records read before stay in effect and the result is false.
+// missing at the end, a text where a number belongs or a layout other than
+// 1 or 2 stops the reading: the records read before stay in effect and the
+// result is false.
 bool LeesInstellingen(Factuur& f, const QString& pad);
 bool LeesInstellingen(Factuur& f, const QByteArray& bytes);
 
 QByteArray InstellingenBytes(const Factuur& f);
 // Replaces the file as a whole; false when it could not be written.
 bool SchrijfInstellingen(const Factuur& f, const QString& pad);
+
+// Writes the settings in place of a file that could not be read, once that
+// file is kept beside it as "Quillet-onleesbaar.ini" ("-2", "-3" when that
+// name is taken), so nothing the user wrote in it is lost. A file that
+// cannot be kept is left as it is.
+bool HerschrijfInstellingen(const Factuur& f, const QString& pad);

@@ -13,7 +13,6 @@ namespace platform {
 class Prompts;
 }
 
-QString LogoMap(const QString& programmaMap);
 // The file of the logo of that name, its letter case as the folder has it.
 QString LogoPad(const QString& programmaMap, const QString& naam);
 
@@ -25,6 +24,7 @@ QStringList LogoNamen(const QString& programmaMap);
 std::optional<QImage> OpenLogo(const QString& programmaMap, const QString& naam);
 
 // Asks for a name and writes the canvas under it, asking before it replaces
-// a file; a name that cannot be a file name, or a write that fails, is told
-// to the user. Returns whether the logo was written.
+// a file; a name that cannot be a file name or cannot be kept in the
+// settings, or a write that fails, is told to the user. Returns whether the
+// logo was written.
 bool LogoOpslaan(const QImage& beeld, const QString& programmaMap, platform::Prompts& prompts);

@@ -6,6 +6,7 @@
 #include "logo/tool_icons.h"
 #include "platform/files.h"
 #include "platform/escape.h"
+#include "platform/lijst.h"
 #include "platform/pictures.h"
 #include "platform/wachten.h"
 
@@ -144,7 +145,7 @@ void LogoForm::MaakVenster(QWidget* vlak)
     MaakGereedschapKnoppen(Frame2);
     MaakTekstPaneel(Frame2);
 
-    List1 = Plaats(new QListWidget(Frame2), 7830, 150, 1815, 2175);
+    List1 = Plaats(platform::NieuweLijst(Frame2), 7830, 150, 1815, 2175);
     List1->setToolTip(QStringLiteral(" Dubbelklik om logo te laden "));
     ZetKleur(List1, QPalette::Base, kLijstKleur);
     CancelKnop = Plaats(new QPushButton(QStringLiteral("Exit"), Frame2), 7830, 2400, 1815, 390);
@@ -202,6 +203,8 @@ void LogoForm::MaakTekstPaneel(QWidget* paneel)
     ComboSize = Plaats(new QComboBox(Frame3), 2040, 795, 870, 345);
     ComboSize->setEditable(true);
     ComboSize->setInsertPolicy(QComboBox::NoInsert);
+    // A size typed is used as typed: the list would complete a "7" to "70".
+    ComboSize->setCompleter(nullptr);
     for (int grootte = 8; grootte <= 100; grootte += 2)
         ComboSize->addItem(QString::number(grootte));
     ComboSize->setCurrentText(QStringLiteral("12"));

@@ -2,6 +2,8 @@
 
 #include "invoice/algemeen.h"
 #include "invoice/plaatjes.h"
+#include "invoice/prijs.h"
+#include "invoice/wettelijke_regels.h"
 #include "output/betaal_qr.h"
 #include "platform/amount.h"
 #include "platform/files.h"
@@ -138,6 +140,12 @@ void Afdrukken::ProbeerAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& br
     s.setFontSize(11);
     Druk(s, 90, 15200, f.VoetTekst[1]);
     Druk(s, 90, 15470, f.VoetTekst[2]);
+    // Above the footer, below where the column rules end: a printer whose
+    // printable area ends half an inch above the sheet's edge still prints it.
+    if (const auto verkoper = VerkopersRegel(f.Bedrijf)) {
+        s.setFontSize(9);
+        Druk(s, 90, 14820, *verkoper);
+    }
 
     if (f.LayoutNr == 1 || f.LayoutNr == 2)
         DrukLayout(f, s, bronnen, meldFout);
@@ -156,7 +164,21 @@ void Afdrukken::DrukLayout(Factuur& f, Surface& s, const AfdrukBronnen& bronnen,
     DrukLijnen(s, layout);
     DrukRegels(f, s, layout);
     DrukTotalen(f, s, layout);
+    DrukBtwGeval(f, s, bronnen);
     DrukBetaalQr(f, s);   // its amount is the total just printed
+}
+
+// Under the totals row of layout 1, left of the stacked totals of layout 2,
+// between the rules of the description column.
+void Afdrukken::DrukBtwGeval(const Factuur& f, Surface& s, const AfdrukBronnen& bronnen)
+{
+    const QStringList regels = BtwGevalRegels(f, KoperBtwNummer(f, bronnen.programmaMap));
+    if (regels.isEmpty())
+        return;
+    s.setBold(false);
+    s.setFontSize(9);
+    s.setForeColor(Qt::black);
+    DrukLijst(s, regels, 1370, 14330, 210);
 }
 
 void Afdrukken::DrukRegels(Factuur& f, Surface& s, int layout)
@@ -165,15 +187,14 @@ void Afdrukken::DrukRegels(Factuur& f, Surface& s, int layout)
     s.setForeColor(Qt::black);
     int y = 5700;
     for (int i = 0; i < Factuur::kRegels; ++i, y += 270) {
-        f.Prijs[i].replace(',', '.');
+        f.Prijs[i] = PrijsMetPunt(f.Prijs[i]);
         Druk(s, 60, y, f.Aantal[i]);
         Druk(s, 1370, y, f.Omschrijving[i]);
-        const platform::Bedrag p = platform::Val(f.Prijs[i]);
+        const RegelBedrag r = BerekenRegel(f.Prijs[i], f.BtwProcent);
         // The price keeps its own text; only its width comes from the amount.
-        BedragPositie(static_cast<int>(platform::FormatBedrag(p).size()), layout == 1 ? -2460 : 30);
+        BedragPositie(static_cast<int>(platform::FormatBedrag(r.prijs).size()), layout == 1 ? -2460 : 30);
         Druk(s, bedragPositie_, y, QString(f.Prijs[i]).replace('.', ','));
-        const RegelBedrag r = BerekenRegel(p, f.BtwProcent);
-        f.TotaalExBtw += p;
+        f.TotaalExBtw += r.prijs;
         f.TotaalBtw += r.btw;
         if (layout == 1 && !r.btw.IsNul())
             DrukBedrag(s, platform::FormatBedrag(r.btw), -1140, y);

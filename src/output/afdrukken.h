@@ -40,6 +40,7 @@ private:
     void DrukLayout(Factuur& f, platform::Surface& s, const AfdrukBronnen& bronnen, bool& meldFout);
     void DrukRegels(Factuur& f, platform::Surface& s, int layout);
     void DrukTotalen(const Factuur& f, platform::Surface& s, int layout);
+    void DrukBtwGeval(const Factuur& f, platform::Surface& s, const AfdrukBronnen& bronnen);
     void DrukBedrag(platform::Surface& s, const QString& tekst, int verschuiving, int y);
 
     int bedragPositie_ = 0;

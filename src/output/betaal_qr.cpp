@@ -4,6 +4,7 @@
 #include "platform/amount.h"
 #include "platform/image_surface.h"
 #include "platform/surface.h"
+#include "platform/tekens.h"
 
 #include <QRegularExpression>
 
@@ -20,11 +21,11 @@ constexpr int kMaxNaam = 70;
 constexpr int kMaxOmschrijving = 140;
 constexpr qsizetype kMaxTekst = 331;
 
-// A payload line holds no line break of the user's.
+// A payload line holds no line break of the user's, and whole characters only.
 QString EenRegel(const QString& tekst)
 {
     static const QRegularExpression regeleinden(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]+"));
-    return QString(tekst).replace(regeleinden, QStringLiteral(" ")).trimmed();
+    return platform::HeleTekens(QString(tekst).replace(regeleinden, QStringLiteral(" ")).trimmed());
 }
 
 // "EUR1279.33" for "1279,33"; nothing below 0,01 or beyond the standard's 999999999,99.
@@ -42,24 +43,26 @@ std::optional<QString> Bedrag(const QString& totaal)
 std::optional<QByteArray> BetaalQrTekst(const Bedrijfsgegevens& b, const QString& totaalInclBtw,
                                         const QString& factuurNummer)
 {
-    const QString naam = EenRegel(b.Bedrijfsnaam).left(kMaxNaam);
+    QString naam = platform::EersteTekens(EenRegel(b.Bedrijfsnaam), kMaxNaam);
     const auto bedrag = Bedrag(totaalInclBtw);
     if (!b.BetaalQr || naam.isEmpty() || !GeldigeIban(b.Iban) || !bedrag)
         return std::nullopt;
     const QString bic = GeldigeBic(b.Bic) ? b.Bic.trimmed().toUpper() : QString();
-    QString omschrijving = (QStringLiteral("Factuur ") + EenRegel(factuurNummer)).left(kMaxOmschrijving);
+    QString omschrijving = platform::EersteTekens(QStringLiteral("Factuur ") + EenRegel(factuurNummer), kMaxOmschrijving);
     auto tekst = [&] {
         return QStringList{QStringLiteral("BCD"), QStringLiteral("002"), QStringLiteral("1"), QStringLiteral("SCT"), bic,
-                           naam, NormaalIban(b.Iban), *bedrag, QString(), QString(), omschrijving}
+                           naam, NormaalNummer(b.Iban), *bedrag, QString(), QString(), omschrijving}
             .join('\n')
             .toUtf8();
     };
-    // A very long invoice number gives way first, so the code stays readable for every app.
+    // A very long invoice number gives way first, then a name of wide
+    // characters, so the code stays readable for every app.
     QByteArray bytes = tekst();
-    while (bytes.size() > kMaxTekst) {
-        omschrijving.chop(1);
-        bytes = tekst();
-    }
+    for (QString* deel : {&omschrijving, &naam})
+        while (bytes.size() > kMaxTekst && !deel->isEmpty()) {
+            *deel = platform::ZonderLaatsteTeken(*deel);
+            bytes = tekst();
+        }
     return bytes;
 }
 

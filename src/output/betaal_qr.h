@@ -67,7 +67,11 @@ constexpr double kPdfMaat = 25.0;          // mm
 constexpr double kPdfOpschriftY = 51.3;    // baseline; the rule of layout 2 lies at 50
 constexpr double kAfdrukLinks = 10110;     // twips, just right of the rule at 10080
 constexpr double kAfdrukBoven = 11160;     // below the last line at 10830
-constexpr double kAfdrukMaat = 1418;       // 25 mm
+// The printed page starts at the printable area's corner: with margins of
+// up to 6.35 mm (a quarter inch) on an A4 sheet that area is 11185 twips
+// wide, and the code with its quiet zone must end inside it to be read.
+constexpr double kAfdrukRechts = 11185;
+constexpr double kAfdrukMaat = kAfdrukRechts - kAfdrukLinks;   // 19 mm
 constexpr double kAfdrukOpschriftBreedte = 934;   // Arial at 7 points
 constexpr int kPaginaLinks = 351;          // page pixels, right of the rule at 350
 constexpr int kPaginaBoven = 432;          // below the twenty lines of the column body

@@ -2,12 +2,13 @@
 
 #include "invoice/algemeen.h"
 #include "invoice/plaatjes.h"
+#include "invoice/wettelijke_regels.h"
 #include "output/betaal_qr.h"
 #include "output/pdf_plaatjes.h"
 #include "pdf/pdf_writer.h"
 #include "platform/amount.h"
-#include "platform/files.h"
 
+#include <QFile>
 
 #include <exception>
 
@@ -94,7 +95,7 @@ void KoppenEnLijnen(pdf::PdfWriter& w, const PdfBronnen& b, int layout)
 
 RegelBedrag RegelBedragen(const Factuur& f, int i)
 {
-    return BerekenRegel(RegelPrijs(f.Prijs[i]), f.BtwProcent);
+    return BerekenRegel(f.Prijs[i], f.BtwProcent);
 }
 
 // The lines column by column, as the page has always been written.
@@ -118,6 +119,22 @@ void Regels(pdf::PdfWriter& w, Factuur& f)
     for (int i = 0; i < Factuur::kRegels; ++i)
         if (const platform::Bedrag totaal = RegelBedragen(f, i).totaal; !totaal.IsNul())
             Tekst(w, 205, y(i), platform::FormatBedrag(totaal), "Fnt1", 11, kRechts);
+}
+
+// Under the totals, between the rules of the description column; the
+// seller's line under the footer.
+void WettelijkeRegels(pdf::PdfWriter& w, const Factuur& f, const PdfBronnen& b)
+{
+    const QStringList geval = BtwGevalRegels(f, KoperBtwNummer(f, b.programmaMap));
+    if ((f.LayoutNr == 1 || f.LayoutNr == 2) && !geval.isEmpty()) {
+        w.SetColorFill(Rgb(0, 0, 0));
+        for (int i = 0; i < geval.size(); ++i)
+            Tekst(w, 33, 26.5f - 4 * i, geval[i], "Fnt1", 9);
+    }
+    if (const auto verkoper = VerkopersRegel(f.Bedrijf)) {
+        w.SetColorFill(Rgb(60, 60, 60));
+        Tekst(w, 5, 5, *verkoper, "Fnt1", 9);
+    }
 }
 
 void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
@@ -144,27 +161,29 @@ void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
     Regels(w, f);
     Tekst(w, 5, 15, f.VoetTekst[1], "Fnt1", 11);
     Tekst(w, 5, 10, f.VoetTekst[2], "Fnt1", 11);
+    WettelijkeRegels(w, f, b);
     TekenBetaalQr(w, f);
     w.EndPage();
 }
 
-}  // namespace
-
-QString PdfMap(const QString& programmaMap)
+// The writer set up for the page: A4 in millimetres, titled and dated.
+void ZetOp(pdf::PdfWriter& w, const QString& titel, std::time_t moment)
 {
-    return platform::Submap(programmaMap, QStringLiteral("Pdf"));
+    w.Title(Utf8(titel));
+    w.CreationTime(moment);
+    w.ScaleMode(3);
+    w.PaperSize(0);
+    w.Margin(0);
+    w.Orientation(1);
 }
+
+}  // namespace
 
 std::optional<QByteArray> FactuurPdf(Factuur& f, const QString& titel, const PdfBronnen& bronnen, std::time_t moment)
 {
     try {
         pdf::PdfWriter w;
-        w.Title(Utf8(titel));
-        w.CreationTime(moment);
-        w.ScaleMode(3);
-        w.PaperSize(0);
-        w.Margin(0);
-        w.Orientation(1);
+        ZetOp(w, titel, moment);
         w.InitPDFInMemory();
         Pagina(w, f, bronnen);
         w.ClosePDFFile();
@@ -178,6 +197,15 @@ std::optional<QByteArray> FactuurPdf(Factuur& f, const QString& titel, const Pdf
 bool FactuurNaarPdf(Factuur& f, const QString& pad, const QString& titel, const PdfBronnen& bronnen,
                     std::time_t moment)
 {
-    const auto bytes = FactuurPdf(f, titel, bronnen, moment);
-    return bytes && platform::SchrijfBestand(pad, *bytes);
+    // Straight into the file: the pictures need no copy of the whole document in memory.
+    try {
+        pdf::PdfWriter w;
+        ZetOp(w, titel, moment);
+        w.InitPDFFile(QFile::encodeName(pad).toStdString());
+        Pagina(w, f, bronnen);
+        w.ClosePDFFile();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }

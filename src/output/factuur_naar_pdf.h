@@ -18,15 +18,12 @@ struct PdfBronnen {
     QString programmaMap;
 };
 
-// The folder the exports go to, "Pdf" in any letter case, made when missing.
-QString PdfMap(const QString& programmaMap);
-
 // The invoice as the bytes of one A4 page, titled and dated as given; every
 // price is stored back with a comma. The same invoice at the same moment
 // gives the same bytes. Nothing when the page could not be made.
 std::optional<QByteArray> FactuurPdf(Factuur& f, const QString& titel, const PdfBronnen& bronnen, std::time_t moment);
 
-// Writes those bytes to the given file under the given title (the name the
-// user typed). False when the file could not be written.
+// Writes that page into the file at the path, in place of what it held:
+// the temporary file of a save. False when it could not be written.
 bool FactuurNaarPdf(Factuur& f, const QString& pad, const QString& titel, const PdfBronnen& bronnen,
                     std::time_t moment = std::time(nullptr));

@@ -1,15 +1,14 @@
 #include "output/pdf_export.h"
 
-#include "platform/doelbestand.h"
+#include "invoice/mappen.h"
 
-const QString kPdfTitel = QStringLiteral(" Opslaan naar Pdf-formaat");
-
-std::optional<platform::Doel> VraagPdfBestand(const QString& pdfMap, const QString& voorstel,
-                                              platform::Prompts& prompts)
+platform::Opslag PdfOpslag(const QString& programmaMap, const QString& voorstel)
 {
-    // Cancel, or an empty name, ends the command: a file called ".pdf" helps no one.
-    return platform::VraagDoel(prompts, kPdfTitel,
-                                      QStringLiteral("Geef een naam voor deze factuur...\r\n"
-                                                     "Bestanden worden in de map 'Pdf' geplaatst."),
-                              voorstel, pdfMap, QStringLiteral(".pdf"));
+    return {QStringLiteral(" Opslaan naar Pdf-formaat"),
+            QStringLiteral("Geef een naam voor deze factuur...\r\nBestanden worden in de map 'Pdf' geplaatst."),
+            voorstel,
+            PdfMap(programmaMap),
+            QStringLiteral(".pdf"),
+            platform::kBestandBestaat,
+            QStringLiteral("De factuur kon niet worden opgeslagen als ")};
 }

@@ -7,7 +7,7 @@
 
 #include <QPainter>
 
-#include <optional>
+#include <span>
 #include <vector>
 
 namespace {
@@ -25,18 +25,6 @@ QSize PlekInPixels(QSizeF plekMm)
 bool TeFijn(QSize maat, QSize plek)
 {
     return double(maat.width()) * maat.height() > 4.0 * plek.width() * plek.height();
-}
-
-std::optional<pdf::BmpImage> EigenBitmap(const QString& pad)
-{
-    const auto bytes = platform::LeesBestand(pad, qint64(pdf::kMaxBmpPixelBytes) + 64 * 1024);
-    if (!bytes)
-        return std::nullopt;
-    pdf::MemorySource bron(reinterpret_cast<const std::uint8_t*>(bytes->constData()), std::size_t(bytes->size()));
-    pdf::BmpImage beeld;
-    if (!pdf::ReadBmp(bron, 0, beeld))
-        return std::nullopt;
-    return beeld;
 }
 
 // The picture as 24-bit rows, bottom row first, as the writer takes them;
@@ -59,9 +47,15 @@ void LaadBeeld(pdf::PdfWriter& w, const char* naam, const QImage& beeld)
 bool PdfPlaatje(pdf::PdfWriter& w, const char* naam, const QString& pad, QSizeF plekMm)
 {
     const QSize plek = PlekInPixels(plekMm);
-    if (const auto eigen = EigenBitmap(pad); eigen && !TeFijn(QSize(eigen->ImgWidth, eigen->ImgHeight), plek)) {
-        w.LoadImgFromBuffer(naam, eigen->ImgBuf, eigen->ImgColor, eigen->ImgWidth, eigen->ImgHeight, eigen->ImgBPP, 0);
-        return true;
+    // The file is read once and its rows are turned into the writer's where
+    // they lie: no copy of the picture is made on the way.
+    if (auto bytes = platform::LeesBestand(pad, qint64(pdf::kMaxBmpPixelBytes) + 64 * 1024)) {
+        pdf::BmpView eigen;
+        const std::span<std::uint8_t> bestand(reinterpret_cast<std::uint8_t*>(bytes->data()), std::size_t(bytes->size()));
+        if (pdf::ReadBmpInPlace(bestand, 0, eigen) && !TeFijn(QSize(eigen.ImgWidth, eigen.ImgHeight), plek)) {
+            w.LoadImgFromBuffer(naam, eigen.ImgBuf, eigen.ImgColor, eigen.ImgWidth, eigen.ImgHeight, eigen.ImgBPP, 0);
+            return true;
+        }
     }
     const auto beeld = platform::LaadPlaatje(pad);
     if (!beeld)

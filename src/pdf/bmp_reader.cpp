@@ -79,7 +79,20 @@ std::uint8_t GreyValue(std::uint8_t r, std::uint8_t g, std::uint8_t b)
     return static_cast<std::uint8_t>(grey > 255 ? 255 : grey);
 }
 
-bool ReadBmp(ByteSource& source, std::int32_t ColorSpace, BmpImage& image)
+namespace {
+
+// What the headers say of the pixels, every field checked against the source.
+struct BmpLayout {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint16_t bits = 0;
+    std::uint64_t pixelOffset = 0;
+    std::uint64_t dataBytes = 0;   // of one row, without padding
+    std::uint64_t rowSize = 0;     // of one row in the file
+    std::vector<std::uint8_t> palette;
+};
+
+bool ReadLayout(ByteSource& source, bool grey, BmpLayout& layout)
 {
     const std::uint64_t fileSize = source.Size();
     std::uint8_t header[54];
@@ -111,9 +124,7 @@ bool ReadBmp(ByteSource& source, std::int32_t ColorSpace, BmpImage& image)
 
     // palette: 2^bits entries of blue, green, red, reserved after the
     // information header; fewer when the header says so (the rest stay black)
-    const bool grey = ColorSpace != 0;
     const std::uint64_t paletteOffset = 14 + infoSize;
-    std::vector<std::uint8_t> palette;
     if (bits <= 8) {
         const std::uint32_t entries = 1u << bits;
         const std::uint32_t stored = colorsUsed == 0 ? entries : colorsUsed;
@@ -122,15 +133,15 @@ bool ReadBmp(ByteSource& source, std::int32_t ColorSpace, BmpImage& image)
         std::uint8_t raw[256 * 4];
         if (!source.Read(paletteOffset, raw, 4ull * stored))
             return false;
-        palette.assign(static_cast<std::size_t>(entries) * (grey ? 1 : 3), 0);
+        layout.palette.assign(static_cast<std::size_t>(entries) * (grey ? 1 : 3), 0);
         for (std::uint32_t i = 0; i < stored; ++i) {
             const std::uint8_t b = raw[4 * i], g = raw[4 * i + 1], r = raw[4 * i + 2];
             if (grey) {
-                palette[i] = GreyValue(r, g, b);
+                layout.palette[i] = GreyValue(r, g, b);
             } else {
-                palette[3 * i] = r;
-                palette[3 * i + 1] = g;
-                palette[3 * i + 2] = b;
+                layout.palette[3 * i] = r;
+                layout.palette[3 * i + 1] = g;
+                layout.palette[3 * i + 2] = b;
             }
         }
     } else if (paletteOffset > pixelOffset) {
@@ -144,24 +155,34 @@ bool ReadBmp(ByteSource& source, std::int32_t ColorSpace, BmpImage& image)
     if (pixelBytes > kMaxBmpPixelBytes || pixelOffset > fileSize || pixelBytes > fileSize - pixelOffset)
         return false;
 
-    // One buffer: the rows are read into it and then turned into ImgBuf in
-    // place, front to back. Every pixel's output lies at or before its input,
-    // and each pixel is read whole before it is written.
-    std::vector<std::uint8_t> buf(static_cast<std::size_t>(pixelBytes));
-    if (!source.Read(pixelOffset, buf.data(), buf.size()))
-        return false;
+    layout.width = width;
+    layout.height = height;
+    layout.bits = bits;
+    layout.pixelOffset = pixelOffset;
+    layout.dataBytes = dataBytes;
+    layout.rowSize = rowSize;
+    return true;
+}
 
-    // ImgBuf: the rows in file order without padding
-    const auto w = static_cast<std::size_t>(width), h = static_cast<std::size_t>(height);
-    const auto stride = static_cast<std::size_t>(rowSize);
-    std::uint8_t* const data = buf.data();
-    std::size_t size;
-    if (bits <= 8) {
-        const auto n = static_cast<std::size_t>(dataBytes);
+std::uint64_t PixelBytes(const BmpLayout& layout)
+{
+    return layout.rowSize * static_cast<std::uint64_t>(layout.height);
+}
+
+// Turns the rows as the file holds them into ImgBuf's rows, in place, front
+// to back: every pixel's output lies at or before its input, and each pixel
+// is read whole before it is written. Returns the bytes of ImgBuf.
+std::size_t ConvertRows(std::uint8_t* const data, const BmpLayout& layout, bool grey)
+{
+    const auto w = static_cast<std::size_t>(layout.width), h = static_cast<std::size_t>(layout.height);
+    const auto stride = static_cast<std::size_t>(layout.rowSize);
+    if (layout.bits <= 8) {
+        const auto n = static_cast<std::size_t>(layout.dataBytes);
         for (std::size_t y = 1; y < h; ++y)
             std::memmove(data + y * n, data + y * stride, n);
-        size = n * h;
-    } else if (!grey) {
+        return n * h;
+    }
+    if (!grey) {
         for (std::size_t y = 0; y < h; ++y) {
             const std::uint8_t* s = data + y * stride;
             std::uint8_t* d = data + y * 3 * w;
@@ -175,23 +196,51 @@ bool ReadBmp(ByteSource& source, std::int32_t ColorSpace, BmpImage& image)
                 d[2] = b;
             }
         }
-        size = 3 * w * h;
-    } else {
-        for (std::size_t y = 0; y < h; ++y) {
-            const std::uint8_t* s = data + y * stride;
-            std::uint8_t* d = data + y * w;
-            for (std::size_t x = 0; x < w; ++x, s += 3)
-                *d++ = GreyValue(s[2], s[1], s[0]);
-        }
-        size = w * h;
+        return 3 * w * h;
     }
-    buf.resize(size);
+    for (std::size_t y = 0; y < h; ++y) {
+        const std::uint8_t* s = data + y * stride;
+        std::uint8_t* d = data + y * w;
+        for (std::size_t x = 0; x < w; ++x, s += 3)
+            *d++ = GreyValue(s[2], s[1], s[0]);
+    }
+    return w * h;
+}
+
+}  // namespace
+
+bool ReadBmp(ByteSource& source, std::int32_t ColorSpace, BmpImage& image)
+{
+    const bool grey = ColorSpace != 0;
+    BmpLayout layout;
+    if (!ReadLayout(source, grey, layout))
+        return false;
+    std::vector<std::uint8_t> buf(static_cast<std::size_t>(PixelBytes(layout)));
+    if (!source.Read(layout.pixelOffset, buf.data(), buf.size()))
+        return false;
+    buf.resize(ConvertRows(buf.data(), layout, grey));
 
     image.ImgBuf = std::move(buf);
-    image.ImgColor = std::move(palette);
-    image.ImgWidth = width;
-    image.ImgHeight = height;
-    image.ImgBPP = static_cast<std::uint8_t>(bits);
+    image.ImgColor = std::move(layout.palette);
+    image.ImgWidth = layout.width;
+    image.ImgHeight = layout.height;
+    image.ImgBPP = static_cast<std::uint8_t>(layout.bits);
+    return true;
+}
+
+bool ReadBmpInPlace(std::span<std::uint8_t> file, std::int32_t ColorSpace, BmpView& image)
+{
+    const bool grey = ColorSpace != 0;
+    MemorySource source(file.data(), file.size());
+    BmpLayout layout;
+    if (!ReadLayout(source, grey, layout))
+        return false;
+    std::uint8_t* const rows = file.data() + layout.pixelOffset;
+    image.ImgBuf = std::span<const std::uint8_t>(rows, ConvertRows(rows, layout, grey));
+    image.ImgColor = std::move(layout.palette);
+    image.ImgWidth = layout.width;
+    image.ImgHeight = layout.height;
+    image.ImgBPP = static_cast<std::uint8_t>(layout.bits);
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <span>
 #include <vector>
 
 namespace pdf {
@@ -58,6 +59,17 @@ inline constexpr std::uint64_t kMaxBmpPixelBytes = 256ull * 1024 * 1024;
 // within the limits; then `image` holds its arrays. ColorSpace 0 colour,
 // anything else grey. Never reads outside the source.
 bool ReadBmp(ByteSource& source, std::int32_t ColorSpace, BmpImage& image);
+
+// The same arrays for a whole bitmap file in memory, the rows turned into
+// ImgBuf where they lie: ImgBuf points into `file`, which the call changes.
+struct BmpView {
+    std::span<const std::uint8_t> ImgBuf;
+    std::vector<std::uint8_t> ImgColor;
+    std::int32_t ImgWidth = 0;
+    std::int32_t ImgHeight = 0;
+    std::uint8_t ImgBPP = 0;
+};
+bool ReadBmpInPlace(std::span<std::uint8_t> file, std::int32_t ColorSpace, BmpView& image);
 
 // 0.33 r + 0.59 g + 0.11 b to the nearest whole number, halves to even, at most 255.
 std::uint8_t GreyValue(std::uint8_t r, std::uint8_t g, std::uint8_t b);

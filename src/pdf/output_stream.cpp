@@ -87,6 +87,10 @@ void OutputStream::Write(std::span<const std::uint8_t> bytes)
 void OutputStream::Raw(const char* data, std::size_t size)
 {
     if (inMemory_) {
+        // Room for twice what is needed: a picture appended to a short
+        // document would otherwise be copied again by the next few bytes.
+        if (memory_.capacity() - memory_.size() < size)
+            memory_.reserve(2 * (memory_.size() + size));
         memory_.append(data, size);
         offset_ += size;
         return;

@@ -1,5 +1,7 @@
 #include "platform/cp1252.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace platform {
@@ -52,6 +54,23 @@ QString VanCp1252(const QByteArray& bytes)
     for (char b : bytes)
         out.append(QChar(CodeNaarUnicode(static_cast<unsigned char>(b))));
     return out;
+}
+
+QByteArray AlsCp1252(const QByteArray& bytes)
+{
+    const auto begintMet = [&](const char* teken) { return bytes.startsWith(QByteArray(teken)); };
+    QStringDecoder::Encoding codering;
+    if (begintMet("\xEF\xBB\xBF"))
+        codering = QStringDecoder::Utf8;
+    else if (begintMet("\xFF\xFE") || (bytes.size() >= 2 && bytes[0] != 0 && bytes[1] == 0))
+        codering = QStringDecoder::Utf16LE;
+    else if (begintMet("\xFE\xFF") || (bytes.size() >= 2 && bytes[0] == 0 && bytes[1] != 0))
+        codering = QStringDecoder::Utf16BE;
+    else
+        return bytes;
+    // The decoder drops the mark; a character the code page lacks becomes '?'.
+    QStringDecoder decoder(codering);
+    return NaarCp1252(decoder.decode(bytes));
 }
 
 }  // namespace platform

@@ -1,11 +1,12 @@
 #include "platform/files.h"
 
+#include "platform/cp1252.h"
+#include "platform/tekens.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,29 +20,10 @@ bool IsGewoonBestand(const struct stat& st)
     return S_ISREG(st.st_mode);
 }
 
-// What a save of a file with this extension leaves when it is broken off:
-// the temporary file of QSaveFile, the name and six random letters of both
-// cases ("a.fac.IvXjyd"), and the ".part" of the earlier PDF export. A
-// user's own "a.fac.backup" has one case only and stays.
-bool IsOverblijfsel(const QString& naam, const QString& extensie)
+// The name as a Windows-1252 file holds it.
+QString AlsCp1252(const QString& naam)
 {
-    static const QRegularExpression vorm(QStringLiteral("^.+\\.([^.]+)\\.([A-Za-z]{6}|part)$"));
-    const auto m = vorm.match(naam);
-    if (!m.hasMatch() || m.captured(1).compare(extensie, Qt::CaseInsensitive) != 0)
-        return false;
-    const QString staart = m.captured(2);
-    return staart == QLatin1String("part") || (staart != staart.toLower() && staart != staart.toUpper());
-}
-
-void RuimOverblijfselsOp(const QString& pad)
-{
-    const QFileInfo doel(pad);
-    if (doel.suffix().isEmpty())
-        return;
-    QDir map = doel.dir();
-    for (const QString& naam : map.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
-        if (IsOverblijfsel(naam, doel.suffix()))
-            map.remove(naam);
+    return VanCp1252(NaarCp1252(naam));
 }
 
 }  // namespace
@@ -96,65 +78,67 @@ std::optional<QByteArray> LeesBestand(const QString& pad, qint64 maxBytes)
     QFile file;
     if (!OpenGewoonBestand(file, pad))
         return std::nullopt;
-    if (file.size() > maxBytes)
+    const qint64 grootte = file.size();
+    if (grootte > maxBytes)
         return std::nullopt;
-    QByteArray bytes = file.read(maxBytes + 1);
+    // Asking for maxBytes at once would reserve that much memory on every
+    // read; one byte more than the file holds shows a file that grew meanwhile.
+    QByteArray bytes = file.read(grootte + 1);
     if (bytes.size() > maxBytes || file.error() != QFile::NoError)
         return std::nullopt;
     return bytes;
 }
 
-bool SchrijfBestand(const QString& pad, const QByteArray& bytes)
+bool GeldigeNaam(const QString& naam)
 {
-    // QSaveFile would write into the target of a link.
-    if (GeenGewoonBestand(pad))
+    if (naam.trimmed().isEmpty() || naam.startsWith(QLatin1Char('.')))
         return false;
-    RuimOverblijfselsOp(pad);
-    return VervangZonderOpruimen(pad, bytes);
-}
-
-bool VervangZonderOpruimen(const QString& pad, const QByteArray& bytes)
-{
-    if (GeenGewoonBestand(pad))
-        return false;
-    QSaveFile file(pad);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // Qt 6.4's commit() reports success after a failed write of what it still
-    // buffers (a small file on a full disk) and puts the short file in place
-    // of the good one: the flush is checked here, before the rename.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    for (QChar c : naam)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 32)
+            return false;
+    return true;
 }
 
 namespace {
 
-// The one rule for names in the program's folders: equal without regard to case.
+// The one rule for names in the program's folders: equal without regard to
+// case. Where a folder holds two such names, the one written exactly alike wins.
 std::optional<QString> GelijkeNaam(const QString& map, const QString& naam, QDir::Filters soort)
 {
-    const QStringList namen = QDir(map).entryList(soort | QDir::NoDotAndDotDot);
+    const QStringList namen = QDir(map).entryList(soort | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (namen.contains(naam))
+        return naam;
     for (const QString& bestaand : namen)
         if (bestaand.compare(naam, Qt::CaseInsensitive) == 0)
             return bestaand;
     return std::nullopt;
 }
 
+// The one file whose name, held in Windows-1252, reads as the given name;
+// nothing when none or several do.
+std::optional<QString> NaamVanCp1252(const QString& map, const QString& naam)
+{
+    std::optional<QString> gevonden;
+    for (const QString& bestaand : QDir(map).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (AlsCp1252(bestaand).compare(naam, Qt::CaseInsensitive) != 0)
+            continue;
+        if (gevonden)
+            return std::nullopt;
+        gevonden = bestaand;
+    }
+    return gevonden;
+}
+
 }  // namespace
+
+QString Submap(const QString& map, const QString& naam)
+{
+    return Pad(map, GelijkeNaam(map, naam, QDir::Dirs).value_or(naam));
+}
 
 std::optional<QString> BestaandeNaam(const QString& map, const QString& naam)
 {
     return GelijkeNaam(map, naam, QDir::Files);
-}
-
-QString Submap(const QString& map, const QString& naam)
-{
-    if (const auto bestaand = GelijkeNaam(map, naam, QDir::Dirs))
-        return Pad(map, *bestaand);
-    QDir(map).mkpath(naam);
-    return Pad(map, naam);
 }
 
 QString GevondenPad(const QString& map, const QString& naam)
@@ -164,24 +148,20 @@ QString GevondenPad(const QString& map, const QString& naam)
 
 std::optional<QString> PadVanNaam(const QString& map, const QString& naam)
 {
-    if (naam.isEmpty() || naam == "." || naam == ".." || naam.contains('/') || naam.contains('\\'))
+    if (!GeldigeNaam(naam))
         return std::nullopt;
-    return GevondenPad(map, naam);
+    if (const auto bestaand = BestaandeNaam(map, naam))
+        return Pad(map, *bestaand);
+    if (naam.contains(QLatin1Char('?')))
+        if (const auto bestaand = NaamVanCp1252(map, naam))
+            return Pad(map, *bestaand);
+    return Pad(map, naam);
 }
 
-bool GeldigeBestandsnaam(const QString& naam)
+bool BlijftVindbaar(const QString& map, const QString& naam)
 {
-    if (naam.trimmed().isEmpty() || naam == "." || naam == "..")
-        return false;
-    for (QChar c : naam)
-        if (c == '/' || c == '\\' || c.unicode() < 32)
-            return false;
-    return naam.toUtf8().size() <= 200;  // leaves room for the extension in a 255-byte name
+    return PadVanNaam(map, AlsCp1252(naam)) == Pad(map, naam);
 }
-
-}  // namespace platform
-
-namespace platform {
 
 QString AlsBestandsnaam(const QString& tekst, qsizetype maxBytes)
 {
@@ -191,7 +171,7 @@ QString AlsBestandsnaam(const QString& tekst, qsizetype maxBytes)
         naam += verboden ? QLatin1Char('_') : c;
     }
     while (naam.toUtf8().size() > maxBytes)
-        naam.chop(1);
+        naam = ZonderLaatsteTeken(naam);
     // Windows drops dots and blanks at the end of a name; ".." is no name at all.
     while (naam.endsWith(QLatin1Char('.')) || naam.endsWith(QLatin1Char(' ')))
         naam.chop(1);

@@ -53,10 +53,13 @@ bool MagGelezen(QImageReader& reader, QFile& file)
     return !maat.isValid() || (maat.width() <= kGrootsteZijde && maat.height() <= kGrootsteZijde);
 }
 
+// A header may claim no size, or another one than its picture has (a GIF
+// of 4 x 0 pixels that decodes 23306 high): the picture read is held to the
+// limit too.
 std::optional<QImage> Lees(QImageReader& reader)
 {
     QImage plaatje = reader.read();
-    if (plaatje.isNull())
+    if (plaatje.isNull() || plaatje.width() > kGrootsteZijde || plaatje.height() > kGrootsteZijde)
         return std::nullopt;
     return plaatje;
 }
@@ -93,15 +96,23 @@ std::optional<PlaatjeOpMaat> LaadPlaatjeOpMaat(const QString& pad, QSize maat)
     return PlaatjeOpMaat{*beeld, eigenMaat.isValid() ? eigenMaat : beeld->size()};
 }
 
-bool BewaarAlsBmp(const QImage& plaatje, const QString& pad)
+std::optional<QByteArray> BmpBytes(const QImage& plaatje)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     // Qt writes 24 bits per pixel for any image without a colour table.
     if (!plaatje.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
-        return false;
-    return SchrijfBestand(pad, bytes);
+        return std::nullopt;
+    return bytes;
+}
+
+Schrijver AlsBmp(const QImage& plaatje)
+{
+    return [plaatje](const QString& tijdelijk, const QString&) {
+        const auto bytes = BmpBytes(plaatje);
+        return bytes && SchrijfInTijdelijk(tijdelijk, *bytes);
+    };
 }
 
 }  // namespace platform

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/opslaan.h"
+
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -22,7 +25,11 @@ struct PlaatjeOpMaat {
 // JPEG then decodes only the detail maat can show), a smaller one as it is.
 std::optional<PlaatjeOpMaat> LaadPlaatjeOpMaat(const QString& pad, QSize maat);
 
-// An uncompressed 24-bit Windows bitmap, written atomically.
-bool BewaarAlsBmp(const QImage& plaatje, const QString& pad);
+// The picture as an uncompressed 24-bit Windows bitmap; nothing when it
+// cannot be made.
+std::optional<QByteArray> BmpBytes(const QImage& plaatje);
+
+// Writes the picture as that bitmap, for a save of Opslaan.
+Schrijver AlsBmp(const QImage& plaatje);
 
 }  // namespace platform

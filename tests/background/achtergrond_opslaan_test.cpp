@@ -79,7 +79,7 @@ TEST(AchtergrondOpslaan, NoNameOrAnUnusableNameWritesNothing)
         {QString(), false},
         {QStringLiteral("map/naam"), true},
         {QStringLiteral("map\\naam"), true},
-        {QStringLiteral("   "), true},
+        {QStringLiteral("   "), false},
         {QStringLiteral(".."), true},
     };
     for (const auto& g : gevallen) {
@@ -97,10 +97,18 @@ TEST(AchtergrondOpslaan, NoNameOrAnUnusableNameWritesNothing)
     }
 }
 
-TEST(AchtergrondOpslaan, AFailedWriteIsToldAndLeavesNoFile)
+TEST(AchtergrondOpslaan, AMissingFolderIsMadeAndAFailedWriteIsToldAndLeavesNoFile)
 {
     Opstelling o;
     ASSERT_TRUE(QDir(o.map.file(QStringLiteral("Backgrounds"))).removeRecursively());
+    o.prompts.invoer.push_back(QStringLiteral("Golf"));
+    o.venster.SaveKnop_Click();
+    EXPECT_EQ(Achtergronden(o), QStringList{QStringLiteral("Golf.bmp")});
+
+    // A file where the folder belongs: nothing can be written there.
+    ASSERT_TRUE(QDir(o.map.file(QStringLiteral("Backgrounds"))).removeRecursively());
+    o.map.write(QStringLiteral("Backgrounds"), "geen map");
+    o.prompts.gevraagd.clear();
     o.prompts.invoer.push_back(QStringLiteral("Zee"));
     o.venster.SaveKnop_Click();
     ASSERT_EQ(o.prompts.gevraagd.size(), 2u);

@@ -5,6 +5,7 @@
 #include "invoice/factuur.h"
 #include "platform/pictures.h"
 
+#include "support/bitmap.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -30,7 +31,7 @@ struct Opstelling {
     void Open(const QImage& plaatje)
     {
         gekozen = map.file(QStringLiteral("foto.bmp"));
-        ASSERT_TRUE(platform::BewaarAlsBmp(plaatje, gekozen));
+        ASSERT_TRUE(BewaarBmp(plaatje, gekozen));
         venster.LoadKnop->click();
     }
 

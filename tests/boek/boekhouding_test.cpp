@@ -4,6 +4,7 @@
 #include "boek/mailbericht.h"
 #include "boek/overzicht.h"
 #include "boek/volgend_nummer.h"
+#include "invoice/prijs.h"
 
 #include "boek/boek_fixture.h"
 #include "platform/mail.h"
@@ -165,9 +166,12 @@ TEST(Creditnota, TurnsEveryPriceAndNamesTheInvoiceItCorrects)
     const struct {
         const char* prijs;
         const char* tegengesteld;
-    } prijzen[] = {{"12,50", "-12,50"}, {"-3", "3"}, {"+4,10", "-4,10"}, {" 7 ", "-7"}, {"", ""}, {"0,00", "0,00"}};
-    for (const auto& p : prijzen)
+    } prijzen[] = {{"12,50", "-12,50"}, {"-3", "3"}, {"+4,10", "-4,10"}, {" 7 ", "-7"}, {"", ""}, {"0,00", "0,00"},
+                   {"1.234,50", "-1234,50"}, {"€ 12,50", "-12,50"}, {"12abc", "-12abc"}};
+    for (const auto& p : prijzen) {
         EXPECT_EQ(TegengesteldePrijs(p.prijs), p.tegengesteld) << p.prijs;
+        EXPECT_EQ(PrijsWaarde(TegengesteldePrijs(p.prijs)), platform::Bedrag() - PrijsWaarde(p.prijs)) << p.prijs;
+    }
 
     Factuur f = TestFactuur("2026-117", "05-12-2026", {"100", "10,55"});
     const Uitgifte factuur = TestUitgifte(f);

@@ -3,7 +3,8 @@
 # configuration folder and socket, so the machine's own printing is left
 # alone. Source it; start_cups [with-queue] starts it and exports CUPS_SERVER,
 # stop_cups ends it. With a queue, a cups-pdf printer is the default
-# destination and writes each job as a PDF into the job owner's ~/PDF.
+# destination and writes each job as a PDF into the job owner's ~/PDF. A
+# queue may also write to a file of its own (a file: device).
 
 start_cups() {
   CUPS_DIR=$(mktemp -d)
@@ -38,6 +39,7 @@ TempDir $CUPS_DIR/tmp
 ErrorLog $CUPS_DIR/log/error_log
 AccessLog $CUPS_DIR/log/access_log
 PageLog $CUPS_DIR/log/page_log
+FileDevice Yes
 CONF
   cupsd -c "$CUPS_DIR/cupsd.conf" -s "$CUPS_DIR/cups-files.conf" -f &
   CUPS_PID=$!

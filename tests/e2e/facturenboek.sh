@@ -105,7 +105,8 @@ close_side_panel "$main"
 lines_of 03 Boeken 50
 date_only "$today"
 choose_menu "$main" 34 Down Down Down Down Right Down Down Return
-close_with "$(wait_window "Klantgegevens")" 348 263   # Ok
+press "$(wait_window "Klantgegevens")" Return   # Ok
+wait_gone "Klantgegevens"
 title=" Opslaan naar e-factuur \\(UBL\\)"
 box=$(wait_window "$title")
 press "$box" ctrl+a

@@ -3,16 +3,17 @@
 # details in Bedrijf.ini, an invoice typed in, the code decoded byte for byte
 # from the exported PDF at 150 dpi and from the printed page, in both
 # layouts; no code on an invoice of 0,00. Then "Naar e-factuur (UBL)" from
-# the menu: the file passes the receiver's checks and carries the same page
-# that "Naar Pdf-formaat" writes.
+# the menu, for a customer remembered with a KvK-nummer: a Peppol invoice,
+# then SI-UBL 2.0 chosen in "Klantgegevens"; both pass the receiver's checks
+# and the first carries the same page that "Naar Pdf-formaat" writes.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 source "$here/cups.sh"
 on_virtual_screen "$0" "$@"
 
-validator="$here/../../../shared/einvoice/validate-ubl"
-[ -x "$validator" ] || { echo "FAIL: the e-invoice validator is missing at $validator (../shared/einvoice beside the project)"; exit 1; }
+validator="$here/../third_party/einvoice-validation/validate-ubl"
+[ -x "$validator" ] || { echo "FAIL: the e-invoice validator is missing at $validator"; exit 1; }
 
 folder=$(new_program_folder "$1" with-folders)
 work=$(mktemp -d)
@@ -23,6 +24,10 @@ stand_in_for_xdg_open "$work/opened"
 # Windows-1252: e9 is é, cb is Ë.
 printf '"Quillet bedrijfsgegevens"\r\n"Caf\xe9 \xcblla B.V."\r\n"Lindeplein 59"\r\n"7701 KL"\r\n"Dalmere"\r\n"NL"\r\n' > Bedrijf.ini
 printf '"12345678"\r\n"NL123456789B01"\r\n"NL91ABNA0417164300"\r\n"ABNANL2A"\r\n""\r\n30\r\n1\r\n' >> Bedrijf.ini
+# The customer as "Klantgegevens" remembered it: known on the network by its KvK-nummer.
+printf '"Quillet klantgegevens 2"\r\n"Janssen & Zonen"\r\n"Naam","Janssen & Zonen"\r\n' > "Adressen/Janssen & Zonen.klant"
+printf '"Straat en huisnummer","Voorbeeldstraat 52"\r\n"Postcode","1234 AA"\r\n"Plaats","Amsterdam"\r\n' >> "Adressen/Janssen & Zonen.klant"
+printf '"Land","NL"\r\n"Peppol-adres","0106"\r\n"Nummer","87654321"\r\n' >> "Adressen/Janssen & Zonen.klant"
 expected=$(printf 'BCD\n002\n1\nSCT\nABNANL2A\nCaf\xc3\xa9 \xc3\x8blla B.V.\nNL91ABNA0417164300\nEUR132.50\n\n\nFactuur 2026-017')
 
 code_in() {
@@ -73,21 +78,39 @@ printed=$(print_page)
 expect_code "$printed" "the printed page of layout 1"
 rm -f "$printed"
 
-# --- the e-invoice ------------------------------------------------------------
-choose_menu "$main" 34 Down Down Down Down Right Down Down Return
-klant=$(wait_window "Klantgegevens")
-close_with "$klant" 348 263                    # Ok
-title=" Opslaan naar e-factuur \\(UBL\\)"   # window titles are matched as patterns
-box=$(wait_window "$title")
-press "$box" ctrl+a
-type_into "$box" "2026-017" Return
-wait_file Efactuur/2026-017.xml
-sleep 0.5                                      # the message of where the file is follows
-press "$(wait_window "$title")" Return
-wait_for not visible_window "$title"
-"$validator" Efactuur/2026-017.xml || { echo "FAIL: the e-invoice does not pass the receiver's checks"; exit 1; }
+# --- the e-invoice: Peppol for the remembered customer, then SI-UBL chosen in the dialog ----
+# write_einvoice NAME [KEYS...]: the menu item, the keys in "Klantgegevens", Ok, the name.
+write_einvoice() {
+  local name=$1 klant box title=" Opslaan naar e-factuur \\(UBL\\)"   # titles are matched as patterns
+  shift
+  choose_menu "$main" 34 Down Down Down Down Right Down Down Return
+  klant=$(wait_window "Klantgegevens")
+  for key in "$@"; do press "$klant" "$key"; done
+  press "$klant" Return                        # Ok
+  wait_gone "Klantgegevens"
+  box=$(wait_window "$title")
+  press "$box" ctrl+a
+  type_into "$box" "$name" Return
+  wait_file "Efactuur/$name.xml"
+  sleep 0.5                                    # the message of where the file is follows
+  press "$(wait_window "$title")" Return
+  wait_for not visible_window "$title"
+}
+claims() {
+  grep -q "<cbc:CustomizationID>$2</cbc:CustomizationID>" "$1" || { echo "FAIL: $1 does not claim $2"; exit 1; }
+}
+write_einvoice 2026-017
+# From the name, Tab by Tab past the fields to "Profiel"; Down chooses SI-UBL 2.0.
+write_einvoice 2026-017-nl Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Down
+"$validator" Efactuur/2026-017.xml Efactuur/2026-017-nl.xml \
+  || { echo "FAIL: the e-invoices do not pass the receiver's checks"; exit 1; }
+claims Efactuur/2026-017.xml 'urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0'
+claims Efactuur/2026-017-nl.xml 'urn:cen.eu:en16931:2017#compliant#urn:fdc:nen.nl:nlcius:v1.0'
+grep -q '"Profiel","nlcius"' "Adressen/Janssen & Zonen.klant" || { echo "FAIL: the choice of SI-UBL is not remembered"; exit 1; }
 grep -q '<cbc:PayableAmount currencyID="EUR">132.50</cbc:PayableAmount>' Efactuur/2026-017.xml \
   || { echo "FAIL: the e-invoice does not ask for 132.50"; exit 1; }
+grep -q '<cbc:EndpointID schemeID="0106">87654321</cbc:EndpointID>' Efactuur/2026-017.xml \
+  || { echo "FAIL: the buyer's network address is not the remembered KvK-nummer"; exit 1; }
 xmllint --xpath "//*[local-name()='EmbeddedDocumentBinaryObject']/text()" Efactuur/2026-017.xml | base64 -d > "$work/embedded.pdf"
 qpdf --check "$work/embedded.pdf" > /dev/null || { echo "FAIL: the embedded PDF is damaged"; exit 1; }
 export_pdf_as 2026-017

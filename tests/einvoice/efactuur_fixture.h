@@ -1,6 +1,7 @@
 #pragma once
 
-#include "einvoice/efactuur_export.h"
+#include "app/efactuur_export.h"
+#include "invoice/customer_file.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 

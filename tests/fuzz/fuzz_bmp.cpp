@@ -7,6 +7,7 @@
 // and read by LeggeBMP as the program would; a bitmap it accepts must have
 // arrays of exactly the promised sizes, must read the same from memory, and
 // is then written as an image (plain or ASCII85) into a PDF going to /dev/null.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -111,9 +112,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pdf::MemorySource memory(file.data(), file.size());
     pdf::BmpImage image;
     Check(pdf::ReadBmp(memory, colorSpace, image) == ok);
+    // and turned into rows where they lie, the same again
+    std::vector<std::uint8_t> inPlace = file;
+    pdf::BmpView view;
+    Check(pdf::ReadBmpInPlace(inPlace, colorSpace, view) == ok);
     if (!ok)
         return 0;
     Check(image.ImgBuf == buf && image.ImgColor == pal);
+    Check(std::equal(view.ImgBuf.begin(), view.ImgBuf.end(), buf.begin(), buf.end()) && view.ImgColor == pal);
 
     Check(width > 0 && height > 0 && width <= pdf::kMaxBmpDimension && height <= pdf::kMaxBmpDimension);
     Check(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 24);

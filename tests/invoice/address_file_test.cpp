@@ -58,25 +58,41 @@ TEST(AddressFile, ReadsTheLinesAfterTheHeaderEachWithALineEnd)
     EXPECT_TRUE(gelezen.startsWith(QChar(0)));
 }
 
+namespace {
+
+// "Opslaan" of the address book with the name the user types.
+bool Bewaar(const TempProgramFolder& map, const QString& naam, const QString& tekst, ScriptedPrompts& prompts)
+{
+    prompts.invoer.push_back(naam);
+    return SaveAdres(map.path(), tekst, prompts);
+}
+
+}  // namespace
+
 TEST(AddressFile, SaveAndOpenThroughTheAddressBook)
 {
     TempProgramFolder map;
     ScriptedPrompts prompts;
     const QString tekst = QStringLiteral("Jansen\r\nDorpsstraat 1");
-    ASSERT_TRUE(SaveAdres(map.path(), QStringLiteral("Jansen"), tekst, prompts));
+    ASSERT_TRUE(Bewaar(map, QStringLiteral("Jansen"), tekst, prompts));
     EXPECT_EQ(map.read("Adressen/Jansen.adr"), AdresBytes(tekst));
     EXPECT_EQ(OpenAdres(map.file("Adressen/Jansen.adr")), tekst + "\r\n");
-    EXPECT_TRUE(prompts.gevraagd.empty());
+    ASSERT_EQ(prompts.gevraagd.size(), 1u);
+    EXPECT_EQ(prompts.gevraagd[0].soort, QStringLiteral("Invoer"));
+    EXPECT_EQ(prompts.gevraagd[0].titel, QStringLiteral(" Adres opslaan"));
+    EXPECT_EQ(prompts.gevraagd[0].tekst, QStringLiteral("Geef een naam voor dit adres..."));
 
     // An existing name: No leaves the old file as it was, Yes replaces it,
     // also when the name is typed in other letter case.
+    prompts.gevraagd.clear();
     prompts.antwoorden = {false, true};
-    EXPECT_FALSE(SaveAdres(map.path(), QStringLiteral("Jansen"), QStringLiteral("Nieuw"), prompts));
+    EXPECT_FALSE(Bewaar(map, QStringLiteral("Jansen"), QStringLiteral("Nieuw"), prompts));
     EXPECT_EQ(map.read("Adressen/Jansen.adr"), AdresBytes(tekst));
-    EXPECT_TRUE(SaveAdres(map.path(), QStringLiteral("JANSEN"), QStringLiteral("Nieuw"), prompts));
+    EXPECT_TRUE(Bewaar(map, QStringLiteral("JANSEN"), QStringLiteral("Nieuw"), prompts));
     EXPECT_EQ(map.read("Adressen/Jansen.adr"), AdresBytes(QStringLiteral("Nieuw")));
-    ASSERT_EQ(prompts.gevraagd.size(), 2u);
-    for (const auto& box : prompts.gevraagd) {
+    ASSERT_EQ(prompts.gevraagd.size(), 4u);
+    for (int i : {1, 3}) {
+        const auto& box = prompts.gevraagd[i];
         EXPECT_EQ(box.soort, QStringLiteral("Vraag"));
         EXPECT_EQ(box.titel, QStringLiteral(" Exist"));
         EXPECT_EQ(box.tekst, QStringLiteral("Naam adres bestaat reeds, wilt u deze overschrijven?"));
@@ -89,17 +105,18 @@ TEST(AddressFile, MissingFolderIsMadeAndFailuresAreTold)
     TempProgramFolder map;
     ScriptedPrompts prompts;
     ASSERT_TRUE(QDir(map.file("Adressen")).removeRecursively());
-    EXPECT_TRUE(SaveAdres(map.path(), QStringLiteral("Eerste"), QStringLiteral("x"), prompts));
+    EXPECT_TRUE(Bewaar(map, QStringLiteral("Eerste"), QStringLiteral("x"), prompts));
     EXPECT_EQ(map.read("Adressen/Eerste.adr"), AdresBytes(QStringLiteral("x")));
 
     // A file where the folder belongs: nothing can be written there.
     ASSERT_TRUE(QDir(map.file("Adressen")).removeRecursively());
     map.write("Adressen", "geen map");
-    EXPECT_FALSE(SaveAdres(map.path(), QStringLiteral("Tweede"), QStringLiteral("x"), prompts));
-    ASSERT_EQ(prompts.gevraagd.size(), 1u);
-    EXPECT_EQ(prompts.gevraagd[0].soort, QStringLiteral("Melding"));
-    EXPECT_EQ(prompts.gevraagd[0].titel, QStringLiteral(" Adres opslaan"));
-    EXPECT_TRUE(prompts.gevraagd[0].tekst.startsWith(QStringLiteral("Het adres kon niet worden opgeslagen")));
+    prompts.gevraagd.clear();
+    EXPECT_FALSE(Bewaar(map, QStringLiteral("Tweede"), QStringLiteral("x"), prompts));
+    ASSERT_EQ(prompts.gevraagd.size(), 2u);
+    EXPECT_EQ(prompts.gevraagd[1].soort, QStringLiteral("Melding"));
+    EXPECT_EQ(prompts.gevraagd[1].titel, QStringLiteral(" Adres opslaan"));
+    EXPECT_TRUE(prompts.gevraagd[1].tekst.startsWith(QStringLiteral("Het adres kon niet worden opgeslagen")));
     EXPECT_EQ(map.read("Adressen"), "geen map");
 }
 
@@ -109,11 +126,11 @@ TEST(AddressFile, NamesTheFileSystemCannotHoldAreRefused)
     for (const QString& naam : {QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("../weg"),
                                 QStringLiteral(".."), QStringLiteral("tab\there"), QString(250, 'x')}) {
         ScriptedPrompts prompts;
-        EXPECT_FALSE(SaveAdres(map.path(), naam, QStringLiteral("x"), prompts)) << naam.toStdString();
-        ASSERT_EQ(prompts.gevraagd.size(), 1u);
-        EXPECT_EQ(prompts.gevraagd[0].soort, QStringLiteral("Melding"));
-        EXPECT_EQ(prompts.gevraagd[0].titel, QStringLiteral(" Adres opslaan"));
-        EXPECT_EQ(prompts.gevraagd[0].tekst,
+        EXPECT_FALSE(Bewaar(map, naam, QStringLiteral("x"), prompts)) << naam.toStdString();
+        ASSERT_EQ(prompts.gevraagd.size(), 2u);
+        EXPECT_EQ(prompts.gevraagd[1].soort, QStringLiteral("Melding"));
+        EXPECT_EQ(prompts.gevraagd[1].titel, QStringLiteral(" Adres opslaan"));
+        EXPECT_EQ(prompts.gevraagd[1].tekst,
                   QStringLiteral("De naam '") + naam + QStringLiteral("' kan niet als bestandsnaam worden gebruikt."));
     }
     EXPECT_TRUE(QDir(map.file("Adressen")).isEmpty());

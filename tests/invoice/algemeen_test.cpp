@@ -29,7 +29,7 @@ TEST(HerberekenFactuur, ParsesPricesAndSumsUnrounded)
     HerberekenFactuur(f);
 
     EXPECT_EQ(f.Prijs[0], QStringLiteral("12.50"));
-    EXPECT_EQ(f.Prijs[1], QStringLiteral("1.234.50"));
+    EXPECT_EQ(f.Prijs[1], QStringLiteral("1234.50"));  // a Dutch amount keeps its value
     const QStringList prijs = Entries(f.KolomPrijs);
     ASSERT_EQ(prijs.size(), 20);
     EXPECT_EQ(prijs[0], QStringLiteral("12,50"));  // shown as typed
@@ -41,15 +41,15 @@ TEST(HerberekenFactuur, ParsesPricesAndSumsUnrounded)
     ASSERT_EQ(btw.size(), 20);
     EXPECT_EQ(btw[0], QStringLiteral("2,63"));     // 2.625 exactly: half goes up
     EXPECT_EQ(totaal[0], QStringLiteral("15,13"));
-    EXPECT_EQ(btw[1], QStringLiteral("0,26"));     // 1.234 counts
+    EXPECT_EQ(btw[1], QStringLiteral("259,25"));   // 1234,50 counts
     EXPECT_EQ(btw[2], QStringLiteral(" "));        // letters count as 0
     EXPECT_EQ(totaal[2], QStringLiteral(" "));
     EXPECT_EQ(btw[3], QStringLiteral("0,02"));
 
-    // Summed unrounded: 2.625 + 0.25914 + 0 + 0.021 + 0.042.
-    EXPECT_EQ(f.TotaalExBtw, B("14.034"));
-    EXPECT_EQ(f.TotaalBtw, B("2.94714"));
-    EXPECT_EQ(f.TotaalInclBtw, B("16.98114"));
+    // Summed unrounded: 2.625 + 259.245 + 0 + 0.021 + 0.042.
+    EXPECT_EQ(f.TotaalExBtw, B("1247.30"));
+    EXPECT_EQ(f.TotaalBtw, B("261.933"));
+    EXPECT_EQ(f.TotaalInclBtw, B("1509.233"));
 }
 
 TEST(HerberekenFactuur, ZeroVatLeavesTheVatColumnBlank)

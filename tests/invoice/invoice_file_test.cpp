@@ -194,7 +194,7 @@ TEST(SaveFactuur, NothingIsWrittenWithoutAUsableName)
         {QString(), false},                      // an empty answer
         {QStringLiteral("../Quillet"), true},    // out of the folder
         {QStringLiteral("a\\b"), true},
-        {QStringLiteral("   "), true},
+        {QStringLiteral("   "), false},          // blanks only: no name, as a cancel
         {QString(240, QLatin1Char('n')), true},  // longer than a file name may be
     };
     for (const auto& g : gevallen) {

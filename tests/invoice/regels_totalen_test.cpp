@@ -41,13 +41,18 @@ TEST(RegelsTotalen, AnEmptyInvoiceHasTwentyEmptyEntriesAndZeroTotals)
 
 TEST(RegelsTotalen, PricesAreStoredWithACommaAndCountedAsTyped)
 {
-    Bevestigd b(Teksten({"12.5", "abc", " 7 ", "1.234,50"}));
+    Bevestigd b(Teksten({"12.5", "abc", " 7 ", "1.234,50", "€ 12,50", " -5 ", "1.2.3"}));
     EXPECT_EQ(b.f.Prijs[0], QStringLiteral("12,5"));
     EXPECT_EQ(b.f.Prijs[1], QStringLiteral("abc"));
-    EXPECT_EQ(b.f.Prijs[3], QStringLiteral("1,234,50"));
+    // What the file's text would make another amount of is stored as "Totaal" shows it.
+    EXPECT_EQ(b.f.Prijs[3], QStringLiteral("1234,50"));
+    EXPECT_EQ(b.f.Prijs[4], QStringLiteral("12,50"));
+    EXPECT_EQ(b.f.Prijs[5], QStringLiteral(" -5 "));
+    EXPECT_EQ(b.f.Prijs[6], QStringLiteral("1,2,3"));   // no number: as typed, a point as a comma
     EXPECT_EQ(b.f.KolomPrijs.left(11), QStringLiteral("12,5\r\nabc\r\n"));
-    // 12.5 + 0 + 7 + 1.234: a thousands point ends the number at the second separator.
-    EXPECT_EQ(b.f.TotaalExBtw, B("20.734"));
+    EXPECT_TRUE(b.f.KolomBtw.startsWith(QStringLiteral("2,63\r\n \r\n1,47\r\n259,25\r\n2,63\r\n-1,05\r\n")));
+    // 12.5 + 0 + 7 + 1234.5 + 12.5 - 5 + 1.2
+    EXPECT_EQ(b.f.TotaalExBtw, B("1262.70"));
 }
 
 TEST(RegelsTotalen, TheVatIsTakenOnceOnTheSumAndRoundedToCents)

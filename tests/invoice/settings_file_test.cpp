@@ -127,6 +127,37 @@ TEST(SettingsFile, MissingGarbageAndHugeFilesFail)
     EXPECT_TRUE(LeesInstellingen(f, map.file("Quillet.ini")));
 }
 
+TEST(SettingsFile, AFileThatCannotBeReadIsKeptBesideItsFreshSuccessor)
+{
+    QByteArray layoutZeven(kEersteStart);
+    layoutZeven.replace("\r\n2\r\n", "\r\n7\r\n").replace("240,", "241,");
+    QByteArray utf16("\xff\xfe");
+    for (char c : QByteArray(kEersteStart))
+        utf16.append(c).append('\0');
+    const QByteArray gevallen[] = {layoutZeven, utf16, QByteArray(kEersteStart) + QByteArray(5 * 1024 * 1024, ' '),
+                                   QByteArray(kEersteStart).left(200)};
+    for (const QByteArray& onleesbaar : gevallen) {
+        TempProgramFolder map;
+        Factuur f = Standaard();
+        map.write("Quillet.ini", onleesbaar);
+        map.write("Quillet-onleesbaar.ini", "van eerder");
+        ASSERT_FALSE(LeesInstellingen(f, map.file("Quillet.ini")));
+        ASSERT_TRUE(HerschrijfInstellingen(f, map.file("Quillet.ini")));
+        EXPECT_EQ(map.read("Quillet-onleesbaar-2.ini"), onleesbaar);
+        EXPECT_EQ(map.read("Quillet-onleesbaar.ini"), QByteArray("van eerder"));
+        EXPECT_TRUE(LeesInstellingen(f, map.file("Quillet.ini")));
+    }
+    Factuur f = Standaard();
+    EXPECT_FALSE(LeesInstellingen(f, layoutZeven));
+    EXPECT_EQ(f.LayoutNr, 2);
+    EXPECT_EQ(f.KleurR, 241);   // the records before it are read
+
+    // A first start has nothing to keep.
+    TempProgramFolder leeg;
+    ASSERT_TRUE(HerschrijfInstellingen(Standaard(), leeg.file("Quillet.ini")));
+    EXPECT_EQ(QDir(leeg.path()).entryList(QDir::Files), QStringList{"Quillet.ini"});
+}
+
 TEST(SettingsFile, QuotesInTextsDoNotBreakTheFile)
 {
     Factuur f = Standaard();

@@ -3,6 +3,7 @@
 #include "platform/pictures.h"
 
 #include "logo_test_support.h"
+#include "support/bitmap.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -49,8 +50,10 @@ TEST(LogoFiles, TheListShowsEveryBitmapOfTheFolderWithoutItsExtension)
     for (const char* naam : {"b.bmp", "A.BMP", "c.txt", "d.bmp.png", "e.Bmp"})
         map.write(QStringLiteral("Logo/") + QString::fromLatin1(naam), "x");
     EXPECT_EQ(LogoNamen(map.path()), (QStringList{"A", "b", "e"}));
+    QDir(map.path()).rename(QStringLiteral("Logo"), QStringLiteral("logo"));
+    EXPECT_EQ(LogoNamen(map.path()), (QStringList{"A", "b", "e"}));
 
-    QDir(map.file(QStringLiteral("Logo"))).removeRecursively();
+    QDir(map.file(QStringLiteral("logo"))).removeRecursively();
     EXPECT_EQ(LogoNamen(map.path()), QStringList());
 }
 
@@ -180,7 +183,7 @@ TEST(LogoFiles, ANameListedInAnyLetterCaseOpens)
         Qt::GlobalColor kleur;
     } logos[] = {{"UPPER.BMP", Qt::red}, {"Gemengd.Bmp", Qt::green}, {"klein.bmp", Qt::blue}};
     for (const auto& l : logos)
-        ASSERT_TRUE(platform::BewaarAlsBmp(Effen(l.kleur), v.map.file(QStringLiteral("Logo/") + l.bestand)));
+        ASSERT_TRUE(BewaarBmp(Effen(l.kleur), v.map.file(QStringLiteral("Logo/") + l.bestand)));
     v.form->Form_Activate();   // lists them
     for (const auto& l : logos) {
         v.form->Voorkant->ZetBeeld(Effen(Qt::white));

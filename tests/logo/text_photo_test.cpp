@@ -140,6 +140,23 @@ TEST(LogoForm, PlacingStartsOnlyWithTextAndAUsableSize)
     EXPECT_EQ(f.Voorkant->Label12->font().pointSizeF(), 150);
 }
 
+TEST(LogoForm, ASizeTypedIsUsedAsTyped)
+{
+    Venster v;
+    LogoForm& f = *v.form;
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.Text1->setText(QStringLiteral("Logo"));
+    for (const char* grootte : {"7", "1", "3", "9", "14"}) {
+        f.ComboSize->lineEdit()->clear();
+        f.ComboSize->lineEdit()->setFocus();
+        QTest::keyClicks(f.ComboSize->lineEdit(), QString::fromLatin1(grootte));
+        f.PlaatsKnop_Click();
+        EXPECT_EQ(f.Voorkant->Label12->font().pointSizeF(), QString::fromLatin1(grootte).toDouble()) << grootte;
+    }
+}
+
 QString SchrijfFoto(const TempProgramFolder& map, const QString& naam, const QImage& foto)
 {
     const QString pad = map.file(naam);

@@ -1,4 +1,5 @@
 #include "output/afdrukken.h"
+#include "output/factuur_naar_pdf.h"
 
 #include "support/recording_surface.h"
 #include "support/bedrag.h"
@@ -117,6 +118,46 @@ TEST(FactuurAfdrukken, CentsComeOutAsAnAccountantComputesThem)
     EXPECT_EQ(a.Op(11190 - 6 * 105, 13850), "print 132,50");
 }
 
+TEST(FactuurAfdrukken, SubCentPricesCountInCentsAsOnThePageAndInThePaymentCode)
+{
+    Afdruk a;
+    const char* prijzen[] = {"10,005", "0,125", "33,335", "1,999", "2,5"};
+    for (int i = 0; i < 5; ++i)
+        a.f.Prijs[i] = QString::fromLatin1(prijzen[i]);
+    a.Druk();
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 13280), "print 47,98");
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 13880), "print 10,08");
+    EXPECT_EQ(a.Op(11190 - 5 * 105, 14420), "print 58,06");
+    EXPECT_EQ(platform::FormatBedrag(a.f.TotaalInclBtw), "58,06");
+}
+
+TEST(FactuurAfdrukken, TheLegalLinesStandClearOfRulesTotalsAndFooterInBothLayouts)
+{
+    for (int layout : {1, 2}) {
+        Afdruk a;
+        a.f.LayoutNr = static_cast<std::uint8_t>(layout);
+        a.Druk();
+        EXPECT_EQ(a.Op(1370, 14330), QString());   // nothing of it by default
+        EXPECT_EQ(a.Op(90, 14820), QString());
+
+        Afdruk b;
+        b.f.LayoutNr = static_cast<std::uint8_t>(layout);
+        b.f.BtwProcent = 0;
+        b.f.Nultarief = NulTarief::Verlegd;
+        b.f.Bedrijf.VerkopersRegel = true;
+        b.f.Bedrijf.KvkNummer = QStringLiteral("12345678");
+        b.f.Bedrijf.BetaalQr = true;
+        b.Druk();
+        // Below the totals' lower rule (14285), left of the stacked totals (9090),
+        // right of the first column's rule (1230); the rules end at 14750.
+        EXPECT_EQ(b.Op(1370, 14330), "print Btw verlegd") << layout;
+        EXPECT_EQ(b.Op(1370, 14540), "print Btw-nummer afnemer: ontbreekt") << layout;
+        // Between the rules' end and the footer at 15200, which a printer with
+        // a half-inch bottom margin does not reach.
+        EXPECT_EQ(b.Op(90, 14820), "print KvK 12345678") << layout;
+    }
+}
+
 TEST(FactuurAfdrukken, LayoutTwoStacksTheTotals)
 {
     Afdruk a;
@@ -165,19 +206,32 @@ TEST(FactuurAfdrukken, OtherLayoutsPrintNoLinesAndTotalsRepeat)
 
 TEST(FactuurAfdrukken, PicturesAreStretchedIntoTheirRectangles)
 {
-    TempProgramFolder map;
-    QImage logo(625, 125, QImage::Format_RGB32);
-    logo.fill(Qt::blue);
-    logo.save(map.file("Logo/l.bmp"), "BMP");
-    logo.save(map.file("Backgrounds/b.bmp"), "BMP");
-    Afdruk a;
-    a.bronnen.programmaMap = map.path();
-    a.f.LogoBestand = QStringLiteral("l.bmp");
-    a.f.AchtergrondBestand = QStringLiteral("b.bmp");
-    a.f.LayoutNr = 2;
-    a.Druk();
-    EXPECT_TRUE(a.Heeft("picture 625x125 at 0,0 size 11190x2280"));
-    EXPECT_TRUE(a.Heeft("picture 625x125 at 1260,5610 size 8790x7455"));
+    // The folders as the build lays them out, and in other letter case:
+    // the printout and the PDF find the pictures in both.
+    const std::pair<const char*, const char*> mappen[] = {{"Logo", "Backgrounds"}, {"logo", "BACKGROUNDS"}};
+    for (const auto& [logoMap, achtergrondMap] : mappen) {
+        SCOPED_TRACE(logoMap);
+        TempProgramFolder map;
+        QDir(map.path()).rename(QStringLiteral("Logo"), QString::fromLatin1(logoMap));
+        QDir(map.path()).rename(QStringLiteral("Backgrounds"), QString::fromLatin1(achtergrondMap));
+        QImage logo(625, 125, QImage::Format_RGB32);
+        logo.fill(Qt::blue);
+        logo.save(map.file(QString::fromLatin1(logoMap) + "/l.bmp"), "BMP");
+        logo.save(map.file(QString::fromLatin1(achtergrondMap) + "/b.bmp"), "BMP");
+        Afdruk a;
+        a.bronnen.programmaMap = map.path();
+        a.f.LogoBestand = QStringLiteral("l.bmp");
+        a.f.AchtergrondBestand = QStringLiteral("b.bmp");
+        a.f.LayoutNr = 2;
+        a.Druk();
+        EXPECT_TRUE(a.Heeft("picture 625x125 at 0,0 size 11190x2280"));
+        EXPECT_TRUE(a.Heeft("picture 625x125 at 1260,5610 size 8790x7455"));
+
+        const auto pdf = FactuurPdf(a.f, QStringLiteral("x"), PdfBronnen{{}, {}, {}, map.path()}, 0);
+        ASSERT_TRUE(pdf.has_value());
+        EXPECT_TRUE(pdf->contains("/Img1 Do"));
+        EXPECT_TRUE(pdf->contains("/Img2 Do"));
+    }
 
     Afdruk ontbreekt;
     ontbreekt.f.LogoBestand = QStringLiteral("weg.bmp");

@@ -1,6 +1,10 @@
 #include "output/betaal_qr.h"
 
+#include "output/afdrukken.h"
 #include "support/recording_surface.h"
+#include "support/scripted_prompts.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +45,30 @@ TEST(BetaalQr, PayloadLinesByteForByte)
     ASSERT_TRUE(lang);
     EXPECT_LE(lang->size(), 331);
     EXPECT_TRUE(lang->endsWith("99999"));
+}
+
+TEST(BetaalQr, CharactersOutsideTheBasicPlaneStayWholeAndHalvesGo)
+{
+    const QString lach = QString::fromUtf8("\xF0\x9F\x98\x80");   // one character, two UTF-16 units
+    struct {
+        QString naam;
+        QString nummer;
+    } gevallen[] = {
+        {lach.repeated(80), QStringLiteral("1")},                       // wider than the code holds
+        {QStringLiteral("A") + lach.repeated(40), lach.repeated(90)},
+        {QStringLiteral("Ca") + QChar(0xD83D) + QStringLiteral("f") + QChar(0xDE00), QStringLiteral("7")},
+    };
+    for (const auto& g : gevallen) {
+        Bedrijfsgegevens b = Bedrijf();
+        b.Bedrijfsnaam = g.naam;
+        const auto tekst = BetaalQrTekst(b, "10,00", g.nummer);
+        ASSERT_TRUE(tekst);
+        EXPECT_LE(tekst->size(), 331);
+        EXPECT_EQ(QString::fromUtf8(*tekst).toUtf8(), *tekst);    // whole UTF-8 sequences only
+        EXPECT_FALSE(QString::fromUtf8(*tekst).contains(QChar(0xFFFD)));
+        EXPECT_LE(QString::fromUtf8(tekst->split('\n')[5]).toUcs4().size(), 70);
+    }
+    EXPECT_TRUE(BetaalQrTekst(Bedrijf(), "10,00", gevallen[2].naam)->endsWith("\nFactuur Caf"));
 }
 
 TEST(BetaalQr, NoCodeWithoutConsentNameIbanOrAmount)
@@ -86,4 +114,43 @@ TEST(BetaalQr, ModulesAreDrawnAsRunsInsideTheQuietZone)
     for (const QrLoop& l : DonkereLopen(*code))
         donker += l.lengte;
     EXPECT_EQ(donker, std::count(code->modules.begin(), code->modules.end(), 1));
+}
+
+TEST(BetaalQr, ThePrintedCodeAndItsQuietZoneStayInsideAQuarterInchMargin)
+{
+    // A4 is 210 mm wide; a printer with margins of 6.35 mm prints 11185.5 twips of it.
+    const double bedrukbaar = 210 / 25.4 * 1440 - 2 * 360;
+    for (int layout : {1, 2}) {
+        for (const char* naam : {"K", "Korpela Advies en Ontwerp voor Ondernemers in Dalmere en Omstreken B.V."}) {
+            Factuur f;
+            ZetStandaardwaarden(f);
+            f.LogoBestand.clear();
+            f.AchtergrondBestand.clear();
+            f.LayoutNr = static_cast<std::uint8_t>(layout);
+            f.Bedrijf = Bedrijf();
+            f.Bedrijf.Bedrijfsnaam = QString::fromLatin1(naam);
+            f.Prijs[19] = QStringLiteral("999999,99");
+            f.Omschrijving[19] = QStringLiteral("Laatste regel");
+            RecordingSurface s;
+            ScriptedPrompts prompts;
+            Afdrukken().FactuurAfdrukken(f, s, {{}, {}, "/nergens"}, prompts);
+            const auto code = BetaalQr(f);
+            ASSERT_TRUE(code);
+            static const QRegularExpression box(QStringLiteral("^filledbox ([0-9.]+),([0-9.]+)-([0-9.]+),([0-9.]+) \\(0,0,0\\)$"));
+            double links = 1e9, rechts = 0, boven = 1e9, onder = 0;
+            for (const QString& call : s.calls)
+                if (const auto m = box.match(call); m.hasMatch()) {
+                    links = std::min(links, m.captured(1).toDouble());
+                    boven = std::min(boven, m.captured(2).toDouble());
+                    rechts = std::max(rechts, m.captured(3).toDouble());
+                    onder = std::max(onder, m.captured(4).toDouble());
+                }
+            // The finder patterns fill the first and last column and row.
+            const double stilte = kStilteZone * (rechts - links) / code->breedte;
+            EXPECT_GE(links - stilte, 10095) << layout << naam;   // right of the column rule
+            EXPECT_LE(rechts + stilte, bedrukbaar) << layout << naam;
+            EXPECT_GE(boven - stilte, 10830 + 270) << layout << naam;   // below the twentieth line
+            EXPECT_LE(onder + stilte, layout == 1 ? 13685 : 13100) << layout << naam;   // above the totals
+        }
+    }
 }

@@ -1,8 +1,6 @@
 #include "output/factuur_naar_pdf.h"
-#include "output/pdf_export.h"
 
 #include "pdf/pdf_test_support.h"
-#include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
 #include <QImage>
@@ -94,7 +92,7 @@ struct Export {
     }
     std::string Schrijf()
     {
-        const QString pad = PdfMap(map.path()) + "/factuur.pdf";
+        const QString pad = map.file("factuur.pdf");
         EXPECT_TRUE(FactuurNaarPdf(f, pad, QStringLiteral("factuur"), b));
         return pad.toStdString();
     }
@@ -228,23 +226,3 @@ TEST(FactuurNaarPdf, PicturesAndAFailedWrite)
     EXPECT_FALSE(QDir(e.map.file("Nergens")).exists());
 }
 
-TEST(FactuurNaarPdf, ALowerCasePdfFolderIsReusedAndTheTitleIsTheNameAsTyped)
-{
-    Export e;
-    QDir(e.map.path()).mkdir(QStringLiteral("pdf"));
-    e.map.write("pdf/test1.pdf", "old");
-    const QString map = PdfMap(e.map.path());
-    EXPECT_EQ(map, e.map.file("pdf"));
-    EXPECT_EQ(QDir(e.map.path()).entryList({QStringLiteral("?df")}, QDir::Dirs), QStringList{"pdf"});
-
-    ScriptedPrompts p;
-    p.invoer = {QStringLiteral("TEST1")};
-    p.antwoorden = {true};
-    const auto doel = VraagPdfBestand(map, {}, p);
-    ASSERT_TRUE(doel.has_value());
-    ASSERT_EQ(p.gevraagd.size(), 2u);   // the overwrite question saw the file in "pdf"
-    EXPECT_EQ(doel->pad, e.map.file("pdf/test1.pdf"));
-    ASSERT_TRUE(FactuurNaarPdf(e.f, doel->pad, doel->naam, e.b));
-    const auto pdf = pdftest::CheckPdf(doel->pad.toStdString());
-    EXPECT_NE(pdf.bytes.find("/Title (TEST1)"), std::string::npos);
-}

@@ -67,12 +67,15 @@ TEST(Files, OnlyRegularFilesAreReadOrWritten)
     EXPECT_FALSE(GeenGewoonBestand(map.file("Logo/weg.bmp")));
 }
 
-TEST(Files, LeftoversOfBrokenSavesGoWhenTheirFolderIsWrittenNext)
+TEST(Files, OnlyOurOwnLeftoversGoWhenTheirFolderIsWrittenNext)
 {
     struct { const char* naam; bool blijft; } bestanden[] = {
-        {"oud.fac.IvXjyd", false}, {"OUD.FAC.abcDEF", false}, {"oud.fac.part", false},
-        {"oud.fac.backup", true},  {"oud.fac.BACKUP", true},  {"oud.adr.IvXjyd", true},
-        {"oud.fac.IvXjy1", true},  {"oud.fac", true},         {"notities.txt", true},
+        {".quillet-opslag-IvXj0d.tmp", false},
+        {".Quillet-Opslag-IvXj0d.tmp", true}, {".quillet-opslag-IvXj0d.TMP", true},
+        {".quillet-opslag-IvXjd.tmp", true},  {"quillet-opslag-IvXj0d.tmp", true},
+        {"oud.fac.IvXjyd", true},             {"OUD.FAC.abcDEF", true},
+        {"oud.fac.part", true},               {"Jan.fac.Backup", true},
+        {"oud.fac", true},                    {"notities.txt", true},
     };
     TempProgramFolder map;
     for (const auto& b : bestanden)
@@ -83,13 +86,12 @@ TEST(Files, LeftoversOfBrokenSavesGoWhenTheirFolderIsWrittenNext)
         EXPECT_EQ(QFile::exists(map.file(QStringLiteral("Facturen/") + b.naam)), b.blijft) << b.naam;
 }
 
-TEST(Files, FileNamesTheUserTypes)
+TEST(Files, TheOneRuleForNames)
 {
-    for (const char* goed : {"factuur 12", "Café-€", "a.b", "'quote'"})
-        EXPECT_TRUE(GeldigeBestandsnaam(QString::fromUtf8(goed))) << goed;
-    for (const char* fout : {"", "   ", "../x", "a/b", "a\\b", ".", "..", "tab\there"})
-        EXPECT_FALSE(GeldigeBestandsnaam(QString::fromUtf8(fout))) << fout;
-    EXPECT_FALSE(GeldigeBestandsnaam(QString(300, 'x')));
+    for (const char* goed : {"factuur 12", "Café-€", "a.b", "'quote'", "Łódź", "x."})
+        EXPECT_TRUE(GeldigeNaam(QString::fromUtf8(goed))) << goed;
+    for (const char* fout : {"", "   ", "../x", "a/b", "a\\b", ".", "..", "tab\there", ".verborgen", ".x.bmp"})
+        EXPECT_FALSE(GeldigeNaam(QString::fromUtf8(fout))) << fout;
 }
 
 TEST(Files, ANameReadFromAFileStaysInItsFolder)
@@ -97,4 +99,40 @@ TEST(Files, ANameReadFromAFileStaysInItsFolder)
     EXPECT_EQ(PadVanNaam("/p/Logo", "logo 1.bmp"), QStringLiteral("/p/Logo/logo 1.bmp"));
     for (const char* fout : {"", ".", "..", "../../x.bmp", "/etc/x.bmp", "sub/x.bmp", "..\\x.bmp"})
         EXPECT_FALSE(PadVanNaam("/p/Logo", QString::fromUtf8(fout))) << fout;
+}
+
+TEST(Files, FoldersAndFilesAreFoundWhateverTheirLetterCase)
+{
+    TempProgramFolder map;
+    QDir(map.path()).mkdir("pdf");
+    map.write("Logo/Firma.BMP", "x");
+    map.write("Logo/.verborgen.klant", "x");
+    map.write("Logo/twee.bmp", "x");
+    map.write("Logo/TWEE.bmp", "x");
+    EXPECT_EQ(Submap(map.path(), "Pdf"), map.file("pdf"));
+    EXPECT_EQ(Submap(map.path(), "LOGO"), map.file("Logo"));
+    EXPECT_EQ(Submap(map.path(), "Efactuur"), map.file("Efactuur"));
+    EXPECT_FALSE(QDir(map.file("Efactuur")).exists()) << "found, not made";
+    EXPECT_EQ(GevondenPad(map.file("Logo"), "firma.bmp"), map.file("Logo/Firma.BMP"));
+    EXPECT_EQ(GevondenPad(map.file("Logo"), ".VERBORGEN.klant"), map.file("Logo/.verborgen.klant"));
+    EXPECT_EQ(GevondenPad(map.file("Logo"), "TWEE.bmp"), map.file("Logo/TWEE.bmp"));
+    EXPECT_EQ(GevondenPad(map.file("Logo"), "twee.bmp"), map.file("Logo/twee.bmp"));
+}
+
+TEST(Files, ANameTheCodePageCannotHoldFindsItsFileAgain)
+{
+    TempProgramFolder map;
+    const QString logo = map.file("Logo");
+    for (const char* naam : {"Łódź.bmp", "Żabka.bmp", "Źabka.bmp", "a?b.bmp", "aŁb.bmp"})
+        map.write(QStringLiteral("Logo/") + QString::fromUtf8(naam), "x");
+    struct { const char* naam; bool vindbaar; } gevallen[] = {
+        {"Łódź.bmp", true},   // held as "?ód?.bmp", the one file that reads so
+        {"Żabka.bmp", false}, // "?abka.bmp" reads as two files
+        {"a?b.bmp", true},    // its own name
+        {"aŁb.bmp", false},   // "a?b.bmp" is another file's own name
+    };
+    for (const auto& g : gevallen)
+        EXPECT_EQ(BlijftVindbaar(logo, QString::fromUtf8(g.naam)), g.vindbaar) << g.naam;
+    EXPECT_EQ(PadVanNaam(logo, QString::fromUtf8("?ód?.bmp")), map.file(QString::fromUtf8("Logo/Łódź.bmp")));
+    EXPECT_EQ(PadVanNaam(logo, QString::fromUtf8("?ÓD?.BMP")), map.file(QString::fromUtf8("Logo/Łódź.bmp")));
 }

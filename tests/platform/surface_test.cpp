@@ -2,6 +2,7 @@
 #include "platform/pictures.h"
 #include "platform/printer_surface.h"
 
+#include "support/bitmap.h"
 #include "support/temp_folder.h"
 
 #include <QPrinter>
@@ -125,7 +126,7 @@ TEST(Pictures, LoadsImagesAndRefusesEverythingElse)
     TempProgramFolder map;
     QImage rood(8, 4, QImage::Format_RGB32);
     rood.fill(Qt::red);
-    ASSERT_TRUE(platform::BewaarAlsBmp(rood, map.file("rood.bmp")));
+    ASSERT_TRUE(BewaarBmp(rood, map.file("rood.bmp")));
     const QByteArray bmp = map.read("rood.bmp");
     EXPECT_EQ(bmp.left(2), QByteArray("BM"));
     EXPECT_EQ(bmp.at(28), 24);  // bits per pixel
@@ -139,7 +140,10 @@ TEST(Pictures, LoadsImagesAndRefusesEverythingElse)
     map.write("alleen-kop.bmp", bmp.left(60));
     map.write("tekst.jpg", "not a picture at all");
     map.write("figuur.wmf", QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(60, '\0'));
-    for (const char* naam : {"kapot.bmp", "zonder-laatste-rij.bmp", "alleen-kop.bmp", "tekst.jpg", "figuur.wmf", "weg.bmp"})
+    // A screen of 4 x 23306 pixels whose header reads as no size at all.
+    map.write("hoog.gif", QByteArray("GIF89a\x04\x00\x0a\x5b\x21\x10\x2c\x2c\x2c\x37", 16) + QByteArray(16, '\0'));
+    for (const char* naam :
+         {"kapot.bmp", "zonder-laatste-rij.bmp", "alleen-kop.bmp", "tekst.jpg", "figuur.wmf", "hoog.gif", "weg.bmp"})
         EXPECT_FALSE(platform::LaadPlaatje(map.file(QString::fromLatin1(naam))).has_value()) << naam;
 }
 

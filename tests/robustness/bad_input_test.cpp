@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/pictures.h"
 
+#include "support/bitmap.h"
 #include "support/odd_files.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -54,7 +55,7 @@ QByteArray GoedeBmp()
     TempProgramFolder map;
     QImage plaatje(31, 7, QImage::Format_RGB32);
     plaatje.fill(Qt::darkCyan);
-    platform::BewaarAlsBmp(plaatje, map.file("p.bmp"));
+    BewaarBmp(plaatje, map.file("p.bmp"));
     return map.read("p.bmp");
 }
 
@@ -201,7 +202,8 @@ TEST(BadInput, NamesTheUserTypesStayInsideTheProgramFolder)
         TempProgramFolder map;
         ScriptedPrompts prompts;
         const QString naam = QString::fromUtf8(n.naam);
-        EXPECT_EQ(SaveAdres(map.path(), naam, QStringLiteral("Adres"), prompts), n.geschreven) << n.naam;
+        prompts.invoer = {naam};
+        EXPECT_EQ(SaveAdres(map.path(), QStringLiteral("Adres"), prompts), n.geschreven) << n.naam;
         // Nothing at all outside "Adressen".
         QDirIterator alles(map.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (alles.hasNext()) {
@@ -221,7 +223,8 @@ TEST(BadInput, AMissingFolderIsMadeAndAFileInTheWayIsReported)
     TempProgramFolder map;
     QDir(map.path()).rmdir("Adressen");
     ScriptedPrompts prompts;
-    EXPECT_TRUE(SaveAdres(map.path(), QStringLiteral("klant"), QStringLiteral("Adres"), prompts));
+    prompts.invoer = {QStringLiteral("klant")};
+    EXPECT_TRUE(SaveAdres(map.path(), QStringLiteral("Adres"), prompts));
     EXPECT_TRUE(QFile::exists(map.file("Adressen/klant.adr")));
 
     // A file where the folder should be: the save fails and says so.
@@ -229,7 +232,8 @@ TEST(BadInput, AMissingFolderIsMadeAndAFileInTheWayIsReported)
     QDir(bezet.path()).rmdir("Adressen");
     bezet.write("Adressen", "geen map");
     ScriptedPrompts p2;
-    EXPECT_FALSE(SaveAdres(bezet.path(), QStringLiteral("klant"), QStringLiteral("Adres"), p2));
+    p2.invoer = {QStringLiteral("klant")};
+    EXPECT_FALSE(SaveAdres(bezet.path(), QStringLiteral("Adres"), p2));
     ASSERT_FALSE(p2.gevraagd.empty());
     EXPECT_EQ(bezet.read("Adressen"), QByteArray("geen map"));
 }

@@ -1,63 +1,13 @@
 // Every kind of file the program writes, saved on a full disk: the old file
 // stays byte for byte, nothing is left beside it and the user is told; with
 // room again the same save replaces it.
-#include "invoice/address_file.h"
-#include "invoice/invoice_file.h"
-#include "invoice/settings_file.h"
-#include "logo/logo_bestanden.h"
-#include "output/factuur_naar_pdf.h"
-#include "platform/files.h"
-#include "platform/pictures.h"
+#include "saves.h"
 
 #include "support/kleine_schijf.h"
-#include "support/scripted_prompts.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
-namespace {
-
-QImage Beeld(int breedte, int hoogte)
-{
-    QImage beeld(breedte, hoogte, QImage::Format_RGB32);
-    beeld.fill(Qt::darkCyan);
-    return beeld;
-}
-
-struct Soort {
-    const char* naam;
-    QString bestand;
-    // Saves over the file; the routines that tell the user themselves get
-    // the name "oud" and a Yes to replacing it.
-    std::function<bool(const QString& map, Factuur& f, ScriptedPrompts& prompts)> bewaar;
-    bool meldtZelf;
-};
-
-const Soort kSoorten[] = {
-    {"settings", "Quillet.ini",
-     [](const QString& map, Factuur& f, ScriptedPrompts&) { return SchrijfInstellingen(f, map + "/Quillet.ini"); },
-     false},
-    {"invoice", "Facturen/oud.fac",
-     [](const QString& map, Factuur& f, ScriptedPrompts& p) { return SaveFactuur(f, p, map); }, true},
-    {"address", "Adressen/oud.adr",
-     [](const QString& map, Factuur& f, ScriptedPrompts& p) { return SaveAdres(map, "oud", f.AdresTekst, p); },
-     true},
-    {"logo", "Logo/oud.bmp",
-     [](const QString& map, Factuur&, ScriptedPrompts& p) { return LogoOpslaan(Beeld(625, 125), map, p); }, true},
-    {"background", "Backgrounds/oud.bmp",
-     [](const QString& map, Factuur&, ScriptedPrompts&) {
-         return platform::BewaarAlsBmp(Beeld(460, 410), map + "/Backgrounds/oud.bmp");
-     },
-     false},
-    {"pdf", "Pdf/oud.pdf",
-     [](const QString& map, Factuur& f, ScriptedPrompts&) {
-         return FactuurNaarPdf(f, map + "/Pdf/oud.pdf", QStringLiteral("oud"), PdfBronnen{{"Afzender"}, {"Adres"}, {}, map});
-     },
-     false},
-};
-
-}  // namespace
+using namespace saves;
 
 TEST(FullDisk, EverySaveKeepsTheOldFileAndSaysSo)
 {

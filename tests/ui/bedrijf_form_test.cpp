@@ -2,9 +2,12 @@
 #include "ui/dialogs/bedrijf_form.h"
 
 #include "ui/hoofdvenster.h"
+#include "support/odd_files.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include "support/voorbeeld_bedrijf.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,13 +70,54 @@ TEST(BedrijfForm, OkStoresNormalisedAndThePageShowsTheCode)
     EXPECT_TRUE(o.prompts.gevraagd.empty());
     EXPECT_EQ(o.dialoog->result(), QDialog::Accepted);
     EXPECT_EQ(o.factuur.Bedrijf.Iban, "NL91ABNA0417164300");
-    const auto bewaard = LeesBedrijfsgegevens(o.map.file(kBedrijfBestand));
-    ASSERT_TRUE(bewaard);
-    EXPECT_EQ(bewaard->Iban, "NL91ABNA0417164300");
-    EXPECT_EQ(bewaard->Bic, "ABNANL2A");
-    EXPECT_TRUE(bewaard->BetaalQr);
+    const auto gelezen = LeesBedrijfsgegevens(o.map.file(kBedrijfBestand));
+    ASSERT_TRUE(gelezen);
+    const Bedrijfsgegevens& bewaard = gelezen->gegevens;
+    EXPECT_EQ(bewaard.Iban, "NL91ABNA0417164300");
+    EXPECT_EQ(bewaard.Bic, "ABNANL2A");
+    EXPECT_TRUE(bewaard.BetaalQr);
     EXPECT_TRUE(o.main->Pic->BetaalQrLabel->isVisibleTo(o.main->Pic));
     // Stored details are shown as they are, with no proposal over them.
     o.factuur.AfzenderTekst = QStringLiteral("Iemand anders");
     EXPECT_EQ(o.Nieuw()->Text[BedrijfForm::Naam]->text(), "Korpela B.V.");
+}
+
+TEST(BedrijfForm, ABadRecordIsToldOnceAndOkWritesBackAllThereWas)
+{
+    Bedrijfsgegevens b = VoorbeeldBedrijf();
+    const QByteArray goed = BedrijfsgegevensBytes(b);
+    // The IBAN's quote never closed, the last record gone.
+    const QByteArray kapot = QByteArray(goed).replace("\"NL91ABNA0417164300\"", "\"NL91ABNA0417164300").left(goed.size() - 4);
+
+    TempProgramFolder map;
+    map.write(kBedrijfBestand, kapot);
+    Factuur factuur;
+    ScriptedPrompts prompts;
+    Main main(factuur, prompts, map.path());
+    ASSERT_EQ(prompts.gevraagd.size(), 1u);
+    EXPECT_EQ(prompts.gevraagd[0].titel, " Bedrijfsgegevens");
+    EXPECT_TRUE(prompts.gevraagd[0].tekst.contains("'IBAN', 'Betaal-QR op de factuur'")) << prompts.gevraagd[0].tekst.toStdString();
+    BedrijfForm dialoog(main, factuur, prompts, map.path());
+    EXPECT_EQ(dialoog.Text[BedrijfForm::Straat]->text(), "Lindeplein 59");
+    dialoog.OkKnop_Click();
+    EXPECT_EQ(dialoog.result(), QDialog::Accepted);
+    EXPECT_EQ(map.read(kBedrijfBestand), goed);
+}
+
+TEST(BedrijfForm, SomethingOtherThanAFileInItsPlaceIsToldAndNotFollowed)
+{
+    const HangGuard guard;
+    TempProgramFolder buiten;
+    buiten.write("elders.ini", BedrijfsgegevensBytes(Bedrijfsgegevens{}));
+    for (const OddFile& odd : OddFiles()) {
+        SCOPED_TRACE(odd.naam);
+        TempProgramFolder map;
+        if (!odd.maak(map.file(kBedrijfBestand), buiten.file("elders.ini")))
+            continue;  // a device needs root
+        Factuur factuur;
+        ScriptedPrompts prompts;
+        Main main(factuur, prompts, map.path());
+        ASSERT_EQ(prompts.gevraagd.size(), 1u);
+        EXPECT_TRUE(prompts.gevraagd[0].tekst.contains(" is geen gewoon bestand en kan niet worden gebruikt."));
+    }
 }

@@ -94,6 +94,37 @@ TEST(Calculator, TheCopyBoxAlwaysShowsTheDisplay)
     EXPECT_EQ(prompts.gevraagd[0].tekst, QStringLiteral("Can't divide by zero"));
 }
 
+TEST(Calculator, BackspaceTakesBackTheLastDigitWhereverTheFocusIs)
+{
+    struct {
+        const char* getypt;
+        int backspaces;
+        const char* display;
+    } gevallen[] = {
+        {"123", 1, "12,"},  {"1,25", 1, "1,2"}, {"1,", 1, "1,"},   {"1,5", 2, "1,"},
+        {"12", 2, "0,"},    {"7+8", 0, "8,"},   {"12+3=", 1, "15"},  // a result stays
+    };
+    ScriptedPrompts prompts;
+    Calculator c(prompts);
+    c.show();
+    for (QWidget* focus : {static_cast<QWidget*>(c.Text1), static_cast<QWidget*>(c.Number[5])}) {
+        for (const auto& g : gevallen) {
+            c.Cancel_Click();
+            focus->setFocus();
+            QTest::keyClicks(focus, QString::fromLatin1(g.getypt));
+            for (int i = 0; i < g.backspaces; ++i)
+                QTest::keyClick(focus, Qt::Key_Backspace);
+            EXPECT_EQ(c.Readout->text(), QString::fromLatin1(g.display)) << g.getypt;
+        }
+        // After the comma went, the number goes on whole: "1," then "2" is 12.
+        c.Cancel_Click();
+        QTest::keyClicks(focus, QStringLiteral("1,"));
+        QTest::keyClick(focus, Qt::Key_Backspace);
+        QTest::keyClicks(focus, QStringLiteral("2"));
+        EXPECT_EQ(c.Readout->text(), QStringLiteral("12,"));
+    }
+}
+
 TEST(Calculator, TheKeyboardPressesTheKeysAndEscapeClearsInsteadOfClosing)
 {
     struct {
@@ -108,7 +139,7 @@ TEST(Calculator, TheKeyboardPressesTheKeysAndEscapeClearsInsteadOfClosing)
         {"200*10%", {}, "0,1"},
         {"9/4", {Qt::Key_Return}, "2,25"},
         {"7+8", {Qt::Key_Backspace}, "0,"},   // the entry goes, the 7 waits for its operand
-        {"7+82", {Qt::Key_Backspace, Qt::Key_2, Qt::Key_Return}, "9"},
+        {"7+85", {Qt::Key_Backspace, Qt::Key_2, Qt::Key_Return}, "89"},   // the last digit goes
         {"7+8", {Qt::Key_Escape}, "0,"},
         {"5q", {}, "5,"},                     // a key the calculator does not have does nothing
     };

@@ -5,6 +5,7 @@
 #include "ui/dialogs/titelform.h"
 
 #include "hoofdvenster.h"
+#include "support/rij_oogt_gekozen.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -210,6 +211,22 @@ TEST(Openfac, ListsTheInvoicesAndOpensTheChosenOne)
     EXPECT_EQ(v.main->Pic->PrijsExBtwLabel->font().pointSizeF(), 6.0);
 }
 
+TEST(Openfac, AnInvoiceWithAPriceTooLargeToComputeStaysClosed)
+{
+    Geschilderd v;
+    Factuur bron;
+    bron.Omschrijving[4] = QStringLiteral("Veel");
+    bron.Prijs[4] = QStringLiteral("12345678901.00");
+    v.map.write("Facturen/groot.fac", FactuurBytes(bron));
+    Openfac o(*v.main, v.factuur, v.prompts, v.map.path());
+    o.List1->setCurrentRow(0);
+    o.OpenKnop_Click();
+    ASSERT_EQ(v.prompts.gevraagd.size(), 1u);
+    EXPECT_TRUE(v.prompts.gevraagd[0].tekst.contains(QStringLiteral("Regel 5: de prijs 12345678901.00 is te groot")));
+    EXPECT_TRUE(v.factuur.Omschrijving[4].isEmpty());
+    EXPECT_NE(o.result(), QDialog::Accepted);
+}
+
 TEST(Openfac, AMissingFolderListsNothing)
 {
     Geschilderd v;
@@ -256,4 +273,22 @@ TEST(Openfac, ReturnOpensTheSelectedInvoice)
     QTest::keyClick(o.List1, Qt::Key_Return);
     EXPECT_EQ(o.result(), QDialog::Accepted);
     EXPECT_EQ(v.factuur.FactuurNummer, QStringLiteral("077"));
+}
+
+TEST(Openfac, TheFirstRowLooksChosenOnlyOnceItIsChosen)
+{
+    Geschilderd v;
+    v.map.write("Facturen/april.fac", FactuurBytes(v.factuur));
+    v.map.write("Facturen/mei.fac", FactuurBytes(v.factuur));
+    Openfac o(*v.main, v.factuur, v.prompts, v.map.path());
+    o.show();
+    o.activateWindow();
+    o.List1->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(RijOogtGekozen(o.List1, 0));
+    o.OpenKnop_Click();
+    ASSERT_EQ(v.prompts.gevraagd.size(), 1u);
+    EXPECT_EQ(v.prompts.gevraagd[0].tekst, QStringLiteral("Eerst een factuur selecteren!"));
+    o.List1->setCurrentRow(0);
+    EXPECT_TRUE(RijOogtGekozen(o.List1, 0));
 }

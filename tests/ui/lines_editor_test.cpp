@@ -1,4 +1,5 @@
 #include "invoice/algemeen.h"
+#include "invoice/invoice_file.h"
 #include "ui/dialogs/calculator.h"
 #include "ui/dialogs/omschrijf.h"
 
@@ -103,6 +104,51 @@ TEST(Omschrijf, PricesAreStoredWithACommaAndShownWithTwoDecimals)
     EXPECT_EQ(e.Totaal(10), QStringLiteral("12,80"));
     EXPECT_EQ(e.Totaal(11), QStringLiteral("2,69"));   // 2.688
     EXPECT_EQ(e.Totaal(12), QStringLiteral("15,49"));  // 15.488
+}
+
+TEST(Omschrijf, ADutchAmountIsComputedShownAndStoredAsTyped)
+{
+    Editor e;
+    e.Open();
+    e.Prijzen({"1.234,50", "€ 12,50", " -5 "});
+    e.o->OkKnop_Click();   // without "Totaal" first
+    EXPECT_EQ(e.factuur.Prijs[0], QStringLiteral("1234,50"));
+    EXPECT_EQ(e.factuur.Prijs[1], QStringLiteral("12,50"));
+    EXPECT_EQ(e.factuur.Prijs[2], QStringLiteral(" -5 "));   // read the same by every reader
+    EXPECT_TRUE(e.Tekst(e.main->Pic->PrijsExBtwLabel).startsWith(QStringLiteral("1234,50\n12,50\n -5 \n")));
+    EXPECT_TRUE(e.Tekst(e.main->Pic->BtwLabel).startsWith(QStringLiteral("259,25\n2,63\n-1,05\n")));
+    EXPECT_EQ(e.Totaal(10), QStringLiteral("1242,00"));
+    EXPECT_EQ(e.Totaal(12), QStringLiteral("1502,82"));
+    EXPECT_TRUE(FactuurBytes(e.factuur).contains("\"regel 0\",\"1234,50\"\r\n"));
+    // Opened again, a click into the box keeps the amount.
+    e.Open();
+    QTest::mouseClick(e.o->Invoer3[0], Qt::LeftButton);
+    EXPECT_EQ(e.o->Invoer3[0]->text(), QStringLiteral("1234,50"));
+    EXPECT_EQ(e.o->Invoer3[2]->text(), QStringLiteral(" -5 "));
+}
+
+TEST(Omschrijf, APriceOfABillionOrMoreIsRefusedNamingItsLine)
+{
+    for (const char* teGroot : {"1000000000", "9999999999,99", "-1.000.000.000,00", "999999999,995"}) {
+        Editor e;
+        e.Open();
+        e.Prijzen({"10", "20", teGroot});
+        e.o->OkKnop_Click();
+        ASSERT_EQ(e.prompts.gevraagd.size(), 1u) << teGroot;
+        EXPECT_TRUE(e.prompts.gevraagd[0].tekst.startsWith(QStringLiteral("Regel 3: de prijs "))) << teGroot;
+        EXPECT_NE(e.o->result(), QDialog::Accepted);
+        EXPECT_TRUE(e.factuur.Prijs[0].isEmpty());
+        e.o->TotaalKnop_Click();
+        EXPECT_EQ(e.prompts.gevraagd.size(), 2u);
+        EXPECT_EQ(e.o->Invoer3[0]->text(), QStringLiteral("10"));   // "Totaal" formats nothing either
+    }
+    Editor e;
+    e.Open();
+    e.Prijzen({"999999999,99"});
+    e.o->OkKnop_Click();
+    EXPECT_TRUE(e.prompts.gevraagd.empty());
+    EXPECT_EQ(e.Totaal(11), QStringLiteral("210000000,00"));
+    EXPECT_EQ(e.Totaal(12), QStringLiteral("1209999999,99"));
 }
 
 TEST(Omschrijf, TwoSmallPricesAtTwentyOnePercent)

@@ -5,6 +5,7 @@
 #include "ui/main/page_controls.h"
 
 #include "support/bedrag.h"
+#include "support/bitmap.h"
 #include "support/odd_files.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -100,14 +101,21 @@ TEST(MainWindow, LayoutButtonsAndVatChoice)
     Opstart o;
     o.Start();
     Main& m = *o.venster;
+    o.factuur.Prijs[0] = QStringLiteral("12,50");
     o.factuur.KolomPrijs = QStringLiteral("12,50\r\n");
     o.factuur.TotaalExBtw = B("12.5");
+    o.factuur.TotaalInclBtw = B("15.13");
+    m.LayoutKnop[1]->click();
+    EXPECT_EQ(m.Pic->Kop[10]->text(), QStringLiteral("00000,00"));  // nothing computed yet
     m.ToonKolommen();
     EXPECT_EQ(m.Pic->Kop[10]->text(), QStringLiteral("12,50"));
 
+    m.LayoutKnop[2]->click();
     m.LayoutKnop[1]->click();
     EXPECT_EQ(o.factuur.LayoutNr, 1);
-    EXPECT_EQ(m.Pic->Kop[10]->text(), QStringLiteral("00000,00"));  // captions reset
+    // The computed totals, which the payment code asks too, not the captions of a new invoice.
+    EXPECT_EQ(m.Pic->Kop[10]->text(), QStringLiteral("12,50"));
+    EXPECT_EQ(m.Pic->Kop[12]->text(), QStringLiteral("15,13"));
     EXPECT_EQ(m.Pic->PrijsExBtwLabel->text(), QStringLiteral("12,50\n"));  // columns stay
     EXPECT_EQ(m.Pic->PrijsExBtwLabel->font().pointSizeF(), 6);
     EXPECT_FALSE(m.LayoutKnop[1]->isEnabled());
@@ -119,7 +127,11 @@ TEST(MainWindow, LayoutButtonsAndVatChoice)
     EXPECT_EQ(o.factuur.KopTekst[4], QStringLiteral("Btw 9%"));
     EXPECT_EQ(m.Pic->Kop[4]->text(), QStringLiteral("Btw 9%"));
     EXPECT_EQ(m.Pic->Kop[7]->text(), QStringLiteral("Btw 9%"));
-    EXPECT_EQ(o.factuur.TotaalExBtw, B("12.5"));  // totals wait for the lines
+    // The VAT follows the percentage the headings show.
+    EXPECT_EQ(o.factuur.TotaalExBtw, B("12.5"));
+    EXPECT_EQ(m.Pic->Kop[11]->text(), QStringLiteral("1,13"));
+    EXPECT_EQ(m.Pic->Kop[12]->text(), QStringLiteral("13,63"));
+    EXPECT_TRUE(m.Pic->BtwLabel->text().startsWith(QStringLiteral("1,13\n")));
 
     m.LayoutKnop[2]->click();
     EXPECT_EQ(m.Label3->text(), QStringLiteral("Layout factuur = 2"));
@@ -247,7 +259,7 @@ TEST(MainWindow, APictureNamedWithAFolderPartCountsAsMissing)
     Opstart o;
     QImage logo(625, 125, QImage::Format_RGB32);
     logo.fill(Qt::blue);
-    ASSERT_TRUE(platform::BewaarAlsBmp(logo, o.map.file("buiten.bmp")));
+    ASSERT_TRUE(BewaarBmp(logo, o.map.file("buiten.bmp")));
     Factuur f;
     ZetStandaardwaarden(f);
     f.LogoBestand = QStringLiteral("../buiten.bmp");
@@ -264,7 +276,7 @@ TEST(MainWindow, LogoAndBackgroundComeFromTheirFolders)
     Opstart o;
     QImage logo(625, 125, QImage::Format_RGB32);
     logo.fill(Qt::blue);
-    ASSERT_TRUE(platform::BewaarAlsBmp(logo, o.map.file("Logo/voorbeeld-1.bmp")));
+    ASSERT_TRUE(BewaarBmp(logo, o.map.file("Logo/voorbeeld-1.bmp")));
     o.map.write("Backgrounds/olifant.bmp", "geen plaatje");
     o.Start();
     Main& m = *o.venster;
@@ -274,6 +286,22 @@ TEST(MainWindow, LogoAndBackgroundComeFromTheirFolders)
     EXPECT_EQ(getoond.toImage().pixel(200, 40), qRgb(0, 0, 255));
     EXPECT_TRUE(m.Pic->Achtergrond().isNull());  // unreadable: nothing shown, no message
     EXPECT_TRUE(o.prompts.gevraagd.empty());
+}
+
+TEST(MainWindow, LogoAndBackgroundFoldersAreFoundWhateverTheirLetterCase)
+{
+    Opstart o;
+    QDir(o.map.path()).rename(QStringLiteral("Logo"), QStringLiteral("logo"));
+    QDir(o.map.path()).rename(QStringLiteral("Backgrounds"), QStringLiteral("backgrounds"));
+    QImage plaatje(625, 125, QImage::Format_RGB32);
+    plaatje.fill(Qt::blue);
+    ASSERT_TRUE(BewaarBmp(plaatje, o.map.file("logo/voorbeeld-1.bmp")));
+    ASSERT_TRUE(BewaarBmp(plaatje, o.map.file("backgrounds/olifant.bmp")));
+    o.Start();
+    EXPECT_FALSE(o.venster->Pic->LogoLabel->pixmap().isNull());
+    EXPECT_FALSE(o.venster->Pic->Achtergrond().isNull());
+    EXPECT_EQ(QDir(o.map.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList({"Adressen", "backgrounds", "Facturen", "logo"}));   // none made beside them
 }
 
 TEST(MainWindow, DoubleClicksChooseTheTaskOfTheDialog)
@@ -365,4 +393,29 @@ TEST(MainWindow, TheDescriptionColumnAnswersOverItsWholeBody)
                                             << p.y();
         }
     }
+}
+
+TEST(MainWindow, TheVatCaseIsChosenAtZeroPercentAndThePageSaysIt)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    EXPECT_FALSE(m.NultariefKeuze->isVisibleTo(m.Frame2));
+    EXPECT_FALSE(m.Pic->BtwGevalLabel->isVisibleTo(m.Pic));
+    EXPECT_FALSE(m.Pic->VerkopersLabel->isVisibleTo(m.Pic));
+
+    m.Combo1->setCurrentText(QStringLiteral("0"));
+    m.Combo1_Click();
+    EXPECT_TRUE(m.NultariefKeuze->isVisibleTo(m.Frame2));
+    EXPECT_EQ(m.NultariefKeuze->currentText(), QStringLiteral("0 %-tarief"));
+    EXPECT_FALSE(m.Pic->BtwGevalLabel->isVisibleTo(m.Pic));   // the plain 0 % rate needs no words
+    m.NultariefKeuze_Click(1);
+    EXPECT_EQ(o.factuur.Nultarief, NulTarief::Vrijgesteld);
+    EXPECT_TRUE(m.Pic->BtwGevalLabel->isVisibleTo(m.Pic));
+    EXPECT_EQ(m.Pic->BtwGevalLabel->text(), QStringLiteral("Vrijgesteld van btw\nkleineondernemersregeling"));
+
+    m.Combo1->setCurrentText(QStringLiteral("21"));
+    m.Combo1_Click();
+    EXPECT_FALSE(m.NultariefKeuze->isVisibleTo(m.Frame2));
+    EXPECT_FALSE(m.Pic->BtwGevalLabel->isVisibleTo(m.Pic));
 }

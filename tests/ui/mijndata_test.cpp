@@ -1,9 +1,13 @@
 #include "invoice/address_file.h"
 #include "invoice/algemeen.h"
+#include "invoice/plaatjes.h"
+#include "invoice/settings_file.h"
 #include "platform/pictures.h"
 #include "ui/dialogs/mijndata.h"
 #include "ui/main/main_window.h"
 
+#include "support/bitmap.h"
+#include "support/rij_oogt_gekozen.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -43,7 +47,7 @@ struct Opstelling {
 
     void Plaatje(const QString& naam, const QImage& plaatje) const
     {
-        ASSERT_TRUE(platform::BewaarAlsBmp(plaatje, map.file(naam)));
+        ASSERT_TRUE(BewaarBmp(plaatje, map.file(naam)));
     }
 
     QStringList Namen() const
@@ -346,6 +350,38 @@ TEST(Mijndata, LogoIsScaledByHowItWasChosen)
     EXPECT_TRUE(o.main->Pic->LogoLabel->pixmap().isNull());
 }
 
+TEST(Mijndata, APictureNameTheSettingsCannotHoldIsFoundAgainAfterARestart)
+{
+    for (int modus : {3, 4}) {
+        Opstelling o;
+        const QString map = modus == 3 ? QStringLiteral("Backgrounds/") : QStringLiteral("Logo/");
+        o.Plaatje(map + QString::fromUtf8("Łódź.bmp"), Effen(Qt::red, 625, 125));
+        o.Plaatje(map + QString::fromUtf8("Żabka.bmp"), Effen(Qt::green, 625, 125));
+        o.Plaatje(map + QString::fromUtf8("Źabka.bmp"), Effen(Qt::blue, 625, 125));
+        QString& gekozen = modus == 3 ? o.factuur.AchtergrondBestand : o.factuur.LogoBestand;
+
+        o.Open(modus);
+        o.Kies(QString::fromUtf8("Łódź"));
+        o.dialoog->OkKnop_Click();
+        EXPECT_EQ(gekozen, QString::fromUtf8("Łódź.bmp"));
+        Factuur herstart;
+        ZetStandaardwaarden(herstart);
+        ASSERT_TRUE(LeesInstellingen(herstart, InstellingenBytes(o.factuur)));
+        const auto pad = modus == 3 ? AchtergrondVanFactuur(herstart, o.map.path()) : LogoVanFactuur(herstart, o.map.path());
+        EXPECT_EQ(pad, o.map.file(map + QString::fromUtf8("Łódź.bmp"))) << modus;
+
+        // Two names that the settings would hold alike: the choice is refused and told.
+        o.prompts.gevraagd.clear();
+        o.Open(modus);
+        o.Kies(QString::fromUtf8("Żabka"));
+        o.dialoog->OkKnop_Click();
+        EXPECT_EQ(gekozen, QString::fromUtf8("Łódź.bmp"));
+        ASSERT_EQ(o.prompts.gevraagd.size(), 1u);
+        EXPECT_EQ(o.prompts.gevraagd[0].soort, QStringLiteral("Melding"));
+        EXPECT_TRUE(o.prompts.gevraagd[0].tekst.startsWith(QString::fromUtf8("De naam van het bestand 'Żabka.bmp' kan Quillet niet onthouden")));
+    }
+}
+
 TEST(Mijndata, ReturnInTheTextBoxStartsANewLineAndKeepsTheDialogOpen)
 {
     Opstelling o;
@@ -358,15 +394,6 @@ TEST(Mijndata, ReturnInTheTextBoxStartsANewLineAndKeepsTheDialogOpen)
     QTest::keyClicks(d.Text1, QStringLiteral("Dorp"));
     EXPECT_EQ(d.Text1->toPlainText(), QStringLiteral("Jan\nDorp"));
     EXPECT_EQ(o.gesloten, 0);
-}
-
-// Whether the list's row is drawn as chosen: past its text, where only the
-// row's own fill shows, it differs from the list's colour.
-bool RijOogtGekozen(QListWidget* lijst, int rij)
-{
-    const QRect vak = lijst->visualItemRect(lijst->item(rij));
-    const QImage beeld = lijst->viewport()->grab().toImage();
-    return beeld.pixelColor(vak.right() - 4, vak.center().y()) != lijst->palette().color(QPalette::Base);
 }
 
 TEST(Mijndata, APictureRowLooksChosenOnlyWhenItIsChosen)

@@ -41,6 +41,7 @@ Calculator::Calculator(platform::Prompts& prompts, QWidget* parent) : QDialog(pa
     Text1->setReadOnly(true);
     Text1->setAlignment(Qt::AlignRight);
     Text1->setToolTip(QStringLiteral(" Bedrag copyeren "));
+    Text1->installEventFilter(this);
     ZetGeometrie(Text1, 105, 105, 3015, 315);
 
     Readout = new QLabel(this);
@@ -76,13 +77,27 @@ QPushButton* Calculator::NieuweToets(const QString& tekst, int rij, int kolom, i
 }
 
 // The keyboard presses the key it names; Escape is "C", so it clears
-// instead of closing the window, and Backspace takes back the entry ("CE").
+// instead of closing the window, and Backspace takes back the last digit.
 void Calculator::keyPressEvent(QKeyEvent* event)
 {
-    if (QPushButton* knop = ToetsVoor(*event))
+    if (event->key() == Qt::Key_Backspace)
+        Backspace_Click();
+    else if (QPushButton* knop = ToetsVoor(*event))
         knop->click();
     else
         QDialog::keyPressEvent(event);
+}
+
+// The copy box, read-only as it is, would swallow Backspace, and the focus
+// starts there.
+bool Calculator::eventFilter(QObject* object, QEvent* event)
+{
+    if (object == Text1 && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backspace) {
+        Backspace_Click();
+        return true;
+    }
+    return QDialog::eventFilter(object, event);
 }
 
 QPushButton* Calculator::ToetsVoor(const QKeyEvent& event) const
@@ -93,8 +108,6 @@ QPushButton* Calculator::ToetsVoor(const QKeyEvent& event) const
         return Operator[4];
     case Qt::Key_Escape:
         return Cancel;
-    case Qt::Key_Backspace:
-        return CancelEntry;
     default:
         break;
     }
@@ -156,5 +169,11 @@ void Calculator::Cancel_Click()
 void Calculator::CancelEntry_Click()
 {
     rekenmachine.WisInvoer();
+    Toon();
+}
+
+void Calculator::Backspace_Click()
+{
+    rekenmachine.WisCijfer();
     Toon();
 }

@@ -38,9 +38,11 @@ public slots:
     void Percent_Click();
     void Cancel_Click();
     void CancelEntry_Click();
+    void Backspace_Click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     QPushButton* ToetsVoor(const QKeyEvent& event) const;

@@ -12,64 +12,91 @@
 namespace {
 
 const QColor kVakKleur(220, 230, 230);
-constexpr int kRij = 330;   // twips from one field to the next
+constexpr int kRij = 330;     // twips from one field to the next
+constexpr int kBoven = 180;   // the first field
+constexpr int kBreedte = 3600;
+
+int Index(const QString& naam)
+{
+    const auto velden = KlantVelden();
+    for (std::size_t i = 0; i < velden.size(); ++i)
+        if (velden[i].naam == naam)
+            return int(i);
+    return -1;
+}
 
 }  // namespace
 
 KlantgegevensForm::KlantgegevensForm(Main& main, Factuur& factuur, const Klantgegevens& voorstel,
                                      platform::Prompts& prompts, QWidget* parent)
-    : OkCancelDialoog(main, factuur, QStringLiteral("Klantgegevens"), {6000, 4800, 90, 15, 5730, 4215}, parent),
+    : OkCancelDialoog(main, factuur, QStringLiteral("Klantgegevens"),
+                      {6000, 1470 + int(KlantVelden().size()) * kRij, 90, 15, 5730,
+                       885 + int(KlantVelden().size()) * kRij},
+                      parent),
       prompts(prompts)
 {
-    const QString namen[] = {QStringLiteral("Naam"),          QStringLiteral("Straat en huisnummer"),
-                             QStringLiteral("Postcode"),      QStringLiteral("Plaats"),
-                             QStringLiteral("Land"),          QStringLiteral("Uw referentie"),
-                             QStringLiteral("Btw-nummer"),    QStringLiteral("E-mail")};
-    const QString waarden[] = {voorstel.Naam,       voorstel.Straat,    voorstel.Postcode, voorstel.Plaats,
-                               voorstel.Land,       voorstel.Referentie, voorstel.BtwNummer, voorstel.Email};
-    for (int i = 0; i < 8; ++i) {
-        Invoer[i] = new QLineEdit(waarden[i], Frame1);
-        ZetGeometrie(Invoer[i], 150, 180 + i * kRij, 3600, 285);
-        ZetVakKleur(Invoer[i], kVakKleur);
-        NieuwLabel(Frame1, namen[i], 3840, 225 + i * kRij);
+    int top = kBoven;
+    for (const KlantVeld& v : KlantVelden()) {
+        if (v.keuzes.empty()) {
+            auto* vak = new QLineEdit(v.lees(voorstel), Frame1);
+            ZetGeometrie(vak, 150, top, kBreedte, 285);
+            ZetVakKleur(vak, kVakKleur);
+            Veld.push_back(vak);
+        } else {
+            auto* lijst = new QComboBox(Frame1);
+            for (const KlantKeuze& k : v.keuzes) {
+                lijst->addItem(k.tekst, k.code);
+                if (k.code == v.lees(voorstel))
+                    lijst->setCurrentIndex(lijst->count() - 1);
+            }
+            ZetGeometrie(lijst, 150, top - 15);
+            lijst->setFixedWidth(Px(kBreedte));
+            connect(lijst, &QComboBox::currentIndexChanged, this, &KlantgegevensForm::ZetBeschikbaar);
+            Veld.push_back(lijst);
+        }
+        NieuwLabel(Frame1, v.naam, 3840, top + 45);
+        top += kRij;
     }
-    const int top = 180 + 8 * kRij;
-    Combo1 = new QComboBox(Frame1);
-    for (const NulTariefGeval& g : NulTariefGevallen())
-        Combo1->addItem(g.keuzeTekst);
-    Combo1->setCurrentIndex(static_cast<int>(voorstel.Nultarief));
-    ZetGeometrie(Combo1, 150, top);
-    Combo1->setFixedWidth(Px(3600));
-    NieuwLabel(Frame1, QStringLiteral("Btw 0 %"), 3840, top + 45);
-    Reden = new QLineEdit(voorstel.RedenVrijstelling.isEmpty() ? QStringLiteral("Vrijgesteld van btw")
-                                                              : voorstel.RedenVrijstelling,
-                          Frame1);
-    ZetGeometrie(Reden, 150, top + kRij + 30, 3600, 285);
-    ZetVakKleur(Reden, kVakKleur);
-    NieuwLabel(Frame1, QStringLiteral("Reden vrijstelling"), 3840, top + kRij + 75);
-    // Above 0 % the category is the standard rate: nothing to choose.
-    const bool nul = factuur.BtwProcent == 0;
-    Combo1->setEnabled(nul);
-    Reden->setEnabled(nul);
-    PlaatsOkCancel(3780, 3735);
+    ZetBeschikbaar();
+    PlaatsOkCancel(3780, top + 225);
+}
+
+QLineEdit* KlantgegevensForm::Tekstvak(const QString& naam) const
+{
+    const int i = Index(naam);
+    return i < 0 ? nullptr : qobject_cast<QLineEdit*>(Veld[i]);
+}
+
+QComboBox* KlantgegevensForm::Keuzevak(const QString& naam) const
+{
+    const int i = Index(naam);
+    return i < 0 ? nullptr : qobject_cast<QComboBox*>(Veld[i]);
 }
 
 Klantgegevens KlantgegevensForm::Gegevens() const
 {
     Klantgegevens k;
-    QString* velden[] = {&k.Naam, &k.Straat, &k.Postcode, &k.Plaats, &k.Land, &k.Referentie, &k.BtwNummer, &k.Email};
-    for (int i = 0; i < 8; ++i)
-        *velden[i] = Invoer[i]->text().trimmed();
-    k.Land = k.Land.toUpper();
-    const auto gevallen = NulTariefGevallen();
-    k.Nultarief = gevallen[qBound(0, Combo1->currentIndex(), int(gevallen.size()) - 1)].keuze;
-    k.RedenVrijstelling = Reden->text().trimmed();
+    const auto velden = KlantVelden();
+    for (std::size_t i = 0; i < velden.size(); ++i) {
+        if (const auto* vak = qobject_cast<const QLineEdit*>(Veld[i]))
+            velden[i].zet(k, vak->text());
+        else if (const auto* lijst = qobject_cast<const QComboBox*>(Veld[i]))
+            velden[i].zet(k, lijst->currentData().toString());
+    }
     return k;
+}
+
+void KlantgegevensForm::ZetBeschikbaar()
+{
+    const Klantgegevens k = Gegevens();
+    const bool nummer = k.Id == KlantId::Kvk || k.Id == KlantId::Oin || k.Id == KlantId::Gln;
+    Tekstvak(QStringLiteral("Nummer"))->setEnabled(nummer);
+    Keuzevak(QStringLiteral("Profiel"))->setEnabled(k.Id != KlantId::Geen);
 }
 
 void KlantgegevensForm::OkKnop_Click()
 {
-    if (const auto fout = FoutInKlant(Gegevens(), factuur.BtwProcent)) {
+    if (const auto fout = FoutInKlant(Gegevens(), factuur)) {
         prompts.Melding(QStringLiteral(" Klantgegevens"), *fout);
         return;   // the details stay for correction
     }

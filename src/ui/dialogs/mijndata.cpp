@@ -1,40 +1,27 @@
 #include "ui/dialogs/mijndata.h"
 
 #include "invoice/address_file.h"
+#include "invoice/customer_file.h"
 #include "invoice/factuur.h"
+#include "invoice/mappen.h"
 #include "platform/files.h"
+#include "platform/lijst.h"
 #include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "ui/dialogs/besturing.h"
+#include "ui/dialogs/klantgegevens_form.h"
 #include "ui/main/main_window.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTextEdit>
 
 namespace {
 
 const QString kAanhalingstekens = QStringLiteral("Géén aanhalingstekens \" of ' gebruiken in de teksten.");
 const QString kAdresHint = kAanhalingstekens + QStringLiteral("\r\nMaximaal 4 regels tekst per adres invullen.");
-
-// The list's current row, which it takes when it gets the focus, is not a
-// choice ("Ok" without a selected name removes the picture), so it is drawn
-// as any other row; only a selected row wears the highlight.
-class AlleenGekozenOplichten : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* optie, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(optie, index);
-        if (!(optie->state & QStyle::State_Selected))
-            optie->state &= ~QStyle::State_HasFocus;
-    }
-};
 
 QString Titel(int modus)
 {
@@ -67,12 +54,12 @@ Mijndata::Mijndata(Main& main, Factuur& factuur, platform::Prompts& prompts, con
         LaadAdres();
         break;
     case 3:
-        LaadPlaatjes(QStringLiteral("Backgrounds"),
+        LaadPlaatjes(AchtergrondMap(programmaMap),
                      QStringLiteral("Dubbelklik op naam is achtergrond exporteren naar factuur,\r\n"
                                     "géén naam selecteren is geen achtergrond."));
         break;
     case 4:
-        LaadPlaatjes(QStringLiteral("Logo"), QStringLiteral("Dubbelklik op naam is logo exporteren naar factuur,\r\n"
+        LaadPlaatjes(LogoMap(programmaMap), QStringLiteral("Dubbelklik op naam is logo exporteren naar factuur,\r\n"
                                                             "géén naam selecteren is geen logo."));
         break;
     }
@@ -90,11 +77,10 @@ void Mijndata::MaakBesturing()
     ZetGeometrie(Text1, 150, 240, 5415, 1950);
     ZetVakKleur(Text1, QColor(230, 230, 180));
 
-    List1 = new QListWidget(Frame1);
+    List1 = platform::NieuweLijst(Frame1);
     ZetGeometrie(List1, 150, 240, 5415, 1950);
     ZetVakKleur(List1, QColor(180, 230, 230));
     List1->hide();
-    List1->setItemDelegate(new AlleenGekozenOplichten(List1));
     connect(List1, &QListWidget::itemDoubleClicked, this, &Mijndata::List1_DblClick);
 
     Label5 = NieuwLabel(Frame1, QString(), 165, 2250);
@@ -104,6 +90,10 @@ void Mijndata::MaakBesturing()
     AddKnop->setToolTip(QStringLiteral(" Nieuwe adres opslaan "));
     OpenKnop = NieuweKnop(Frame1, QStringLiteral("Openen"), 1080, 2820, 840, 330);
     OpenKnop->setToolTip(QStringLiteral(" Adressenbestand openen "));
+    Label6 = NieuwPaneel(Frame1, 1995, 2790, 1365, 390);
+    KlantKnop = NieuweKnop(Frame1, QStringLiteral("Klantgegevens"), 2025, 2820, 1305, 330);
+    KlantKnop->setToolTip(QStringLiteral(" Btw-nummer en andere gegevens van deze klant "));
+    connect(KlantKnop, &QPushButton::clicked, this, &Mijndata::KlantKnop_Click);
     connect(AddKnop, &QPushButton::clicked, this, &Mijndata::AddKnop_Click);
     connect(OpenKnop, &QPushButton::clicked, this, &Mijndata::OpenKnop_Click);
     PlaatsOkCancel(3780, 2790);
@@ -118,7 +108,8 @@ void Mijndata::LaadAfzender()
     setWindowTitle(QStringLiteral(" Mijn gegevens"));
     ZetTekst(main.Pic->LabelAfz->Tekst());
     ZetHint(kAanhalingstekens + QStringLiteral("\r\nMaximaal 6 regels tekst invullen."));
-    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(AddKnop), static_cast<QWidget*>(OpenKnop)})
+    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(AddKnop), static_cast<QWidget*>(OpenKnop),
+                       static_cast<QWidget*>(Label6), static_cast<QWidget*>(KlantKnop)})
         w->hide();
 }
 
@@ -130,14 +121,14 @@ void Mijndata::LaadAdres()
     VulFile1(AdressenMap(programmaMap), QStringLiteral("*.adr"));
 }
 
-void Mijndata::LaadPlaatjes(const QString& submap, const QString& hint)
+void Mijndata::LaadPlaatjes(const QString& folder, const QString& hint)
 {
     ZetHint(hint);
     for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(AddKnop), static_cast<QWidget*>(OpenKnop),
-                       static_cast<QWidget*>(Text1)})
+                       static_cast<QWidget*>(Label6), static_cast<QWidget*>(KlantKnop), static_cast<QWidget*>(Text1)})
         w->hide();
     List1->show();
-    VulFile1(platform::Pad(programmaMap, submap), QStringLiteral("*.bmp"));
+    VulFile1(folder, QStringLiteral("*.bmp"));
     VulList1();
 }
 
@@ -177,10 +168,21 @@ double Mijndata::TekstBreedte() const
 
 void Mijndata::AddKnop_Click()
 {
-    const auto naam = prompts.Invoer(QStringLiteral(" Adres opslaan"), QStringLiteral("Geef een naam voor dit adres..."),
-                                     QString());
-    if (naam && !ZonderRandspaties(*naam).isEmpty())
-        SaveAdres(programmaMap, *naam, Tekst(), prompts);
+    SaveAdres(programmaMap, Tekst(), prompts);
+}
+
+void Mijndata::KlantKnop_Click()
+{
+    // The customer of the address as the box holds it, which "Ok" puts on the invoice.
+    Factuur metAdres = factuur;
+    metAdres.AdresTekst = Tekst();
+    KlantgegevensForm dialoog(main, factuur, KlantVoorstel(metAdres, programmaMap).gegevens, prompts, this);
+    if (dialoog.exec() != QDialog::Accepted)
+        return;
+    if (!OnthoudKlant(programmaMap, KlantSleutel(metAdres.AdresTekst), TeOnthouden(dialoog.Gegevens(), factuur)))
+        prompts.Melding(windowTitle(),
+                        QStringLiteral("De klantgegevens konden niet worden bewaard in de map 'Adressen'."));
+    main.ToonWettelijkeRegels();
 }
 
 void Mijndata::OpenKnop_Click()
@@ -227,12 +229,21 @@ void Mijndata::List1_DblClick()
 
 bool Mijndata::IsBruikbaarPlaatje(const QString& bestand)
 {
-    if (platform::LaadPlaatje(platform::Pad(map, bestand)))
-        return true;
-    prompts.Melding(windowTitle(), QStringLiteral("Het bestand '") + bestand
-                                       + QStringLiteral("' is geen afbeelding die Quillet kan gebruiken; "
-                                                        "de oude afbeelding blijft staan."));
-    return false;
+    if (!platform::LaadPlaatje(platform::Pad(map, bestand))) {
+        prompts.Melding(windowTitle(), QStringLiteral("Het bestand '") + bestand
+                                           + QStringLiteral("' is geen afbeelding die Quillet kan gebruiken; "
+                                                            "de oude afbeelding blijft staan."));
+        return false;
+    }
+    // The settings keep the name in Windows-1252; it must find this very file at the next start.
+    if (!platform::BlijftVindbaar(map, bestand)) {
+        prompts.Melding(windowTitle(), QStringLiteral("De naam van het bestand '") + bestand
+                                           + QStringLiteral("' kan Quillet niet onthouden: een ander bestand lijkt er "
+                                                            "te veel op. Geef een van beide een andere naam; "
+                                                            "de oude afbeelding blijft staan."));
+        return false;
+    }
+    return true;
 }
 
 // A picture that cannot be read is not taken: the page and the invoice keep

@@ -40,12 +40,17 @@ public:
     QLabel* Label4;
     QPushButton* AddKnop;
     QPushButton* OpenKnop;
+    QLabel* Label6;            // the panel behind KlantKnop
+    QPushButton* KlantKnop;    // "Klantgegevens" of the address, with the address only
     QStringList File1;   // the files of the folder the list shows, in its order
     QImage Grijs;        // put in place of the background when none is chosen
 
 public slots:
     void AddKnop_Click();
     void OpenKnop_Click();
+    // The buyer's details of the address in the box, its btw-nummer among
+    // them, confirmed in "Klantgegevens" and remembered for that customer.
+    void KlantKnop_Click();
     void List1_DblClick();
     void OkKnop_Click() override;
 

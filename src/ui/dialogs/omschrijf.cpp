@@ -138,9 +138,22 @@ void Omschrijf::Invoer3_Click(int index)
         Invoer3[index]->clear();
 }
 
+bool Omschrijf::PrijzenTeBerekenen()
+{
+    const RegelTeksten prijzen = Teksten(Invoer3);
+    const auto regel = TeGrotePrijs(prijzen);
+    if (!regel)
+        return true;
+    prompts.Melding(QStringLiteral(" Omschrijving factuur"), TeGrotePrijsMelding(*regel, prijzen[*regel]));
+    Invoer3[*regel]->setFocus();
+    return false;
+}
+
 // Shows the sum only: the invoice takes its totals when the lines are confirmed.
 void Omschrijf::TotaalKnop_Click()
 {
+    if (!PrijzenTeBerekenen())
+        return;
     for (QLineEdit* prijs : Invoer3)
         prijs->setText(OpgemaaktePrijs(prijs->text()));
     TotaalText->setText(platform::FormatBedrag(SomVanPrijzen(Teksten(Invoer3))));
@@ -148,6 +161,8 @@ void Omschrijf::TotaalKnop_Click()
 
 void Omschrijf::OkKnop_Click()
 {
+    if (!PrijzenTeBerekenen())
+        return;   // the lines stay for correction
     BevestigRegels(factuur, Teksten(Invoer1), Teksten(Invoer2), Teksten(Invoer3));
     TotaalKnop_Click();
     main.ToonKolommen();

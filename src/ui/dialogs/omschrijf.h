@@ -50,6 +50,9 @@ private:
     void MaakKnoppen();
     QLineEdit* NieuwRegelvak(int left, int top, int width);
     RegelTeksten Teksten(const std::array<QLineEdit*, Factuur::kRegels>& vakken) const;
+    // Tells the user of the first price too large to compute and puts the
+    // cursor in it; true when there is none.
+    bool PrijzenTeBerekenen();
 
     platform::Prompts& prompts;
 };

@@ -2,7 +2,10 @@
 
 #include "invoice/algemeen.h"
 #include "invoice/invoice_file.h"
+#include "invoice/mappen.h"
+#include "invoice/regels_totalen.h"
 #include "platform/files.h"
+#include "platform/lijst.h"
 #include "platform/prompts.h"
 #include "ui/dialogs/besturing.h"
 #include "ui/dialogs/dialoog.h"
@@ -32,13 +35,13 @@ QPushButton* NieuweOpenfacKnop(QWidget* parent, const QString& tekst, int left, 
 Openfac::Openfac(Main& main, Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
                  QWidget* parent)
     : QDialog(parent), main(main), factuur(factuur), prompts(prompts),
-      map(platform::Pad(programmaMap, QString::fromLatin1(kFacturenMap)))
+      map(FacturenMap(programmaMap))
 {
     setWindowTitle(QStringLiteral("Open project"));
     setFont(PaginaFont(8));
     ZetVenstermaat(this, 6045, 3915);
     Frame1 = NieuwFrame(this, 90, 0, 5745, 3375);
-    List1 = new QListWidget(Frame1);
+    List1 = platform::NieuweLijst(Frame1);
     ZetGeometrie(List1, 120, 210, 5490, 2595);
     ZetVakKleur(List1, QColor(200, 200, 180));
     Label2 = NieuwLabel(Frame1, QString(), 150, 2920);
@@ -70,12 +73,20 @@ void Openfac::OpenKnop_Click()
         return;
     }
     const QString bestand = File1[List1->row(gekozen)];
-    if (!LeesFactuur(factuur, platform::Pad(map, bestand))) {
+    Factuur gelezen = factuur;
+    if (!LeesFactuur(gelezen, platform::Pad(map, bestand))) {
         prompts.Melding(QCoreApplication::applicationName(),
                         QStringLiteral("Factuur '") + gekozen->text()
                             + QStringLiteral("' kon niet worden gelezen; de factuur is niet geopend."));
         return;
     }
+    if (const auto regel = TeGrotePrijs(gelezen.Prijs)) {
+        prompts.Melding(QCoreApplication::applicationName(),
+                        QStringLiteral("Factuur '") + gekozen->text() + QStringLiteral("' is niet geopend. ")
+                            + TeGrotePrijsMelding(*regel, gelezen.Prijs[*regel]));
+        return;
+    }
+    factuur = std::move(gelezen);
     main.ToonFactuurLabel();
     HerberekenFactuur(factuur);
     main.ToonKolommen();

@@ -133,3 +133,20 @@ void Rekenmachine::WisInvoer()
     decimaalGetypt_ = false;
     laatste_ = Invoer::Gewist;
 }
+
+void Rekenmachine::WisCijfer()
+{
+    if (laatste_ != Invoer::Cijfers)
+        return;
+    if (decimaalGetypt_) {
+        // The comma typed goes back to the one a whole number ends in.
+        if (display_.endsWith(kKomma))
+            decimaalGetypt_ = false;
+        else
+            display_.chop(1);
+        return;
+    }
+    display_.remove(display_.indexOf(kKomma) - 1, 1);
+    if (display_ == QString(kKomma) || display_ == QStringLiteral("-,"))
+        WisInvoer();
+}

@@ -20,6 +20,9 @@ public:
     void Procent();
     void Wis();          // "C"
     void WisInvoer();    // "CE"
+    // Takes back the last digit or comma typed; an entry with nothing left
+    // is cleared as by "CE". Outside an entry (a result) it does nothing.
+    void WisCijfer();
 
 private:
     enum class Invoer { Geen, Cijfers, Bewerking, Negatief, Gewist, Procent };

@@ -1,7 +1,6 @@
 #include "ui/main/main_window.h"
 
 #include "invoice/algemeen.h"
-#include "invoice/company_file.h"
 #include "invoice/plaatjes.h"
 #include "output/betaal_qr.h"
 #include "invoice/settings_file.h"
@@ -101,9 +100,7 @@ Main::Main(Factuur& factuur, platform::Prompts& prompts, const QString& programm
     factuur.AfzenderTekst = Pic->LabelAfz->Tekst();
     factuur.AdresTekst = Pic->AdresRechthoek->Tekst();
     LaadInstellingen();
-    factuur.Bedrijf = LeesBedrijfsgegevens(platform::Pad(programmaMap, QString::fromLatin1(kBedrijfBestand)))
-                          .value_or(Bedrijfsgegevens{});   // a broken file stays as it is until "Ok"
-    ToonBetaalQr();
+    LaadBedrijf();
 }
 
 void Main::MaakVenster()
@@ -173,6 +170,9 @@ void Main::MaakZijpaneel()
     combo.setColor(QPalette::Button, QColor(230, 220, 220));
     Combo1->setPalette(combo);
     Label1 = NieuwLabel(Frame2, 285, 990, QStringLiteral("Btw in %"));
+    NultariefKeuze = new QComboBox(Frame2);
+    Plaats(NultariefKeuze, 585, 60, 1680, 330);
+    MaakNultariefKeuze();
     Label3 = NieuwLabel(Frame2, 930, 165, QStringLiteral("Layout factuur = 2"));
     Label2 = new QLabel(Frame2);
     Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -288,8 +288,9 @@ void Main::LaadInstellingen()
         ToonVoettekst();
         return;
     } else {
-        // An unreadable file is replaced silently by one made of what stands now.
-        SchrijfInstellingen(factuur, pad);
+        // An unreadable file is replaced silently by one made of the values
+        // as they stand; the old one is kept beside it.
+        HerschrijfInstellingen(factuur, pad);
     }
     ZetLayout(factuur.LayoutNr);
     ToonVoettekst();
@@ -300,8 +301,13 @@ void Main::LaadInstellingen()
 
 void Main::ZetLayout(int layout)
 {
-    if (const auto indeling = ::ZetLayout(factuur, layout, Combo1->currentText()))
-        Pic->PasIndelingToe(*indeling);
+    const auto indeling = ::ZetLayout(factuur, layout, Combo1->currentText());
+    if (!indeling)
+        return;
+    Pic->PasIndelingToe(*indeling);
+    // The layout places the totals; once computed they stay what every output asks.
+    if (totalenGetoond)
+        ToonTotalen();
 }
 
 void Main::LayoutKnop_Click(int index)
@@ -327,6 +333,18 @@ void Main::Combo1_Click()
     Pic->Kop[4]->ToonTekst(kop);
     Pic->Kop[7]->ToonTekst(kop);
     factuur.BtwProcent = static_cast<std::uint8_t>(Combo1->currentText().toInt());
+    ToonNultariefKeuze();
+    // The VAT the page shows follows the percentage its headings show, so the
+    // page, the printout and the e-invoice never state two amounts.
+    VolgRegels();
+}
+
+void Main::VolgRegels()
+{
+    if (!totalenGetoond)
+        return;
+    HerberekenFactuur(factuur);
+    ToonKolommen();
 }
 
 void Main::SchermLayout_Click()
@@ -379,6 +397,7 @@ void Main::ToonPartijen()
 {
     Pic->LabelAfz->ToonTekst(factuur.AfzenderTekst);
     Pic->AdresRechthoek->ToonTekst(factuur.AdresTekst);
+    ToonWettelijkeRegels();   // the buyer's btw-nummer goes by the address
 }
 
 void Main::ToonVoettekst()
@@ -393,6 +412,12 @@ void Main::ToonKolommen()
     ToonKolom(Pic->PrijsExBtwLabel, factuur.KolomPrijs);
     ToonKolom(Pic->BtwLabel, factuur.KolomBtw);
     ToonKolom(Pic->PrijsTotaalLabel, factuur.KolomTotaal);
+    totalenGetoond = true;
+    ToonTotalen();
+}
+
+void Main::ToonTotalen()
+{
     Pic->Kop[10]->ToonTekst(platform::FormatBedrag(factuur.TotaalExBtw));
     Pic->Kop[11]->ToonTekst(platform::FormatBedrag(factuur.TotaalBtw));
     Pic->Kop[12]->ToonTekst(platform::FormatBedrag(factuur.TotaalInclBtw));
@@ -405,6 +430,7 @@ void Main::ToonNieuweFactuur()
                                Pic->PrijsTotaalLabel})
         kolom->setFont(PaginaFont(8));
     ToonKolomPlaatshouders();
+    totalenGetoond = false;
     for (int i : {10, 11, 12})
         Pic->Kop[i]->ToonTekst(QString::fromLatin1(kLegeTotalen));
     Pic->FactuurLabel->ToonTekst(kLegeFactuurLabel);
@@ -416,18 +442,6 @@ void Main::ToonFactuurLabel()
     Pic->FactuurLabel->ToonTekst(QStringLiteral("Factuurnr.       : ") + factuur.FactuurNummer
                                  + QStringLiteral("\r\nFactuurdatum  : ") + factuur.FactuurDatum.value_or(QString()));
     ToonBetaalQr();
-}
-
-void Main::ToonBetaalQr()
-{
-    const auto code = BetaalQr(factuur);
-    if (!code) {
-        Pic->BetaalQrLabel->hide();
-        return;
-    }
-    Pic->BetaalQrLabel->setPixmap(QPixmap::fromImage(BetaalQrVoorbeeld(*code)));
-    Pic->BetaalQrLabel->adjustSize();
-    Pic->BetaalQrLabel->show();
 }
 
 void Main::FileExit_Click()

@@ -41,6 +41,10 @@ public:
     void ToonPartijen();      // sender and addressee boxes from the invoice
     void ToonVoettekst();
     void ToonKolommen();      // column bodies and totals from the invoice
+    void ToonTotalen();       // the three totals and the payment code
+    // The lines or the percentage changed outside the lines editor: once the
+    // page shows computed totals, its columns and totals follow.
+    void VolgRegels();
     // The date, description and price columns and the totals; the VAT and
     // line total columns stay as they are, as the lines editor leaves them.
     // A new invoice: placeholder captions in the columns, zero totals and
@@ -49,6 +53,11 @@ public:
     void ToonFactuurLabel();
     // The payment code on the page when the invoice asks for one.
     void ToonBetaalQr();
+    // The company details changed: the invoice takes their usual case at 0 %
+    // and the page shows the code and the legal lines they ask for.
+    void ToonBedrijf();
+    // The seller's line and the VAT case under the totals, as every output draws them.
+    void ToonWettelijkeRegels();
     bool ZijpaneelOpen() const;
 
     Pagina* Pic;
@@ -59,6 +68,7 @@ public:
     QLabel* BackA4;
     QComboBox* Combo1;
     QLabel* Label1;
+    QComboBox* NultariefKeuze;   // why the VAT is 0 %: shown at 0 % only
     QLabel* Label2;
     QLabel* Label3;
     QLabel* Label4;
@@ -91,6 +101,7 @@ public:
 public slots:
     void LayoutKnop_Click(int index);
     void Combo1_Click();
+    void NultariefKeuze_Click(int index);
     void SchermLayout_Click();
     void Tabblad_Click();
     void FileExit_Click();
@@ -123,10 +134,16 @@ private:
     void VraagMijndata(int modus);
     void ZetBreedte(int twips);
     void LaadInstellingen();
+    // "Bedrijf.ini": read field by field; a field that cannot be used, or
+    // something other than a file in its place, is told once.
+    void LaadBedrijf();
+    void MaakNultariefKeuze();
+    void ToonNultariefKeuze();
 
     Factuur& factuur;
     platform::Prompts& prompts;
     QString programmaMap;
+    bool totalenGetoond = false;         // the totals are computed, not the captions of a new invoice
     bool instellingenBruikbaar = true;   // false when a link, pipe or device stands in the settings file's place
     QWidget* centraal;
 };

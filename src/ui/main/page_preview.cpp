@@ -63,6 +63,12 @@ Pagina::Pagina(QWidget* parent) : QWidget(parent)
         Kop[i] = NieuwLabel(204, 8, 8.25);
     BetaalQrLabel = NieuwLabel(betaalqr::kPaginaBoven, betaalqr::kPaginaLinks, 5, QStringLiteral("Bedrijfsgegevens"));
     BetaalQrLabel->hide();
+    // Between the rules of the description column, under the totals row of
+    // layout 1 and left of the stacked totals of layout 2.
+    BtwGevalLabel = NieuwLabel(542, 54, 6);
+    BtwGevalLabel->hide();
+    VerkopersLabel = NieuwLabel(588, 10, 6, QStringLiteral("Bedrijfsgegevens"));   // under the footer's two lines
+    VerkopersLabel->hide();
     Kop[6]->ToonTekst(QStringLiteral("Ex.Btw"));
     Kop[8]->ToonTekst(QStringLiteral("Totaal"));
 }

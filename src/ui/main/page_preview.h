@@ -40,6 +40,8 @@ public:
     PaginaLabel* BottomLabel;
     std::array<PaginaLabel*, 13> Kop{};   // 1-8 headings, 10-12 totals
     PaginaLabel* BetaalQrLabel;           // the payment code, hidden without one
+    PaginaLabel* BtwGevalLabel;           // why there is no VAT, under the totals; hidden above 0 %
+    PaginaLabel* VerkopersLabel;          // KvK- and btw-nummer under the footer; hidden unless asked for
 
 signals:
     void achtergrondDubbelKlik();

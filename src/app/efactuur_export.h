@@ -16,22 +16,16 @@ class Prompts;
 
 extern const QString kEfactuurTitel;
 
-// The folder the e-invoices go to, made when missing.
-QString EfactuurMap(const QString& programmaMap);
-
 // "Klantgegevens": shows the proposed buyer, gives what the user confirmed
 // with "Ok", nothing on "Cancel".
 using KlantVraag = std::function<std::optional<Klantgegevens>(const Klantgegevens& voorstel)>;
 
-// The buyer to propose: what was confirmed last time for this address, or
-// what the address block shows; an empty reference becomes the invoice number.
-Klantgegevens KlantVoorstel(const Factuur& f, const QString& programmaMap);
-
-// "Naar e-factuur (UBL)": checks the invoice, asks for the buyer and a name
-// as the PDF export does, remembers the buyer, writes "Efactuur/<name>.xml"
-// with the page "Naar Pdf-formaat" would write at that moment inside, and
-// tells where it is. Every fault and failure is told; true when written,
-// and then the file's path in geschreven when one is given.
+// "Naar e-factuur (UBL)": checks the invoice, asks for the buyer, remembers
+// it, checks what the receivers of its profile ask, asks for a name as the
+// PDF export does, writes "Efactuur/<name>.xml" with the page "Naar
+// Pdf-formaat" would write at that moment inside, and tells where it is.
+// Every fault and failure is told; true when written, and then the
+// file's path in geschreven when one is given.
 bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programmaMap, platform::Prompts& prompts,
                   const KlantVraag& vraagKlant, std::time_t moment = std::time(nullptr),
                   QString* geschreven = nullptr);
