@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include "invoice/algemeen.h"
+#include "invoice/creditnota_regels.h"
 #include "invoice/plaatjes.h"
 #include "output/betaal_qr.h"
 #include "invoice/settings_file.h"
@@ -434,6 +435,7 @@ void Main::ToonNieuweFactuur()
     for (int i : {10, 11, 12})
         Pic->Kop[i]->ToonTekst(QString::fromLatin1(kLegeTotalen));
     Pic->FactuurLabel->ToonTekst(kLegeFactuurLabel);
+    ToonCreditnota();
     ToonBetaalQr();
 }
 
@@ -441,7 +443,19 @@ void Main::ToonFactuurLabel()
 {
     Pic->FactuurLabel->ToonTekst(QStringLiteral("Factuurnr.       : ") + factuur.FactuurNummer
                                  + QStringLiteral("\r\nFactuurdatum  : ") + factuur.FactuurDatum.value_or(QString()));
+    ToonCreditnota();
     ToonBetaalQr();
+}
+
+void Main::ToonCreditnota()
+{
+    const QStringList regels = CreditnotaRegels(factuur);
+    Pic->CreditnotaLabel->setVisible(!regels.isEmpty());
+    Pic->BetreftLabel->setVisible(!regels.isEmpty());
+    if (regels.isEmpty())
+        return;
+    Pic->CreditnotaLabel->ToonTekst(regels[0]);
+    Pic->BetreftLabel->ToonTekst(regels[1]);
 }
 
 void Main::FileExit_Click()
