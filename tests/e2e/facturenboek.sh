@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The Facturenboek through the real program: three invoices issued three
 # ways (PDF, printer, e-invoice), the next number proposed each time, one
-# marked paid, a credit note for another; the statuses and the quarter's VAT
-# return checked against a hand computation, from the CSV the window writes.
+# marked paid, a credit note for another: its PDF says what it corrects and
+# carries no payment code, its e-invoice is a CreditNote that passes the
+# receiver's checks for Peppol and for SI-UBL. The statuses and the quarter's
+# VAT return checked against a hand computation, from the CSV the window writes.
 # Then a damaged "Facturenboek.db": set aside, rebuilt, the user told, the
 # export still made; and a print on a full disk: the page still comes out,
 # the user is told, nothing recorded before is lost.
@@ -12,6 +14,9 @@ source "$here/lib.sh"
 source "$here/cups.sh"
 on_virtual_screen "$0" "$@"
 
+validator="$here/../third_party/einvoice-validation/validate-ubl"
+[ -x "$validator" ] || { echo "FAIL: the e-invoice validator is missing at $validator"; exit 1; }
+
 exe=$1
 folder=$(new_program_folder "$exe" with-folders)
 work=$(mktemp -d)
@@ -20,11 +25,13 @@ cd "$folder"
 stand_in_for_xdg_open "$work/opened"
 
 printf '"Quillet bedrijfsgegevens"\r\n"Korpela B.V."\r\n"Lindeplein 59"\r\n"7701 KL"\r\n"Dalmere"\r\n"NL"\r\n' > Bedrijf.ini
-printf '"12345678"\r\n"NL123456789B01"\r\n"NL91ABNA0417164300"\r\n"ABNANL2A"\r\n""\r\n30\r\n0\r\n' >> Bedrijf.ini
+# With the payment code asked for: an invoice carries one, a credit note none.
+printf '"12345678"\r\n"NL123456789B01"\r\n"NL91ABNA0417164300"\r\n"ABNANL2A"\r\n""\r\n30\r\n1\r\n' >> Bedrijf.ini
 
-# The customer as remembered from an earlier e-invoice.
-printf '"Quillet klantgegevens"\r\n"Janssen & Zonen"\r\n"Janssen & Zonen"\r\n"Voorbeeldstraat 52"\r\n' > "Adressen/Janssen & Zonen.klant"
-printf '"1234 AA"\r\n"Amsterdam"\r\n"NL"\r\n""\r\n""\r\n"inkoop@janssen.nl"\r\n"Z"\r\n""\r\n' >> "Adressen/Janssen & Zonen.klant"
+# The customer as remembered from an earlier e-invoice: on the network by its KvK-nummer.
+printf '"Quillet klantgegevens 2"\r\n"Janssen & Zonen"\r\n"Naam","Janssen & Zonen"\r\n' > "Adressen/Janssen & Zonen.klant"
+printf '"Straat en huisnummer","Voorbeeldstraat 52"\r\n"Postcode","1234 AA"\r\n"Plaats","Amsterdam"\r\n' >> "Adressen/Janssen & Zonen.klant"
+printf '"Land","NL"\r\n"E-mail","inkoop@janssen.nl"\r\n"Peppol-adres","0106"\r\n"Nummer","87654321"\r\n' >> "Adressen/Janssen & Zonen.klant"
 
 today=$(date +%Y-%m-%d)
 dmy() { date -d "$1" +%d-%m-%Y; }
@@ -68,6 +75,25 @@ choose_row() {   # searches the book for a number and selects the one row left
 book_button() {  # Betaald 0, Openen 1, Pdf 2, Creditnota 3, Mailen 4, Btw-aangifte 5, Sluiten 6
   click "$book" $((71 + 118 * $1)) 464
 }
+write_einvoice() {   # NAME [KEYS in "Klantgegevens"...]
+  local name=$1 klant box title=" Opslaan naar e-factuur \\(UBL\\)"
+  shift
+  choose_menu "$main" 34 Down Down Down Down Right Down Down Return
+  klant=$(wait_window "Klantgegevens")
+  for key in "$@"; do press "$klant" "$key"; done
+  press "$klant" Return   # Ok
+  wait_gone "Klantgegevens"
+  box=$(wait_window "$title")
+  press "$box" ctrl+a
+  type_into "$box" "$name" Return
+  wait_file "Efactuur/$name.xml"
+  sleep 0.5               # the message of where the file is follows
+  ok_box "$title"
+}
+code_in() {
+  pdftoppm -r 150 -png -singlefile "$1" "$work/page"
+  zbarimg --raw -q "$work/page.png"
+}
 in_file() {
   grep -qF -- "$2" "$1" || { echo "FAIL: $1 lacks: $2"; cat "$1"; exit 1; }
 }
@@ -104,15 +130,7 @@ choose_vat "$main" 9
 close_side_panel "$main"
 lines_of 03 Boeken 50
 date_only "$today"
-choose_menu "$main" 34 Down Down Down Down Right Down Down Return
-press "$(wait_window "Klantgegevens")" Return   # Ok
-wait_gone "Klantgegevens"
-title=" Opslaan naar e-factuur \\(UBL\\)"
-box=$(wait_window "$title")
-press "$box" ctrl+a
-type_into "$box" "boeken" Return
-wait_file Efactuur/boeken.xml
-ok_box "$title"
+write_einvoice boeken
 for n in F0099 F0100 F0101; do
   wait_file "Facturen/Uitgegeven/$n.uitgifte"
   wait_file "Facturen/Uitgegeven/$n.pdf"
@@ -142,6 +160,27 @@ ok_box " Facturenboek"             # the credit note stands on the page
 wait_gone "Facturenboek"
 export_pdf_as credit
 wait_file Facturen/Uitgegeven/F0102.uitgifte
+pdftotext -layout Pdf/credit.pdf "$work/credit.txt"
+in_file "$work/credit.txt" "Creditnota"
+in_file "$work/credit.txt" "Betreft factuur F0100 van $(dmy "$today")"
+code_in Pdf/F0099.pdf > /dev/null || { echo "FAIL: no payment code on the invoice F0099"; exit 1; }
+if code_in Pdf/credit.pdf > /dev/null; then echo "FAIL: a payment code on the credit note"; exit 1; fi
+
+# Its e-invoice for the remembered customer on Peppol, then SI-UBL chosen:
+# from the name, Tab by Tab past the fields to "Profiel"; Down chooses SI-UBL 2.0.
+write_einvoice credit
+write_einvoice credit-nl Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Down
+"$validator" Efactuur/credit.xml Efactuur/credit-nl.xml \
+  || { echo "FAIL: the credit note's e-invoices do not pass the receiver's checks"; exit 1; }
+for xml in Efactuur/credit.xml Efactuur/credit-nl.xml; do
+  [ "$(xmllint --xpath 'local-name(/*)' "$xml")" = CreditNote ] || { echo "FAIL: $xml is no CreditNote"; exit 1; }
+  in_file "$xml" "<cbc:CreditNoteTypeCode>381</cbc:CreditNoteTypeCode>"
+  [ "$(xmllint --xpath "string(//*[local-name()='BillingReference']//*[local-name()='ID'])" "$xml")" = F0100 ] \
+    || { echo "FAIL: $xml does not name the invoice it corrects"; exit 1; }
+  in_file "$xml" '<cbc:PayableAmount currencyID="EUR">242.00</cbc:PayableAmount>'
+done
+in_file Efactuur/credit.xml "urn:fdc:peppol.eu:2017:poacc:billing:3.0"
+in_file Efactuur/credit-nl.xml "urn:fdc:nen.nl:nlcius:v1.0"
 
 # --- the return of today's quarter, by hand ---------------------------------------
 in_quarter() { [ "$(date -d "$1" +%Y)" = "$year" ] && [ $(( ($(date -d "$1" +%-m) - 1) / 3 + 1 )) = "$quarter" ]; }
@@ -182,4 +221,4 @@ in_file "$list" "001;Factuur;"
 [ "$(grep -c '^F01' "$list")" = 3 ] || { echo "FAIL: the rebuilt book lost an issue:"; cat "$list"; exit 1; }
 
 kill "$pid"; wait "$pid" 2>/dev/null || true
-echo "three invoices issued three ways, paid, credited, the return by hand; a damaged book rebuilt"
+echo "three invoices issued three ways, paid, credited (page, PDF, e-invoices valid), the return by hand; a damaged book rebuilt"
