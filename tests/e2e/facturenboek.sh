@@ -14,9 +14,6 @@ source "$here/lib.sh"
 source "$here/cups.sh"
 on_virtual_screen "$0" "$@"
 
-validator="$here/../third_party/einvoice-validation/validate-ubl"
-[ -x "$validator" ] || { echo "FAIL: the e-invoice validator is missing at $validator"; exit 1; }
-
 exe=$1
 folder=$(new_program_folder "$exe" with-folders)
 work=$(mktemp -d)
@@ -74,25 +71,6 @@ choose_row() {   # searches the book for a number and selects the one row left
 }
 book_button() {  # Betaald 0, Openen 1, Pdf 2, Creditnota 3, Mailen 4, Btw-aangifte 5, Sluiten 6
   click "$book" $((71 + 118 * $1)) 464
-}
-write_einvoice() {   # NAME [KEYS in "Klantgegevens"...]
-  local name=$1 klant box title=" Opslaan naar e-factuur \\(UBL\\)"
-  shift
-  choose_menu "$main" 34 Down Down Down Down Right Down Down Return
-  klant=$(wait_window "Klantgegevens")
-  for key in "$@"; do press "$klant" "$key"; done
-  press "$klant" Return   # Ok
-  wait_gone "Klantgegevens"
-  box=$(wait_window "$title")
-  press "$box" ctrl+a
-  type_into "$box" "$name" Return
-  wait_file "Efactuur/$name.xml"
-  sleep 0.5               # the message of where the file is follows
-  ok_box "$title"
-}
-code_in() {
-  pdftoppm -r 150 -png -singlefile "$1" "$work/page"
-  zbarimg --raw -q "$work/page.png"
 }
 in_file() {
   grep -qF -- "$2" "$1" || { echo "FAIL: $1 lacks: $2"; cat "$1"; exit 1; }
@@ -163,14 +141,14 @@ wait_file Facturen/Uitgegeven/F0102.uitgifte
 pdftotext -layout Pdf/credit.pdf "$work/credit.txt"
 in_file "$work/credit.txt" "Creditnota"
 in_file "$work/credit.txt" "Betreft factuur F0100 van $(dmy "$today")"
-code_in Pdf/F0099.pdf > /dev/null || { echo "FAIL: no payment code on the invoice F0099"; exit 1; }
-if code_in Pdf/credit.pdf > /dev/null; then echo "FAIL: a payment code on the credit note"; exit 1; fi
+payment_code_in Pdf/F0099.pdf > /dev/null || { echo "FAIL: no payment code on the invoice F0099"; exit 1; }
+if payment_code_in Pdf/credit.pdf > /dev/null; then echo "FAIL: a payment code on the credit note"; exit 1; fi
 
 # Its e-invoice for the remembered customer on Peppol, then SI-UBL chosen:
 # from the name, Tab by Tab past the fields to "Profiel"; Down chooses SI-UBL 2.0.
 write_einvoice credit
 write_einvoice credit-nl Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Down
-"$validator" Efactuur/credit.xml Efactuur/credit-nl.xml \
+validate_ubl Efactuur/credit.xml Efactuur/credit-nl.xml \
   || { echo "FAIL: the credit note's e-invoices do not pass the receiver's checks"; exit 1; }
 for xml in Efactuur/credit.xml Efactuur/credit-nl.xml; do
   [ "$(xmllint --xpath 'local-name(/*)' "$xml")" = CreditNote ] || { echo "FAIL: $xml is no CreditNote"; exit 1; }
