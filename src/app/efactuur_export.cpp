@@ -82,7 +82,7 @@ QString Geschreven(const QString& pad, const Klantgegevens& klant)
 }  // namespace
 
 bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programmaMap, platform::Prompts& prompts,
-                  const KlantVraag& vraagKlant, std::time_t moment)
+                  const KlantVraag& vraagKlant, std::time_t moment, QString* geschreven)
 {
     if (const auto fout = FoutInFactuur(f)) {
         prompts.Melding(kEfactuurTitel, *fout);
@@ -117,5 +117,7 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
     if (!pad)
         return false;
     prompts.Melding(kEfactuurTitel, Geschreven(*pad, *klant));
+    if (geschreven)
+        *geschreven = *pad;
     return true;
 }

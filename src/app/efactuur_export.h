@@ -24,6 +24,8 @@ using KlantVraag = std::function<std::optional<Klantgegevens>(const Klantgegeven
 // it, checks what the receivers of its profile ask, asks for a name as the
 // PDF export does, writes "Efactuur/<name>.xml" with the page "Naar
 // Pdf-formaat" would write at that moment inside, and tells where it is.
-// Every fault and failure is told; true when written.
+// Every fault and failure is told; true when written, and then the
+// file's path in geschreven when one is given.
 bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programmaMap, platform::Prompts& prompts,
-                  const KlantVraag& vraagKlant, std::time_t moment = std::time(nullptr));
+                  const KlantVraag& vraagKlant, std::time_t moment = std::time(nullptr),
+                  QString* geschreven = nullptr);

@@ -3,7 +3,6 @@
 #include "invoice/invoice_file.h"
 #include "ui/dialogs/bottomform.h"
 #include "ui/dialogs/calculator.h"
-#include "ui/dialogs/numdat.h"
 #include "ui/dialogs/omschrijf.h"
 #include "ui/dialogs/openfac.h"
 #include "ui/dialogs/titelform.h"
@@ -20,8 +19,6 @@ void KoppelFactuurInvoer(Omgeving& o)
 
     QObject::connect(&main, &Main::omschrijvingGevraagd, &main,
                      [&main, &f, &prompts] { Omschrijf(main, f, prompts, &main).exec(); });
-    QObject::connect(&main, &Main::factuurnummerGevraagd, &main,
-                     [&main, &f] { NumDat(main, f, QDate::currentDate(), &main).exec(); });
     QObject::connect(&main, &Main::kopGevraagd, &main, [&main, &f] { Titelform(main, f, &main).exec(); });
     QObject::connect(&main, &Main::voettekstGevraagd, &main, [&main, &f] { BottomForm(main, f, &main).exec(); });
 

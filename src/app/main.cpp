@@ -1,5 +1,6 @@
 #include "app/titel.h"
 #include "app/wiring.h"
+#include "boek/facturenboek.h"
 #include "invoice/factuur.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
@@ -20,17 +21,21 @@ int main(int argc, char** argv)
 
     Factuur factuur;
     platform::QtPrompts prompts;
+    // Opened when first used, or right after the start when there is one:
+    // a program that never issues never makes it.
+    Facturenboek boek(platform::ProgrammaMap());
     // The main window is made, and reads the settings, when the start window hands over.
     std::optional<Main> venster;
     std::optional<Omgeving> omgeving;
     auto toonHoofdvenster = [&] {
         venster.emplace(factuur, prompts, platform::ProgrammaMap());
-        omgeving.emplace(*venster, factuur, prompts, platform::ProgrammaMap());
+        omgeving.emplace(*venster, factuur, prompts, platform::ProgrammaMap(), boek);
         KoppelUitvoer(*omgeving);
         KoppelFactuurInvoer(*omgeving);
         KoppelMijndata(*omgeving);
         KoppelLogo(*omgeving);
         KoppelAchtergrond(*omgeving);
+        KoppelBoek(*omgeving);
         venster->setWindowModality(Qt::ApplicationModal);
         venster->show();
     };

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class Facturenboek;
 class Main;
 struct Factuur;
 
@@ -15,6 +16,7 @@ struct Omgeving {
     Factuur& factuur;
     platform::Prompts& prompts;
     QString programmaMap;
+    Facturenboek& boek;
 };
 
 // Printing, PDF export, envelope and printer set-up from the "Bestand" menu.
@@ -24,8 +26,8 @@ void KoppelUitvoer(Omgeving& omgeving);
 // and the company details, from the menu and the payment code on the page.
 void KoppelMijndata(Omgeving& omgeving);
 
-// The lines editor, the heading, number/date and footer dialogs, the invoice
-// files of the "Bestand" menu and the calculator.
+// The lines editor, the heading and footer dialogs, the invoice files of the
+// "Bestand" menu and the calculator.
 void KoppelFactuurInvoer(Omgeving& omgeving);
 
 // The background designer from the tools menu.
@@ -33,3 +35,7 @@ void KoppelAchtergrond(Omgeving& omgeving);
 
 // The logo designer from the tools menu.
 void KoppelLogo(Omgeving& omgeving);
+
+// The Facturenboek and the VAT return from the "Bestand" menu, and the number
+// "Factuur Datum / Nummer" proposes.
+void KoppelBoek(Omgeving& omgeving);

@@ -26,5 +26,7 @@ struct EfactuurBedragen {
     platform::Bedrag totaalInclBtw;
 };
 
-// Every line with a non-blank description or a non-zero price.
+// Every line with a non-blank description or a non-zero price. A credit
+// note's amounts as the document states them: what it credits, the
+// opposite of its page.
 EfactuurBedragen BerekenEfactuur(const Factuur& f);

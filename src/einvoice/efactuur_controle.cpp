@@ -4,6 +4,7 @@
 #include "einvoice/efactuur_bedragen.h"
 #include "einvoice/efactuur_profiel.h"
 #include "invoice/bedrijf_controle.h"
+#include "invoice/creditnota_regels.h"
 #include "invoice/eu_landen.h"
 
 namespace {
@@ -49,6 +50,9 @@ std::optional<QString> FoutInFactuur(const Factuur& f)
     const EfactuurBedragen bedragen = BerekenEfactuur(f);
     if (bedragen.regels.empty())
         return QStringLiteral("Deze factuur heeft geen regels.");
+    if (bedragen.totaalInclBtw < platform::Bedrag() && IsCreditnota(f))
+        return QStringLiteral("Het totaal van deze creditnota is positief; een creditnota als e-factuur kan alleen "
+                              "een bedrag terugbetalen.");
     if (bedragen.totaalInclBtw < platform::Bedrag())
         return QStringLiteral("Het totaal van deze factuur is negatief; een e-factuur kan dat niet zijn.");
     return std::nullopt;
@@ -103,8 +107,9 @@ std::optional<QString> FoutVoorOntvanger(const Factuur& f, const Klantgegevens& 
     if (profiel == Profiel::SiUbl && b.KvkNummer.trimmed().isEmpty())
         return QStringLiteral("Vul eerst het KvK-nummer in") + kBedrijf
              + QStringLiteral(": SI-UBL 2.0 noemt het KvK-nummer van de verkoper.") + perEmail;
-    // A Dutch seller says how to pay whenever something is to be paid.
-    if (b.Iban.trimmed().isEmpty() && platform::Bedrag() < BerekenEfactuur(f).totaalInclBtw)
+    // A Dutch seller says how to pay whenever the customer has something to
+    // pay; a credit note's money goes the other way.
+    if (b.Iban.trimmed().isEmpty() && !IsCreditnota(f) && platform::Bedrag() < BerekenEfactuur(f).totaalInclBtw)
         return QStringLiteral("Vul eerst het IBAN in") + kBedrijf
              + QStringLiteral(": een e-factuur voor het Peppol-netwerk zegt hoe de klant betaalt.") + perEmail;
     return std::nullopt;

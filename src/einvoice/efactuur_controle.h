@@ -16,7 +16,8 @@ std::optional<QDate> FactuurDatumVan(const Factuur& f);
 
 // The invoice and the seller: a date, a number, the seller's name, country
 // and btw-nummer (every VAT category asks for it), lines, a total that is
-// not negative, and company details that pass their own checks.
+// not negative (for a credit note: that credits nothing negative), and
+// company details that pass their own checks.
 std::optional<QString> FoutInFactuur(const Factuur& f);
 
 // The buyer: a name, a country, a reference, a btw-nummer in the form of its
@@ -27,5 +28,5 @@ std::optional<QString> FoutInKlant(const Klantgegevens& k, const Factuur& f);
 
 // What the receivers of the profile the buyer's details lead to ask of the
 // seller beyond the standard: its address, for SI-UBL its KvK-nummer, and a
-// payment means when something is to be paid.
+// payment means when the customer has something to pay.
 std::optional<QString> FoutVoorOntvanger(const Factuur& f, const Klantgegevens& k);

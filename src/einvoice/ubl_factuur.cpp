@@ -4,6 +4,7 @@
 #include "einvoice/efactuur_bedragen.h"
 #include "einvoice/efactuur_controle.h"
 #include "einvoice/efactuur_profiel.h"
+#include "invoice/creditnota_regels.h"
 
 #include <QXmlStreamWriter>
 
@@ -11,11 +12,28 @@ namespace {
 
 // The three UBL 2.1 namespaces share the OASIS prefix.
 const QString kUblSchema = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:");
-const QString kInvoice = kUblSchema + QStringLiteral("Invoice-2");
 const QString kCac = kUblSchema + QStringLiteral("CommonAggregateComponents-2");
 const QString kCbc = kUblSchema + QStringLiteral("CommonBasicComponents-2");
 
 using platform::Bedrag;
+
+// The document's own names: an invoice, or a credit note that credits an
+// earlier invoice.
+struct Documentsoort {
+    QString naam;           // the root element, and its namespace's name
+    QString typeElement;
+    QString typeCode;       // UNTDID 1001
+    QString regel;
+    QString hoeveelheid;
+    QString pdfOmschrijving;
+};
+
+const Documentsoort kFactuur{QStringLiteral("Invoice"),          QStringLiteral("InvoiceTypeCode"),
+                             QStringLiteral("380"),              QStringLiteral("InvoiceLine"),
+                             QStringLiteral("InvoicedQuantity"), QStringLiteral("Factuur als PDF")};
+const Documentsoort kCreditnota{QStringLiteral("CreditNote"),       QStringLiteral("CreditNoteTypeCode"),
+                                QStringLiteral("381"),              QStringLiteral("CreditNoteLine"),
+                                QStringLiteral("CreditedQuantity"), QStringLiteral("Creditnota als PDF")};
 
 // What the user typed may hold characters XML cannot carry at all: control
 // characters and halves of a character. A character outside the basic plane
@@ -54,7 +72,10 @@ QString Prijs(Bedrag b)
 
 class Ubl {
 public:
-    Ubl(QByteArray* uit, Profiel p) : w(uit), xml(uit), profiel(p) { w.setAutoFormatting(true); }
+    Ubl(QByteArray* uit, Profiel p, const Documentsoort& d) : w(uit), xml(uit), profiel(p), soort(d)
+    {
+        w.setAutoFormatting(true);
+    }
 
     QXmlStreamWriter w;
     QByteArray* xml;
@@ -63,6 +84,7 @@ public:
     // SEPA transfer.
     Profiel profiel;
     bool Nederlands() const { return profiel == Profiel::SiUbl; }
+    const Documentsoort& soort;
     // Where the page goes: base64 needs no escaping, so it is put in at this
     // byte afterwards instead of passing a megabyte through the writer's
     // escaping character by character. A place, not a marker text, so that
@@ -226,7 +248,7 @@ void Bijlage(Ubl& u, const PdfBijlage& pdf)
 {
     u.Begin(QStringLiteral("AdditionalDocumentReference"));
     u.Cbc(QStringLiteral("ID"), XmlTekst(pdf.bestandsnaam));
-    u.Cbc(QStringLiteral("DocumentDescription"), QStringLiteral("Factuur als PDF"));
+    u.Cbc(QStringLiteral("DocumentDescription"), u.soort.pdfOmschrijving);
     u.Begin(QStringLiteral("Attachment"));
     u.w.writeStartElement(kCbc, QStringLiteral("EmbeddedDocumentBinaryObject"));
     u.w.writeAttribute(QStringLiteral("mimeCode"), QStringLiteral("application/pdf"));
@@ -262,10 +284,10 @@ void Totalen(Ubl& u, const EfactuurBedragen& b)
 
 void Regel(Ubl& u, const EfactuurRegel& r, const BtwCategorie& c)
 {
-    u.Begin(QStringLiteral("InvoiceLine"));
+    u.Begin(u.soort.regel);
     u.Cbc(QStringLiteral("ID"), QString::number(r.nummer));
     u.CbcAlsGevuld(QStringLiteral("Note"), r.notitie == r.naam ? QString() : r.notitie);
-    u.w.writeStartElement(kCbc, QStringLiteral("InvoicedQuantity"));
+    u.w.writeStartElement(kCbc, u.soort.hoeveelheid);
     u.w.writeAttribute(QStringLiteral("unitCode"), QStringLiteral("C62"));
     u.w.writeCharacters(QString::number(r.aantal));
     u.w.writeEndElement();
@@ -280,6 +302,20 @@ void Regel(Ubl& u, const EfactuurRegel& r, const BtwCategorie& c)
     u.Eind();
 }
 
+// The invoice a credit note corrects. Its date is left out where the Dutch
+// rules advise against it, and where the page gives none.
+void Factuurverwijzing(Ubl& u, const Factuur& f)
+{
+    u.Begin(QStringLiteral("BillingReference"));
+    u.Begin(QStringLiteral("InvoiceDocumentReference"));
+    u.Cbc(QStringLiteral("ID"), XmlTekst(f.BetreftNummer));
+    const QDate datum = QDate::fromString(f.BetreftDatum.trimmed(), QStringLiteral("dd-MM-yyyy"));
+    if (!u.Nederlands() && datum.isValid())
+        u.Cbc(QStringLiteral("IssueDate"), datum.toString(Qt::ISODate));
+    u.Eind();
+    u.Eind();
+}
+
 }  // namespace
 
 QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBijlage& pdf,
@@ -290,27 +326,33 @@ QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBij
     const BtwCategorie categorie = BtwCategorieVan(f);
 
     const Profiel profiel = ProfielVan(klant);
+    const bool credit = IsCreditnota(f);
     QByteArray xml;
-    Ubl u(&xml, profiel);
+    Ubl u(&xml, profiel, credit ? kCreditnota : kFactuur);
+    const QString naamruimte = kUblSchema + u.soort.naam + QStringLiteral("-2");
     u.w.writeStartDocument();
-    u.w.writeDefaultNamespace(kInvoice);
+    u.w.writeDefaultNamespace(naamruimte);
     u.w.writeNamespace(kCac, QStringLiteral("cac"));
     u.w.writeNamespace(kCbc, QStringLiteral("cbc"));
-    u.w.writeStartElement(kInvoice, QStringLiteral("Invoice"));
+    u.w.writeStartElement(naamruimte, u.soort.naam);
     u.Cbc(QStringLiteral("CustomizationID"), CustomizationId(profiel));
     u.CbcAlsGevuld(QStringLiteral("ProfileID"), ProcesId(profiel));
     u.Cbc(QStringLiteral("ID"), XmlTekst(f.FactuurNummer));
     u.Cbc(QStringLiteral("IssueDate"), datum.toString(Qt::ISODate));
-    u.Cbc(QStringLiteral("DueDate"), datum.addDays(f.Bedrijf.Betaaltermijn).toString(Qt::ISODate));
-    u.Cbc(QStringLiteral("InvoiceTypeCode"), QStringLiteral("380"));
+    if (!credit)   // a credit note is not paid by the customer
+        u.Cbc(QStringLiteral("DueDate"), datum.addDays(f.Bedrijf.Betaaltermijn).toString(Qt::ISODate));
+    u.Cbc(u.soort.typeElement, u.soort.typeCode);
     u.Cbc(QStringLiteral("DocumentCurrencyCode"), QStringLiteral("EUR"));
     u.Cbc(QStringLiteral("BuyerReference"), XmlTekst(klant.Referentie));
+    if (credit)
+        Factuurverwijzing(u, f);
     Bijlage(u, pdf);
     Verkoper(u, f.Bedrijf);
     Koper(u, klant);
     if (leverdatum)
         Levering(u, klant, *leverdatum, IsIntracommunautair(categorie));
-    Betaling(u, f);
+    if (!credit)
+        Betaling(u, f);
     Btw(u, bedragen, categorie);
     Totalen(u, bedragen);
     for (const EfactuurRegel& r : bedragen.regels)

@@ -20,7 +20,9 @@ struct PdfBijlage {
 // UTF-8: seller from the company details, buyer as confirmed, one line per
 // invoice line that holds something, one VAT category, the totals and the
 // page as an attachment, and the date of the supply when known (an
-// intra-community supply needs it). Checked beforehand by FoutInFactuur,
-// FoutInKlant and FoutVoorOntvanger.
+// intra-community supply needs it). A credit note becomes a UBL CreditNote
+// (type 381) that names the invoice it corrects, with what it credits as
+// positive amounts and no payment asked. Checked beforehand by
+// FoutInFactuur, FoutInKlant and FoutVoorOntvanger.
 QByteArray UblFactuur(const Factuur& f, const Klantgegevens& klant, const PdfBijlage& pdf,
                       const std::optional<QDate>& leverdatum);

@@ -70,21 +70,6 @@ void LeesEersteVorm(platform::RecordReader& r, GelezenKlant& gelezen)
     }
 }
 
-// Cuts a name to at most that many UTF-8 bytes without splitting a character.
-QString Ingekort(const QString& naam, qsizetype bytes)
-{
-    QString kort;
-    for (qsizetype i = 0; i < naam.size();) {
-        const qsizetype lengte = naam[i].isHighSurrogate() && i + 1 < naam.size() && naam[i + 1].isLowSurrogate() ? 2 : 1;
-        const QString teken = naam.mid(i, lengte);
-        if (kort.toUtf8().size() + teken.toUtf8().size() > bytes)
-            break;
-        kort += teken;
-        i += lengte;
-    }
-    return kort;
-}
-
 // The address a customer file names; nothing when the bytes are no customer file.
 std::optional<QString> EigenaarVan(const QByteArray& bytes)
 {
@@ -126,17 +111,7 @@ Plaats WieStaatEr(const QString& map, const QString& naam, const QString& sleute
 
 QString KlantBestandsnaam(const QString& sleutel, int n)
 {
-    QString naam;
-    for (QChar c : sleutel.trimmed()) {
-        const bool verboden = c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c);
-        naam += verboden ? QLatin1Char('_') : c;
-    }
-    naam = Ingekort(naam, platform::kLangsteNaam);
-    // Windows drops dots and blanks at the end of a name; ".." is no name at all.
-    while (naam.endsWith(QLatin1Char('.')) || naam.endsWith(QLatin1Char(' ')))
-        naam.chop(1);
-    if (naam.isEmpty())
-        naam = QStringLiteral("_");
+    QString naam = platform::AlsBestandsnaam(sleutel, platform::kLangsteNaam);
     if (n > 1)
         naam += QStringLiteral(" (%1)").arg(n);
     return naam + QLatin1String(kKlantExtensie);

@@ -26,6 +26,9 @@ struct Factuur {
     QString AdresTekst;
     std::optional<QString> FactuurDatum;        // unset until a date is chosen
     QString FactuurNummer;
+    // A credit note names the invoice it corrects; both empty on an invoice.
+    QString BetreftNummer;
+    QString BetreftDatum;
 
     std::uint8_t LayoutNr = 2;
     std::uint8_t BtwProcent = 21;               // never stored: every start begins at 21

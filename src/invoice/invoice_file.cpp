@@ -39,6 +39,8 @@ void NieuweFactuur(Factuur& f)
     f.TotaalExBtw = {};
     f.TotaalBtw = {};
     f.TotaalInclBtw = {};
+    f.BetreftNummer.clear();
+    f.BetreftDatum.clear();
 }
 
 void WisRegelsZonderOmschrijving(Factuur& f)
@@ -81,6 +83,9 @@ bool LeesFactuur(Factuur& f, const QByteArray& bytes)
             return false;
     if (!r.SlaVeldOver() || !LeesDatum(r, gelezen.FactuurDatum) || !r.LeesTekstIn(gelezen.FactuurNummer))
         return false;
+    // The file holds no credit-note mark: what it opens is an invoice.
+    gelezen.BetreftNummer.clear();
+    gelezen.BetreftDatum.clear();
     f = std::move(gelezen);
     return true;
 }

@@ -31,3 +31,13 @@ QString EfactuurMap(const QString& programmaMap)
 {
     return platform::Submap(programmaMap, QStringLiteral("Efactuur"));
 }
+
+QString UitgegevenMap(const QString& programmaMap)
+{
+    return platform::Submap(FacturenMap(programmaMap), QStringLiteral("Uitgegeven"));
+}
+
+QString BtwAangifteMap(const QString& programmaMap)
+{
+    return platform::Submap(programmaMap, QStringLiteral("Btw-aangifte"));
+}

@@ -11,3 +11,6 @@ QString LogoMap(const QString& programmaMap);
 QString AchtergrondMap(const QString& programmaMap);
 QString PdfMap(const QString& programmaMap);
 QString EfactuurMap(const QString& programmaMap);
+// "Facturen/Uitgegeven": what the Facturenboek keeps of every issue.
+QString UitgegevenMap(const QString& programmaMap);
+QString BtwAangifteMap(const QString& programmaMap);

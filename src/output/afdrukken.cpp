@@ -1,6 +1,7 @@
 #include "output/afdrukken.h"
 
 #include "invoice/algemeen.h"
+#include "invoice/creditnota_regels.h"
 #include "invoice/plaatjes.h"
 #include "invoice/prijs.h"
 #include "invoice/wettelijke_regels.h"
@@ -86,6 +87,20 @@ void DrukLijnen(Surface& s, int layout)
         s.filledBox(x, 5595, x + 15, 14750, kleur);
 }
 
+// Between the logo, which ends at 2280, and the address at 3180, in the
+// address's column, right of where the sender's lines reach.
+void DrukCreditnota(const Factuur& f, Surface& s)
+{
+    const QStringList regels = CreditnotaRegels(f);
+    if (regels.isEmpty())
+        return;
+    s.setFontSize(14);
+    Druk(s, 6000, 2400, regels[0]);
+    s.setBold(false);
+    s.setFontSize(11);
+    Druk(s, 6000, 2790, regels[1]);
+}
+
 }  // namespace
 
 void Afdrukken::BedragPositie(int tekens, int verschuiving)
@@ -100,7 +115,7 @@ void Afdrukken::DrukBedrag(Surface& s, const QString& tekst, int verschuiving, i
     Druk(s, bedragPositie_, y, tekst);
 }
 
-void Afdrukken::FactuurAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, platform::Prompts& prompts)
+bool Afdrukken::FactuurAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, platform::Prompts& prompts)
 {
     BezigeMuis bezig;
     bool meldFout = true;
@@ -110,7 +125,9 @@ void Afdrukken::FactuurAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& br
         // Once a picture was on its way, a failing printer is no longer reported.
         if (meldFout)
             prompts.Melding(QApplication::applicationName(), kGeenPrinter);
+        return false;
     }
+    return true;
 }
 
 void Afdrukken::ProbeerAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, bool& meldFout)
@@ -132,6 +149,7 @@ void Afdrukken::ProbeerAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& br
     Druk(s, 300, 4290, QStringLiteral("Factuurnr.       : ") + f.FactuurNummer);
     Druk(s, 300, 4560, QStringLiteral("Factuurdatum : ") + f.FactuurDatum.value_or(QString()));
     DrukLijst(s, bronnen.adres, 6000, 3180, 270);
+    DrukCreditnota(f, s);
 
     s.setForeColor(kGrijs);
     s.setBold(false);

@@ -25,8 +25,9 @@ class Afdrukken {
 public:
     // The invoice page. The totals are summed again while the lines are
     // printed and every price is stored with a point. When the printer fails
-    // before the first picture, the user is told and nothing is sent.
-    void FactuurAfdrukken(Factuur& f, platform::Surface& s, const AfdrukBronnen& bronnen, platform::Prompts& prompts);
+    // before the first picture, the user is told and nothing is sent. True
+    // when the page went to the printer whole.
+    bool FactuurAfdrukken(Factuur& f, platform::Surface& s, const AfdrukBronnen& bronnen, platform::Prompts& prompts);
     // The addressee on an envelope.
     void EnvelopAfdrukken(platform::Surface& s, const QStringList& adres, platform::Prompts& prompts);
 

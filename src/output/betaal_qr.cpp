@@ -1,6 +1,7 @@
 #include "output/betaal_qr.h"
 
 #include "invoice/bedrijf_controle.h"
+#include "invoice/creditnota_regels.h"
 #include "platform/amount.h"
 #include "platform/image_surface.h"
 #include "platform/surface.h"
@@ -69,6 +70,9 @@ std::optional<QByteArray> BetaalQrTekst(const Bedrijfsgegevens& b, const QString
 
 std::optional<QByteArray> BetaalQrTekst(const Factuur& f)
 {
+    // The money of a credit note goes to the customer: nothing to scan and pay.
+    if (IsCreditnota(f))
+        return std::nullopt;
     return BetaalQrTekst(f.Bedrijf, platform::FormatBedrag(f.TotaalInclBtw), f.FactuurNummer);
 }
 

@@ -27,7 +27,8 @@ class Surface;
 // amount (the formatted total, "1279,33") is not at least 0,01.
 std::optional<QByteArray> BetaalQrTekst(const Bedrijfsgegevens& b, const QString& totaalInclBtw,
                                         const QString& factuurNummer);
-// The same for the invoice, with its total including VAT as the page shows it.
+// The same for the invoice, with its total including VAT as the page shows
+// it; nothing for a credit note.
 std::optional<QByteArray> BetaalQrTekst(const Factuur& f);
 
 // The modules of a QR code, row by row; true is dark.

@@ -1,6 +1,7 @@
 #include "output/factuur_naar_pdf.h"
 
 #include "invoice/algemeen.h"
+#include "invoice/creditnota_regels.h"
 #include "invoice/plaatjes.h"
 #include "invoice/wettelijke_regels.h"
 #include "output/betaal_qr.h"
@@ -137,6 +138,18 @@ void WettelijkeRegels(pdf::PdfWriter& w, const Factuur& f, const PdfBronnen& b)
     }
 }
 
+// Between the logo, which ends at 252 mm, and the address, whose first line
+// stands at 230; right of where the sender's lines reach.
+void CreditnotaKop(pdf::PdfWriter& w, const Factuur& f)
+{
+    const QStringList regels = CreditnotaRegels(f);
+    if (regels.isEmpty())
+        return;
+    w.SetColorFill(Rgb(40, 40, 40));
+    Tekst(w, 100, 245.5f, regels[0], "Fnt2", 14);
+    Tekst(w, 100, 239.5f, regels[1], "Fnt1", 11);
+}
+
 void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
 {
     w.LoadFont("Fnt1", "Arial", 1);
@@ -156,6 +169,7 @@ void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
     Tekst(w, 15, 199, QStringLiteral("Factuurdatum    : ") + f.FactuurDatum.value_or(QString()), "Fnt2", 12);
     w.SetColorFill(Rgb(40, 40, 40));
     Lijst(w, b.adres, 100, 230, 6, 14);
+    CreditnotaKop(w, f);
 
     KoppenEnLijnen(w, b, f.LayoutNr);
     Regels(w, f);

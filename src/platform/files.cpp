@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include "platform/cp1252.h"
+#include "platform/tekens.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -160,6 +161,23 @@ std::optional<QString> PadVanNaam(const QString& map, const QString& naam)
 bool BlijftVindbaar(const QString& map, const QString& naam)
 {
     return PadVanNaam(map, AlsCp1252(naam)) == Pad(map, naam);
+}
+
+QString AlsBestandsnaam(const QString& tekst, qsizetype maxBytes)
+{
+    QString naam;
+    for (QChar c : tekst.trimmed()) {
+        const bool verboden = c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c);
+        naam += verboden ? QLatin1Char('_') : c;
+    }
+    while (naam.toUtf8().size() > maxBytes)
+        naam = ZonderLaatsteTeken(naam);
+    // Windows drops dots and blanks at the end of a name; ".." is no name at all.
+    while (naam.endsWith(QLatin1Char('.')) || naam.endsWith(QLatin1Char(' ')))
+        naam.chop(1);
+    if (naam.isEmpty())
+        naam = QStringLiteral("_");
+    return naam;
 }
 
 }  // namespace platform

@@ -44,10 +44,16 @@ using Inhoud = std::function<bool(const QString& tijdelijkPad)>;
 // and a rename, so a failure (a full disk among them) never leaves a
 // half-written file where a good one stood: false, and the old file as it
 // was. A link, pipe or device in the file's place is not written through.
-// What earlier saves into that folder left when they were broken off is
-// removed first: only files whose names our own routine makes.
+// What saves of an earlier run left in that folder when they were broken
+// off is removed the first time this run writes there: only files whose
+// names our own routine makes.
 bool VervangBestand(const QString& pad, const Inhoud& inhoud);
 bool SchrijfBestand(const QString& pad, const QByteArray& bytes);
+
+// A text as a file name on either platform: characters no file name may
+// hold become "_", dots and blanks at the end go, at most maxBytes of UTF-8;
+// never empty.
+QString AlsBestandsnaam(const QString& tekst, qsizetype maxBytes);
 
 // Puts the bytes into the temporary file an Inhoud is given, in place of
 // what it held.

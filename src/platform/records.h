@@ -45,6 +45,8 @@ public:
     // record is one, reads past it and says so; otherwise reads nothing.
     bool LeesLegeRegel();
     bool AanHetEinde() const;
+    // The bytes not read yet.
+    QByteArray Rest() const { return bytes_.mid(pos_); }
 
 private:
     struct Ruw {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -30,11 +31,20 @@ bool IsOnzeTijdelijke(const QString& naam)
     return vorm.match(naam).hasMatch();
 }
 
+// Only a run that was killed mid-save leaves a temporary file behind: this
+// run removes its own however a save ends. So a folder is cleared the first
+// time this run writes into it, and a folder of thousands of files (the
+// Facturenboek's) is not listed again on every write.
 void RuimOverblijfselsOp(QDir map)
 {
-    for (const QString& naam : map.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
+    static QSet<QString> opgeruimd;
+    const QString pad = map.absolutePath();
+    if (opgeruimd.contains(pad) || !map.exists())
+        return;
+    for (const QString& naam : map.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::NoSort))
         if (IsOnzeTijdelijke(naam))
             map.remove(naam);
+    opgeruimd.insert(pad);
 }
 
 QString WillekeurigeNaam()

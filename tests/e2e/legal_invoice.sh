@@ -23,9 +23,8 @@ stand_in_for_xdg_open "$work/opened"
 printf '"Quillet bedrijfsgegevens"\r\n"Korpela B.V."\r\n"Lindeplein 59"\r\n"7701 KL"\r\n"Dalmere"\r\n"NL"\r\n' > Bedrijf.ini
 printf '"12345678"\r\n"NL123456789B01"\r\n"NL91ABNA0417164300"\r\n"ABNANL2A"\r\n""\r\n30\r\n1\r\n"AE"\r\n"x"\r\n1\r\n' >> Bedrijf.ini
 
-code_in() {
-  pdftoppm -r 150 -png -singlefile "$1" "$work/page"
-  zbarimg --raw -q -Sbinary "$work/page.png" | sed -n 's/^EUR//p'
+code_in() {   # the amount the payment code asks
+  payment_code_in "$1" | sed -n 's/^EUR//p'
 }
 expect_legal_text() {
   local text

@@ -326,6 +326,47 @@ answer_name() {
   wait_gone "$1"
 }
 
+# Checks e-invoices the way a receiver does (the validators kept in the
+# repository); fails the test when the validators are missing.
+validate_ubl() {
+  local validator
+  validator="$(dirname "${BASH_SOURCE[0]}")/../third_party/einvoice-validation/validate-ubl"
+  [ -x "$validator" ] || { echo "FAIL: the e-invoice validator is missing at $validator"; exit 1; }
+  "$validator" "$@"
+}
+
+# The payment code on the page of a PDF, decoded byte for byte; fails when
+# the page has none.
+payment_code_in() {
+  local root found
+  root=$(mktemp -u)
+  pdftoppm -r 150 -png -singlefile "$1" "$root" || return 1
+  found=0
+  zbarimg --raw -q -Sbinary "$root.png" || found=$?
+  rm -f "$root.png"
+  return "$found"
+}
+
+# write_einvoice NAME [KEYS...]: "Naar e-factuur (UBL)" from the menu of the
+# window $main, the keys in "Klantgegevens", Ok, the name; waits for the file
+# and answers the message of where it is.
+write_einvoice() {
+  local name=$1 klant box title=" Opslaan naar e-factuur \\(UBL\\)"   # titles are matched as patterns
+  shift
+  choose_menu "$main" 34 Down Down Down Down Right Down Down Return
+  klant=$(wait_window "Klantgegevens") || return 1
+  for key in "$@"; do press "$klant" "$key"; done
+  press "$klant" Return                        # Ok
+  wait_gone "Klantgegevens"
+  box=$(wait_window "$title") || return 1
+  press "$box" ctrl+a
+  type_into "$box" "$name" Return
+  wait_file "Efactuur/$name.xml"
+  sleep 0.5                                    # the message of where the file is follows
+  press "$(wait_window "$title")" Return
+  wait_for not visible_window "$title"
+}
+
 # --- the designers of the Tools menu ----------------------------------------
 
 # Opens the logo designer (third item of the Tools menu) while the invoice

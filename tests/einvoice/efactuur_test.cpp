@@ -85,6 +85,49 @@ TEST(Efactuur, TotalsAreThoseOfThePageWhicheverRuleMadeThem)
     }
 }
 
+TEST(Efactuur, ACreditNoteStatesWhatItCreditsAsTheInvoiceStatedIt)
+{
+    const std::vector<std::vector<const char*>> gevallen = {
+        {"450,00", "129,95"},
+        {"-20,00", "100"},   // a discount stays one
+        {"10,005", "0,125", "33,335", "1,999", "2,5"},
+    };
+    const auto tegengesteld = [](const QString& p) { return p.startsWith('-') ? p.mid(1) : '-' + p; };
+    for (const auto& prijzen : gevallen) {
+        EfactuurOpstelling factuur, credit;
+        for (int i = 0; i < Factuur::kRegels; ++i) {
+            factuur.ZetRegel(i, "", QString(), "");
+            credit.ZetRegel(i, "", QString(), "");
+        }
+        for (std::size_t i = 0; i < prijzen.size(); ++i) {
+            factuur.ZetRegel(int(i), "", QStringLiteral("Regel"), prijzen[i]);
+            credit.f.Omschrijving[i] = QStringLiteral("Regel");
+            credit.f.Prijs[i] = tegengesteld(QString::fromLatin1(prijzen[i]));
+        }
+        credit.f.FactuurNummer = QStringLiteral("2026-018");
+        credit.f.BetreftNummer = QStringLiteral("2026-017");
+        credit.f.BetreftDatum = QStringLiteral("05-12-2026");
+        const QByteArray f = factuur.Exporteer(QStringLiteral("f"));
+        const QByteArray c = credit.Exporteer(QStringLiteral("c"));
+        ASSERT_FALSE(c.isEmpty()) << credit.LaatsteMelding().toStdString();
+        for (const char* bedrag : {"cbc:LineExtensionAmount", "cbc:TaxExclusiveAmount", "cbc:TaxAmount",
+                                   "cbc:PayableAmount", "cbc:PriceAmount"})
+            EXPECT_EQ(Element(c, bedrag), Element(f, bedrag)) << bedrag << " of " << prijzen[0];
+        EXPECT_EQ(c.count("<cbc:CreditedQuantity unitCode=\"C62\">-1<"),
+                  f.count("<cbc:InvoicedQuantity unitCode=\"C62\">-1<"));
+        EXPECT_TRUE(c.contains("<CreditNote xmlns=\"urn:oasis:names:specification:ubl:schema:xsd:CreditNote-2\""));
+        EXPECT_EQ(Element(c, "cbc:CreditNoteTypeCode"), "381");
+        EXPECT_TRUE(c.contains("<cac:BillingReference>\n        <cac:InvoiceDocumentReference>\n"
+                               "            <cbc:ID>2026-017</cbc:ID>\n"
+                               "            <cbc:IssueDate>2026-12-05</cbc:IssueDate>"))
+            << c.left(3000).toStdString();
+        // The money goes to the customer: no due date, no account to pay into.
+        EXPECT_FALSE(c.contains("DueDate"));
+        EXPECT_FALSE(c.contains("PaymentMeans"));
+        EXPECT_FALSE(c.contains("InvoiceLine") || c.contains("InvoicedQuantity") || c.contains("InvoiceTypeCode"));
+    }
+}
+
 TEST(Efactuur, WhatAReceiverRejectsIsToldAndNothingIsWritten)
 {
     struct {
@@ -105,6 +148,10 @@ TEST(Efactuur, WhatAReceiverRejectsIsToldAndNothingIsWritten)
          "Deze factuur heeft geen regels."},
         {"negative total", [](EfactuurOpstelling& e) { e.ZetRegel(2, "", QStringLiteral("Retour"), "-600"); },
          "Het totaal van deze factuur is negatief; een e-factuur kan dat niet zijn."},
+        {"credit note that asks money",
+         [](EfactuurOpstelling& e) { e.f.BetreftNummer = QStringLiteral("2026-009"); },
+         "Het totaal van deze creditnota is positief; een creditnota als e-factuur kan alleen een bedrag "
+         "terugbetalen."},
     };
     for (const auto& g : gevallen) {
         EfactuurOpstelling e;

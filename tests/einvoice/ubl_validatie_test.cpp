@@ -16,6 +16,15 @@ TEST(UblValidatie, TheWholeMatrixPassesTheReceiversChecks)
     const QString peppol = QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0");
     const QString siUbl = QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:nen.nl:nlcius:v1.0");
     const QString norm = QStringLiteral("urn:cen.eu:en16931:2017");
+    // The credit note of the fixture's invoice: the same lines, turned.
+    const auto credit = [](EfactuurOpstelling& e) {
+        e.f.Prijs[0] = QStringLiteral("-450,00");
+        e.f.Prijs[1] = QStringLiteral("-129,95");
+        e.ZetRegel(2, "04-12", QStringLiteral("Korting"), "20,00");
+        e.f.FactuurNummer = QStringLiteral("2026-018");
+        e.f.BetreftNummer = QStringLiteral("2026-009");
+        e.f.BetreftDatum = QStringLiteral("20-11-2026");
+    };
     struct Geval {
         const char* naam;
         const QString& profiel;
@@ -100,6 +109,22 @@ TEST(UblValidatie, TheWholeMatrixPassesTheReceiversChecks)
              k.Land = QStringLiteral("BE");
              k.BtwNummer = QStringLiteral("BE0123456749");
              k.Id = KlantId::Btw;
+         }},
+        {"creditnota", peppol, [credit](EfactuurOpstelling& e, Klantgegevens&) { credit(e); }},
+        {"creditnota-verlegd", peppol,
+         [credit](EfactuurOpstelling& e, Klantgegevens& k) {
+             credit(e);
+             e.f.BtwProcent = 0;
+             e.f.Nultarief = NulTarief::Verlegd;
+             k.BtwNummer = QStringLiteral("NL987654321B01");
+             k.Id = KlantId::Btw;
+         }},
+        {"si-ubl-creditnota-zonder-iban", siUbl,
+         [credit](EfactuurOpstelling& e, Klantgegevens& k) {
+             credit(e);
+             k.Profiel = Profielkeuze::SiUbl;
+             e.f.Bedrijf.Iban.clear();
+             e.f.Bedrijf.Bic.clear();
          }},
         {"zonder-peppol-adres-en-iban", norm,
          [](EfactuurOpstelling& e, Klantgegevens& k) {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 struct Afdruk {
@@ -155,6 +157,52 @@ TEST(FactuurAfdrukken, TheLegalLinesStandClearOfRulesTotalsAndFooterInBothLayout
         // Between the rules' end and the footer at 15200, which a printer with
         // a half-inch bottom margin does not reach.
         EXPECT_EQ(b.Op(90, 14820), "print KvK 12345678") << layout;
+    }
+}
+
+TEST(FactuurAfdrukken, ACreditNoteSaysWhatItCorrectsBetweenLogoAndAddress)
+{
+    for (int layout : {1, 2}) {
+        Afdruk factuur;
+        factuur.f.LayoutNr = static_cast<std::uint8_t>(layout);
+        factuur.f.Prijs[0] = QStringLiteral("-100");
+        Afdruk credit;
+        credit.f = factuur.f;
+        credit.f.BetreftNummer = QStringLiteral("2026-117");
+        credit.f.BetreftDatum = QStringLiteral("05-12-2026");
+        factuur.Druk();
+        credit.Druk();
+
+        // Each text's cell from its place and the size in force: the logo
+        // ends at 2280, the address starts at 3180 in the same column.
+        struct Cel {
+            double x, boven, onder;
+        };
+        std::map<QString, Cel> cellen;
+        double punten = 0;
+        const QStringList& c = credit.s.calls;
+        for (int i = 0; i + 1 < c.size(); ++i) {
+            if (c[i].startsWith(QStringLiteral("size ")))
+                punten = c[i].mid(5).toDouble();
+            const auto plaats = c[i].mid(3).split(QLatin1Char(','));
+            if (c[i].startsWith(QStringLiteral("at ")) && c[i + 1].startsWith(QStringLiteral("print ")))
+                cellen[c[i + 1].mid(6)] = {plaats[0].toDouble(), plaats[1].toDouble(),
+                                          plaats[1].toDouble() + punten * 20 * 1.2};
+        }
+        ASSERT_TRUE(cellen.count("Creditnota") && cellen.count("Betreft factuur 2026-117 van 05-12-2026")) << layout;
+        const Cel kop = cellen["Creditnota"], betreft = cellen["Betreft factuur 2026-117 van 05-12-2026"];
+        EXPECT_EQ(kop.x, 6000);
+        EXPECT_EQ(betreft.x, 6000);
+        EXPECT_GE(kop.boven, 2280) << layout;
+        EXPECT_LE(kop.onder, betreft.boven) << layout;
+        EXPECT_LE(betreft.onder, cellen["Janssen & Zonen"].boven) << layout;
+
+        // Everything else is the invoice's page, down to the font in force after it.
+        QStringList zonder = c;
+        const int eerste = zonder.indexOf(QStringLiteral("print Creditnota")) - 2;   // from its size on
+        const int laatste = zonder.indexOf(QStringLiteral("print Betreft factuur 2026-117 van 05-12-2026"));
+        zonder.erase(zonder.begin() + eerste, zonder.begin() + laatste + 1);
+        EXPECT_EQ(zonder, factuur.s.calls) << layout;
     }
 }
 

@@ -95,6 +95,10 @@ TEST(BetaalQr, NoCodeWithoutConsentNameIbanOrAmount)
     EXPECT_EQ(BetaalQr(f), std::nullopt);
     f.TotaalInclBtw = platform::Val("12.5");
     EXPECT_TRUE(BetaalQrTekst(f)->contains("\nEUR12.50\n"));
+    // A credit note's money goes to the customer, even where its lines add up
+    // to something to pay (the invoice it corrects gave a discount only).
+    f.BetreftNummer = QStringLiteral("2026-117");
+    EXPECT_EQ(BetaalQr(f), std::nullopt);
 }
 
 TEST(BetaalQr, ModulesAreDrawnAsRunsInsideTheQuietZone)

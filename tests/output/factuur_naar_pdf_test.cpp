@@ -205,6 +205,45 @@ TEST(FactuurNaarPdf, LayoutTwoDrawsOnlyThePriceColumn)
     EXPECT_NEAR(exBtw->y, Pt(43), 0.001);
 }
 
+TEST(FactuurNaarPdf, ACreditNoteSaysWhatItCorrectsBetweenLogoAndAddress)
+{
+    for (int layout : {1, 2}) {
+        Export factuur;
+        factuur.f.LayoutNr = static_cast<std::uint8_t>(layout);
+        Export credit;
+        credit.f = factuur.f;
+        credit.f.BetreftNummer = QStringLiteral("2026-117");
+        credit.f.BetreftDatum = QStringLiteral("05-12-2026");
+        const auto zonder = Runs(pdftest::CheckPdf(factuur.Schrijf()));
+        const std::string pad = credit.Schrijf();
+        auto runs = Runs(pdftest::CheckPdf(pad));
+
+        const TextRun* kop = Find(runs, "Creditnota");
+        const TextRun* betreft = Find(runs, "Betreft factuur 2026-117 van 05-12-2026");
+        const TextRun* adres = Find(runs, "Janssen & Zonen");
+        ASSERT_TRUE(kop && betreft && adres) << layout;
+        // Arial reaches 0.905 of its size above the baseline and 0.212 below.
+        const auto boven = [](const TextRun* r) { return r->y + 0.905 * std::stod(r->size); };
+        const auto onder = [](const TextRun* r) { return r->y - 0.212 * std::stod(r->size); };
+        EXPECT_LE(boven(kop), Pt(252)) << "into the logo, layout " << layout;
+        EXPECT_GE(onder(kop), boven(betreft)) << layout;
+        EXPECT_GE(onder(betreft), boven(adres)) << "onto the address, layout " << layout;
+        EXPECT_NEAR(kop->x, Pt(100), 0.001);
+        EXPECT_NEAR(betreft->x, Pt(100), 0.001);
+        const std::string tekst = pdftest::PdfToText(pad);
+        EXPECT_NE(tekst.find("Creditnota"), std::string::npos);
+        EXPECT_NE(tekst.find("Betreft factuur 2026-117 van 05-12-2026"), std::string::npos);
+
+        // Everything else is the invoice's page.
+        std::erase_if(runs, [](const TextRun& r) {
+            return r.text == "Creditnota" || r.text == "Betreft factuur 2026-117 van 05-12-2026";
+        });
+        ASSERT_EQ(runs.size(), zonder.size());
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            EXPECT_TRUE(runs[i].text == zonder[i].text && runs[i].colour == zonder[i].colour) << runs[i].text;
+    }
+}
+
 TEST(FactuurNaarPdf, PicturesAndAFailedWrite)
 {
     Export e;

@@ -419,3 +419,42 @@ TEST(MainWindow, TheVatCaseIsChosenAtZeroPercentAndThePageSaysIt)
     EXPECT_FALSE(m.NultariefKeuze->isVisibleTo(m.Frame2));
     EXPECT_FALSE(m.Pic->BtwGevalLabel->isVisibleTo(m.Pic));
 }
+
+TEST(MainWindow, ACreditNoteSaysWhatItCorrectsWhereNothingElseStands)
+{
+    Opstart o;
+    o.Start();
+    Main& m = *o.venster;
+    Pagina& p = *m.Pic;
+    EXPECT_FALSE(p.CreditnotaLabel->isVisibleTo(&p));
+    EXPECT_FALSE(p.BetreftLabel->isVisibleTo(&p));
+
+    o.factuur.FactuurNummer = QStringLiteral("2026-130");
+    o.factuur.BetreftNummer = QStringLiteral("2026-117");
+    o.factuur.BetreftDatum = QStringLiteral("05-12-2026");
+    const QRect adresKader(176, 117, 195, 64);
+    for (int layout : {1, 2}) {
+        m.LayoutKnop_Click(layout);
+        m.ToonFactuurLabel();
+        ASSERT_TRUE(p.CreditnotaLabel->isVisibleTo(&p));
+        ASSERT_TRUE(p.BetreftLabel->isVisibleTo(&p));
+        EXPECT_EQ(p.CreditnotaLabel->text(), QStringLiteral("Creditnota"));
+        EXPECT_EQ(p.BetreftLabel->text(), QStringLiteral("Betreft factuur 2026-117 van 05-12-2026"));
+        const QWidget* anderen[] = {p.LogoLabel, p.LabelAfz, p.FactuurLabel, p.AdresRechthoek};
+        for (const QWidget* credit : {p.CreditnotaLabel, p.BetreftLabel}) {
+            const QRect r = credit->geometry();
+            EXPECT_TRUE(p.rect().contains(r)) << layout;
+            for (const QWidget* ander : anderen)
+                EXPECT_FALSE(r.intersects(ander->geometry())) << layout;
+            EXPECT_FALSE(r.intersects(adresKader)) << layout;
+            for (int i = 1; i <= 5; ++i)
+                EXPECT_FALSE(p.Kop[i]->isVisibleTo(&p) && r.intersects(p.Kop[i]->geometry())) << layout;
+        }
+        EXPECT_FALSE(p.CreditnotaLabel->geometry().intersects(p.BetreftLabel->geometry()));
+    }
+
+    o.factuur.BetreftNummer.clear();
+    m.ToonFactuurLabel();
+    EXPECT_FALSE(p.CreditnotaLabel->isVisibleTo(&p));
+    EXPECT_FALSE(p.BetreftLabel->isVisibleTo(&p));
+}

@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include "invoice/algemeen.h"
+#include "invoice/creditnota_regels.h"
 #include "invoice/plaatjes.h"
 #include "output/betaal_qr.h"
 #include "invoice/settings_file.h"
@@ -221,6 +222,9 @@ void Main::MaakMenus()
     FilePrintTo[4] = actie(print, QStringLiteral("Print adres op A5 envelope"));
     FileSetupPrinter = actie(file, QStringLiteral("Setup Printer"));
     file->addSeparator();
+    FileBoek = actie(file, QStringLiteral("Facturenboek"), QKeySequence(QStringLiteral("Ctrl+B")));
+    FileAangifte = actie(file, QStringLiteral("Btw-aangifte"));
+    file->addSeparator();
     FileExit = actie(file, QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+X")));
     connect(FileExit, &QAction::triggered, this, &Main::FileExit_Click);
 
@@ -249,7 +253,7 @@ void Main::MaakMenus()
 
     // Their windows are not part of the program yet.
     for (QAction* a : {FileNieuw, FileLoad, FileSave, FilePrintTo[1], FilePrintTo[2], FileEfactuur, FilePrintTo[4],
-                       FileSetupPrinter, ToolsCalc, ToolsLogoDesign, ToolsAchtergrond})
+                       FileSetupPrinter, FileBoek, FileAangifte, ToolsCalc, ToolsLogoDesign, ToolsAchtergrond})
         a->setEnabled(false);
 }
 
@@ -431,6 +435,7 @@ void Main::ToonNieuweFactuur()
     for (int i : {10, 11, 12})
         Pic->Kop[i]->ToonTekst(QString::fromLatin1(kLegeTotalen));
     Pic->FactuurLabel->ToonTekst(kLegeFactuurLabel);
+    ToonCreditnota();
     ToonBetaalQr();
 }
 
@@ -438,7 +443,19 @@ void Main::ToonFactuurLabel()
 {
     Pic->FactuurLabel->ToonTekst(QStringLiteral("Factuurnr.       : ") + factuur.FactuurNummer
                                  + QStringLiteral("\r\nFactuurdatum  : ") + factuur.FactuurDatum.value_or(QString()));
+    ToonCreditnota();
     ToonBetaalQr();
+}
+
+void Main::ToonCreditnota()
+{
+    const QStringList regels = CreditnotaRegels(factuur);
+    Pic->CreditnotaLabel->setVisible(!regels.isEmpty());
+    Pic->BetreftLabel->setVisible(!regels.isEmpty());
+    if (regels.isEmpty())
+        return;
+    Pic->CreditnotaLabel->ToonTekst(regels[0]);
+    Pic->BetreftLabel->ToonTekst(regels[1]);
 }
 
 void Main::FileExit_Click()

@@ -50,7 +50,10 @@ public:
     // A new invoice: placeholder captions in the columns, zero totals and
     // the number/date caption without values.
     void ToonNieuweFactuur();
-    void ToonFactuurLabel();
+    // "Creditnota" and the invoice it corrects above the address frame, on a
+    // credit note only.
+    void ToonCreditnota();
+    void ToonFactuurLabel();   // and what a credit note says of itself
     // The payment code on the page when the invoice asks for one.
     void ToonBetaalQr();
     // The company details changed: the invoice takes their usual case at 0 %
@@ -85,6 +88,8 @@ public:
     std::array<QAction*, 5> FilePrintTo{};      // 1 printer, 2 PDF, 3 separator, 4 envelope
     QAction* FileEfactuur;                      // after the PDF: "Naar e-factuur (UBL)"
     QAction* FileSetupPrinter;
+    QAction* FileBoek;                          // "Facturenboek"
+    QAction* FileAangifte;                      // "Btw-aangifte"
     QAction* FileExit;
     QAction* ToolsColorsWijzigen;
     QAction* ToolsCalc;

@@ -46,6 +46,14 @@ Pagina::Pagina(QWidget* parent) : QWidget(parent)
     LabelAfz->setToolTip(QStringLiteral("Mijn gegevens"));
 
     FactuurLabel = NieuwLabel(170, 20, 7, QStringLiteral("Factuurdatum en nummer"));
+    // A credit note says so between the logo and the address frame.
+    CreditnotaLabel = NieuwLabel(87, 182, 9);
+    QFont vet = CreditnotaLabel->font();
+    vet.setBold(true);
+    CreditnotaLabel->setFont(vet);
+    CreditnotaLabel->hide();
+    BetreftLabel = NieuwLabel(102, 182, 7);
+    BetreftLabel->hide();
 
     AdresRechthoek = new PaginaTekstvak(this);
     AdresRechthoek->setGeometry(182, 120, 185, 58);

@@ -31,6 +31,8 @@ public:
     PaginaLabel* LogoLabel;
     PaginaTekstvak* LabelAfz;
     PaginaLabel* FactuurLabel;
+    PaginaLabel* CreditnotaLabel;         // "Creditnota", hidden on an invoice
+    PaginaLabel* BetreftLabel;            // the invoice it corrects
     PaginaTekstvak* AdresRechthoek;
     PaginaLabel* DatumLabel;
     PaginaLabel* OmschrijfLabel;
