@@ -289,7 +289,8 @@ void LogoForm::ToonGereedschap()
 void LogoForm::ToonKleuren()
 {
     const auto staal = [](QPushButton* knop, imaging::Kleur k) {
-        knop->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black;").arg(Rgb(k).name()));
+        const QString stijl = QStringLiteral("background-color: %1; border: 1px solid black;");
+        knop->setStyleSheet(stijl.arg(QColorVan(k).name()));
     };
     staal(Label3, Voorkant->Staat().TekenKleur);
     staal(Label4, Voorkant->Staat().VulKleur);
@@ -297,7 +298,7 @@ void LogoForm::ToonKleuren()
 
 void LogoForm::KiesKleurVoor(imaging::Kleur& kleur)
 {
-    if (const auto gekozen = KiesKleur(Rgb(kleur))) {
+    if (const auto gekozen = KiesKleur(QColorVan(kleur))) {
         kleur = KleurVan(*gekozen);
         ToonKleuren();
     }

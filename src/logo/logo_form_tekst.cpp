@@ -57,7 +57,7 @@ void LogoForm::PlaatsKnop_Click()
     QLabel* voorbeeld = Voorkant->Label12;
     voorbeeld->setFont(font);
     QPalette kleuren = voorbeeld->palette();
-    kleuren.setColor(QPalette::WindowText, Rgb(opmaak.vulKleur));
+    kleuren.setColor(QPalette::WindowText, QColorVan(opmaak.vulKleur));
     voorbeeld->setPalette(kleuren);
     voorbeeld->setText(QLatin1Char(' ') + Text1->text());
     voorbeeld->adjustSize();

@@ -107,7 +107,7 @@ void Afdrukken::FactuurAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& br
     try {
         ProbeerAfdrukken(f, s, bronnen, meldFout);
     } catch (const platform::SurfaceFout&) {
-        // Once a picture was on its way, a failing printer is no longer reported.
+        // A printer that fails once a picture was on its way is not reported.
         if (meldFout)
             prompts.Melding(QApplication::applicationName(), kGeenPrinter);
     }
