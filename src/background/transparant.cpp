@@ -220,7 +220,7 @@ void Transparant::SaveKnop_Click()
         QStringLiteral(" Achtergrond opslaan"),
         QStringLiteral("Geef een naam voor deze achtergrond..."),
         QString(),
-        AchtergrondMap(programmaMap),
+        Map(programmaMap, Bestandsmap::Achtergronden),
         QStringLiteral(".bmp"),
         {QStringLiteral(" Exist"), QStringLiteral("Naam achtergrond bestaat reeds, wilt u deze overschrijven?")},
         QStringLiteral("De achtergrond kon niet worden opgeslagen als "),

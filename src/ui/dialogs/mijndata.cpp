@@ -54,13 +54,14 @@ Mijndata::Mijndata(Main& main, Factuur& factuur, platform::Prompts& prompts, con
         LaadAdres();
         break;
     case 3:
-        LaadPlaatjes(AchtergrondMap(programmaMap),
+        LaadPlaatjes(Map(programmaMap, Bestandsmap::Achtergronden),
                      QStringLiteral("Dubbelklik op naam is achtergrond exporteren naar factuur,\r\n"
                                     "géén naam selecteren is geen achtergrond."));
         break;
     case 4:
-        LaadPlaatjes(LogoMap(programmaMap), QStringLiteral("Dubbelklik op naam is logo exporteren naar factuur,\r\n"
-                                                            "géén naam selecteren is geen logo."));
+        LaadPlaatjes(Map(programmaMap, Bestandsmap::Logo),
+                     QStringLiteral("Dubbelklik op naam is logo exporteren naar factuur,\r\n"
+                                    "géén naam selecteren is geen logo."));
         break;
     }
 }
@@ -99,8 +100,8 @@ void Mijndata::MaakBesturing()
     PlaatsOkCancel(3780, 2790);
     OkKnop->setToolTip(QStringLiteral(" Adres of afbeelding  exporteren "));
 
-    Grijs = QImage(1, 1, QImage::Format_RGB32);
-    Grijs.fill(Qt::white);   // the page's own colour: no background
+    GeenAchtergrond = QImage(1, 1, QImage::Format_RGB32);
+    GeenAchtergrond.fill(Qt::white);   // the page's own colour: no background
 }
 
 void Mijndata::LaadAfzender()
@@ -118,7 +119,7 @@ void Mijndata::LaadAdres()
     setWindowTitle(QStringLiteral(" Adres gegevens"));
     ZetTekst(main.Pic->AdresRechthoek->Tekst());
     ZetHint(kAdresHint);
-    VulFile1(AdressenMap(programmaMap), QStringLiteral("*.adr"));
+    VulFile1(Map(programmaMap, Bestandsmap::Adressen), QStringLiteral("*.adr"));
 }
 
 void Mijndata::LaadPlaatjes(const QString& folder, const QString& hint)
@@ -247,7 +248,7 @@ bool Mijndata::IsBruikbaarPlaatje(const QString& bestand)
 }
 
 // A picture that cannot be read is not taken: the page and the invoice keep
-// the old picture and its name.
+// the picture they show and its name.
 void Mijndata::KiesAchtergrond(const QString& bestand)
 {
     if (!IsBruikbaarPlaatje(bestand))
@@ -292,7 +293,7 @@ void Mijndata::OkKnop_Click()
         if (const QString bestand = GekozenBestand(); !bestand.isEmpty()) {
             KiesAchtergrond(bestand);
         } else {
-            main.Pic->ZetAchtergrond(Grijs);
+            main.Pic->ZetAchtergrond(GeenAchtergrond);
             factuur.AchtergrondBestand.clear();
         }
         break;

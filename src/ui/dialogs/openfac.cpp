@@ -35,7 +35,7 @@ QPushButton* NieuweOpenfacKnop(QWidget* parent, const QString& tekst, int left, 
 Openfac::Openfac(Main& main, Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
                  QWidget* parent)
     : QDialog(parent), main(main), factuur(factuur), prompts(prompts),
-      map(FacturenMap(programmaMap))
+      map(Map(programmaMap, Bestandsmap::Facturen))
 {
     setWindowTitle(QStringLiteral("Open project"));
     setFont(PaginaFont(8));
