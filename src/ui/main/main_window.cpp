@@ -269,7 +269,7 @@ void Main::LaadInstellingen()
 {
     const QString pad = platform::Pad(programmaMap, QString::fromLatin1(kInstellingenBestand));
     if (platform::GeenGewoonBestand(pad)) {
-        // A link, pipe or device is neither read nor written through, now or on exit.
+        // A link, pipe or device is neither read at start nor written through on exit.
         instellingenBruikbaar = false;
         prompts.Melding(QStringLiteral(" Instellingen"),
                         QStringLiteral("Het bestand ") + pad
@@ -286,7 +286,7 @@ void Main::LaadInstellingen()
         return;
     } else {
         // An unreadable file is replaced silently by one made of the values
-        // as they stand; the old one is kept beside it.
+        // as they stand; the unreadable one is kept beside it under another name.
         HerschrijfInstellingen(factuur, pad);
     }
     ZetLayout(factuur.LayoutNr);
@@ -309,14 +309,10 @@ void Main::ZetLayout(int layout)
 
 void Main::LayoutKnop_Click(int index)
 {
-    // A layout number from a settings file that the page does not know
-    // arranges nothing, but is kept and shown.
-    if (index == 1 || index == 2) {
-        ZetLayout(index);
-        LayoutKnop[1]->setEnabled(index != 1);
-        LayoutKnop[2]->setEnabled(index != 2);
-        Pic->ZetAchtergrondHoogte(AchtergrondHoogte(index));
-    }
+    ZetLayout(index);
+    LayoutKnop[1]->setEnabled(index != 1);
+    LayoutKnop[2]->setEnabled(index != 2);
+    Pic->ZetAchtergrondHoogte(AchtergrondHoogte(index));
     factuur.LayoutNr = static_cast<std::uint8_t>(index);
     Label3->setText(QStringLiteral("Layout factuur = %1").arg(index));
     Label3->adjustSize();
