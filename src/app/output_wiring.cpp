@@ -7,9 +7,10 @@
 #include "output/factuur_naar_pdf.h"
 #include "output/pdf_export.h"
 #include "platform/opslaan.h"
-#include "platform/prompts.h"
 #include "platform/printer_surface.h"
+#include "platform/prompts.h"
 #include "platform/shell.h"
+#include "ui/common/bezige_muis.h"
 #include "ui/dialogs/klantgegevens_form.h"
 #include "ui/dialogs/printer_instellen.h"
 #include "ui/main/main_window.h"
@@ -32,6 +33,7 @@ public:
         o.main.VulAdresLijst(1);
         o.main.VulAdresLijst(2);
         platform::PrinterSurface surface(printerKeuze);
+        BezigeMuis bezig;   // while the page is drawn
         afdrukken.FactuurAfdrukken(o.factuur, surface, {o.main.List1, o.main.List2, o.programmaMap}, o.prompts);
     }
 

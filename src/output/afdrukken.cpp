@@ -12,7 +12,6 @@
 #include "platform/surface.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 
 using platform::Surface;
 
@@ -24,13 +23,6 @@ constexpr int kRechterRand = 11190;
 constexpr int kTekenBreedte = 105;
 
 const QColor kGrijs(120, 120, 120);
-
-// The busy pointer while the page is drawn.
-class BezigeMuis {
-public:
-    BezigeMuis() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BezigeMuis() { QGuiApplication::restoreOverrideCursor(); }
-};
 
 void Druk(Surface& s, double x, double y, const QString& tekst)
 {
@@ -102,7 +94,6 @@ void Afdrukken::DrukBedrag(Surface& s, const QString& tekst, int verschuiving, i
 
 void Afdrukken::FactuurAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, platform::Prompts& prompts)
 {
-    BezigeMuis bezig;
     bool meldFout = true;
     try {
         ProbeerAfdrukken(f, s, bronnen, meldFout);

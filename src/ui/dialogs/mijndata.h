@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/dialogs/dialoog.h"
+#include "ui/common/plaatsing.h"
 #include "ui/dialogs/ok_cancel_dialoog.h"
 
 #include <QImage>
