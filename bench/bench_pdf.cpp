@@ -3,7 +3,7 @@
 // files), two fonts, 90 text runs, 12 lines. Both write the same content in
 // the same run; the summary prints both times and both file sizes.
 //
-// Target (issue 3): at most 2 ms per document, at least 10 times faster
+// Target: at most 2 ms per document, at least 10 times faster
 // than QPdfWriter.
 #include <benchmark/benchmark.h>
 

@@ -102,7 +102,7 @@ bool NaarEfactuur(Factuur& f, const PdfBronnen& bronnen, const QString& programm
                                   QStringLiteral("Geef een naam voor deze factuur...\r\n"
                                                  "Bestanden worden in de map 'Efactuur' geplaatst."),
                                   f.FactuurDatum.value_or(QString()),
-                                  EfactuurMap(programmaMap),
+                                  Map(programmaMap, Bestandsmap::Efactuur),
                                   QStringLiteral(".xml"),
                                   platform::kBestandBestaat,
                                   QStringLiteral("De e-factuur kon niet worden opgeslagen als ")};

@@ -10,9 +10,10 @@
 #include "output/pdf_export.h"
 #include "platform/files.h"
 #include "platform/opslaan.h"
-#include "platform/prompts.h"
 #include "platform/printer_surface.h"
+#include "platform/prompts.h"
 #include "platform/shell.h"
+#include "ui/common/bezige_muis.h"
 #include "ui/dialogs/klantgegevens_form.h"
 #include "ui/dialogs/printer_instellen.h"
 #include "ui/main/main_window.h"
@@ -36,6 +37,7 @@ public:
         o.main.VulAdresLijst(1);
         o.main.VulAdresLijst(2);
         platform::PrinterSurface surface(printerKeuze);
+        BezigeMuis bezig;   // while the page is drawn
         if (afdrukken.FactuurAfdrukken(o.factuur, surface, {o.main.List1, o.main.List2, o.programmaMap}, o.prompts))
             LegVast(Klant(), {}, {}, QStringLiteral("Printer"));
     }

@@ -4,6 +4,9 @@
 #include "platform/prompts.h"
 #include "platform/shell.h"
 #include "platform/wachten.h"
+#include "ui/common/bezige_muis.h"
+#include "ui/common/pagina_font.h"
+#include "ui/common/plaatsing.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -14,30 +17,18 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kStrookBreedte = 240;
 constexpr int kStrookHoogte = 16;
 const QColor kMakerKleur(192, 64, 0);
 
-QRect Twips(int left, int top, int width, int height)
-{
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
-}
-
-QLabel* NieuwLabel(QWidget* parent, const QRect& plaats, const QString& tekst)
+// A label whose text starts at the top left of its rectangle.
+QLabel* Tekstvlak(QWidget* parent, const QRect& plaats, const QString& tekst)
 {
     auto* label = new QLabel(tekst, parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(plaats);
     return label;
-}
-
-QFont Arial(double punten)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(punten);
-    return font;
 }
 
 const QString kMakerTekst = QStringLiteral(
@@ -60,29 +51,29 @@ Titel::Titel(const QString& programmaBestand, const Scherm& scherm, platform::Pr
 
 void Titel::MaakVenster()
 {
-    setFixedSize(kBreedte / kTwipsPerPixel, kHoogte / kTwipsPerPixel);
-    setFont(Arial(8));
+    setFixedSize(Px(kBreedte), Px(kHoogte));
+    setFont(PaginaFont(8));
 
     Image1 = new QLabel(this);
     Image1->setGeometry(rect());
     Image1->setPixmap(QPixmap::fromImage(TitelFoto(size())));
 
-    Label3 = NieuwLabel(this, Twips(300, 300, 3150, 900), kMakerTekst);
-    Label4 = NieuwLabel(this, Twips(990, 885, 0, 0), kMakerEmail);
+    Label3 = Tekstvlak(this, Twips(Links{300}, Boven{300}, 3150, 900), kMakerTekst);
+    Label4 = Tekstvlak(this, Twips(Links{990}, Boven{885}, 0, 0), kMakerEmail);
     Label4->adjustSize();
     QPalette oranje = Label4->palette();
     oranje.setColor(QPalette::WindowText, kMakerKleur);
     Label4->setPalette(oranje);
     Label4->setCursor(BriefAanwijzer());
 
-    Label1 = NieuwLabel(this, Twips(300, 2100, 4200, 2100), QString());
-    KlokLabel = NieuwLabel(this, Twips(1485, 3870, 3000, 240), QStringLiteral("00:00:00"));
+    Label1 = Tekstvlak(this, Twips(Links{300}, Boven{2100}, 4200, 2100), QString());
+    KlokLabel = Tekstvlak(this, Twips(Links{1485}, Boven{3870}, 3000, 240), QStringLiteral("00:00:00"));
 
     Label2 = new QLabel(this);
     Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label2->setGeometry(Twips(240, 4260, 3690, 330));
+    Label2->setGeometry(Twips(Links{240}, Boven{4260}, 3690, 330));
     Picture1 = new QLabel(this);
-    Picture1->setGeometry(Twips(285, 4305, 3600, 240));
+    Picture1->setGeometry(Twips(Links{285}, Boven{4305}, 3600, 240));
 
     for (QLabel* klikbaar : {Image1, Label1, Label4})
         klikbaar->installEventFilter(this);
@@ -115,14 +106,15 @@ void Titel::KleurKolom(int kolom)
 
 void Titel::Image1_Click()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (int kolom = 0; kolom <= kStrookBreedte; ++kolom) {
-        if (kolom < kStrookBreedte)
-            KleurKolom(kolom);
-        platform::Wachten(0.01);
+    {
+        BezigeMuis bezig;
+        for (int kolom = 0; kolom <= kStrookBreedte; ++kolom) {
+            if (kolom < kStrookBreedte)
+                KleurKolom(kolom);
+            platform::Wachten(0.01);
+        }
+        platform::Wachten(0.2);
     }
-    platform::Wachten(0.2);
-    QApplication::restoreOverrideCursor();
     // Closed meanwhile: by the user, who chose not to start after all, or by
     // a click during the strip whose own run has handed over already.
     if (!isVisible())

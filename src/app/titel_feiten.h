@@ -10,7 +10,7 @@
 class QScreen;
 
 // The screen as the start window reports it: its size in pixels and its
-// resolution in dots per inch. Tests hand in any screen they like.
+// resolution in dots per inch.
 struct Scherm {
     QSize pixels;
     double dpi = 96;

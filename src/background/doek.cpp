@@ -1,6 +1,6 @@
 #include "background/doek.h"
 
-#include "ui/main/page_controls.h"
+#include "ui/common/pagina_font.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

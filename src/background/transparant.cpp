@@ -9,9 +9,10 @@
 #include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "platform/wachten.h"
-#include "ui/dialogs/besturing.h"
-#include "ui/dialogs/dialoog.h"
-#include "ui/main/page_controls.h"
+#include "ui/common/bezige_muis.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/pagina_font.h"
+#include "ui/common/plaatsing.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -37,14 +38,6 @@ QString KiesPlaatje(QWidget* eigenaar)
     return QFileDialog::getOpenFileName(eigenaar, QString(), QString(),
                                         QStringLiteral("Foto ( Jpg, Bmp, Gif, Wmf ) (*.jpg *.bmp *.gif *.wmf)"));
 }
-
-// The busy pointer for as long as a handler runs, however it ends.
-struct BezigeMuis {
-    BezigeMuis() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BezigeMuis() { QApplication::restoreOverrideCursor(); }
-    BezigeMuis(const BezigeMuis&) = delete;
-    BezigeMuis& operator=(const BezigeMuis&) = delete;
-};
 
 // RGB32 rows are blue, green, red and 0xFF from the top: the pixel buffer's
 // own layout, so the bytes are copied as they are.
@@ -89,28 +82,28 @@ Transparant::Transparant(const Factuur& factuur, platform::Prompts& prompts, con
 
 void Transparant::MaakBesturing()
 {
-    Frame1 = NieuwFrame(this, 90, 30, 7350, 7830);
+    Frame1 = NieuwFrame(this, Links{90}, Boven{30}, 7350, 7830);
     MaakDoek();
 
-    Label3 = NieuwPaneel(Frame1, 150, 6660, 3690, 330);
+    Label3 = NieuwPaneel(Frame1, Links{150}, Boven{6660}, 3690, 330);
     HScroll = new QScrollBar(Qt::Horizontal, Frame1);
     HScroll->setRange(0, 100);
     HScroll->setValue(30);
     // Like the scroll bar's change event: a drag counts when it is let go.
     HScroll->setTracking(false);
-    ZetGeometrie(HScroll, 180, 6690, 3630, 270);
+    Plaats(HScroll, Links{180}, Boven{6690}, 3630, 270);
     connect(HScroll, &QScrollBar::valueChanged, this, &Transparant::HScroll_Change);
-    Label4 = NieuwLabel(Frame1, QStringLiteral("Transparantie : 30%"), 3900, 6720);
+    Label4 = NieuwLabel(Frame1, QStringLiteral("Transparantie : 30%"), Links{3900}, Boven{6720});
     MaakKnoppen();
 }
 
 void Transparant::MaakDoek()
 {
-    Label1 = NieuwPaneel(Frame1, 150, 240, 7050, 6300);
+    Label1 = NieuwPaneel(Frame1, Links{150}, Boven{240}, 7050, 6300);
     const QColor blanco = palette().color(QPalette::Base);
     Picture3 = new Doek(QSize(kBreedte, kHoogte), blanco, Frame1);
     Picture3->setToolTip(QStringLiteral("Druk op linkermuistoets voor gummen"));
-    ZetGeometrie(Picture3, 210, 300);
+    Plaats(Picture3, Links{210}, Boven{300});
     Picture3->Wis(kUitleg, kUitlegPlek);
     Picture1 = AlsPixels(Papier(blanco));
     Picture2 = Picture1;
@@ -127,25 +120,25 @@ void Transparant::MaakDoek()
 
 void Transparant::MaakKnoppen()
 {
-    Label5 = NieuwPaneel(Frame1, 150, 7305, 1800, 390);
-    LoadKnop = NieuweKnop(Frame1, QStringLiteral("Open"), 180, 7335, 870, 330);
+    Label5 = NieuwPaneel(Frame1, Links{150}, Boven{7305}, 1800, 390);
+    LoadKnop = NieuweKnop(Frame1, QStringLiteral("Open"), Links{180}, Boven{7335}, 870, 330);
     LoadKnop->setToolTip(QStringLiteral("Afbeelding Openen"));
-    SaveKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan"), 1050, 7335, 870, 330);
+    SaveKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan"), Links{1050}, Boven{7335}, 870, 330);
     SaveKnop->setToolTip(QStringLiteral("Afbeelding Opslaan"));
     connect(LoadKnop, &QPushButton::clicked, this, &Transparant::LoadKnop_Click);
     connect(SaveKnop, &QPushButton::clicked, this, &Transparant::SaveKnop_Click);
 
-    Label6 = NieuwPaneel(Frame1, 2100, 7305, 1740, 390);
+    Label6 = NieuwPaneel(Frame1, Links{2100}, Boven{7305}, 1740, 390);
     for (int i = 0; i < 4; ++i) {
         Verschuif[i] = new QToolButton(Frame1);
         Verschuif[i]->setArrowType(kPijl[i]);
-        ZetGeometrie(Verschuif[i], 2130 + 420 * i, 7335, 420, 330);
+        Plaats(Verschuif[i], Links{2130 + 420 * i}, Boven{7335}, 420, 330);
         connect(Verschuif[i], &QToolButton::clicked, this, [this, i] { Verschuif_Click(i); });
     }
-    Label7 = NieuwLabel(Frame1, QStringLiteral("Afbeelding verschuiven"), 3900, 7395);
+    Label7 = NieuwLabel(Frame1, QStringLiteral("Afbeelding verschuiven"), Links{3900}, Boven{7395});
 
-    Label2 = NieuwPaneel(Frame1, 6285, 7305, 900, 390);
-    CancelKnop = NieuweKnop(Frame1, QStringLiteral("Exit"), 6315, 7335, 840, 330);
+    Label2 = NieuwPaneel(Frame1, Links{6285}, Boven{7305}, 900, 390);
+    CancelKnop = NieuweKnop(Frame1, QStringLiteral("Exit"), Links{6315}, Boven{7335}, 840, 330);
     connect(CancelKnop, &QPushButton::clicked, this, &Transparant::CancelKnop_Click);
 }
 
@@ -220,7 +213,7 @@ void Transparant::SaveKnop_Click()
         QStringLiteral(" Achtergrond opslaan"),
         QStringLiteral("Geef een naam voor deze achtergrond..."),
         QString(),
-        AchtergrondMap(programmaMap),
+        Map(programmaMap, Bestandsmap::Achtergronden),
         QStringLiteral(".bmp"),
         {QStringLiteral(" Exist"), QStringLiteral("Naam achtergrond bestaat reeds, wilt u deze overschrijven?")},
         QStringLiteral("De achtergrond kon niet worden opgeslagen als "),

@@ -46,7 +46,7 @@ public:
     QLabel* Label2;
     QPushButton* CancelKnop;
 
-    // The file-open dialog; an empty name is a cancel. Tests answer in its place.
+    // The file-open dialog; an empty name is a cancel.
     std::function<QString(QWidget*)> KiesBestand;
     // Seconds the window lets events run before it blends, so a quick series
     // of scroll bar steps shows its last value.

@@ -144,7 +144,7 @@ QString Periode(const BtwAangifte& a)
 std::optional<std::pair<QString, QString>> SchrijfAangifte(const QString& programmaMap, const BtwAangifte& a,
                                                            const std::vector<Boekregel>& regels, QDate vandaag)
 {
-    const QString map = BtwAangifteMap(programmaMap);
+    const QString map = Map(programmaMap, Bestandsmap::BtwAangifte);
     QDir().mkpath(map);
     const QString cijfers = platform::Pad(map, QStringLiteral("Btw-aangifte ") + Periode(a) + QStringLiteral(".csv"));
     const QString lijst = platform::Pad(map, QStringLiteral("Facturen ") + Periode(a) + QStringLiteral(".csv"));

@@ -54,7 +54,7 @@ bool SaveAdres(const QString& programmaMap, const QString& tekst, platform::Prom
         QStringLiteral(" Adres opslaan"),
         QStringLiteral("Geef een naam voor dit adres..."),
         QString(),
-        AdressenMap(programmaMap),
+        Map(programmaMap, Bestandsmap::Adressen),
         QStringLiteral(".adr"),
         {QStringLiteral(" Exist"), QStringLiteral("Naam adres bestaat reeds, wilt u deze overschrijven?")},
         QStringLiteral("Het adres kon niet worden opgeslagen in ")};

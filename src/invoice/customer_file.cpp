@@ -37,8 +37,8 @@ const KlantVeld* VeldVan(const QString& naam)
     return it != velden.end() ? &*it : nullptr;
 }
 
-// Takes a value for the named field; a field this program does not know
-// (one it no longer keeps) is passed over.
+// Takes a value for the named field; a field this program does not know is
+// passed over, so a file holding a field the program does not keep still reads.
 void Neem(GelezenKlant& gelezen, const QString& naam, const QString& waarde)
 {
     if (const KlantVeld* veld = VeldVan(naam); veld && !veld->zet(gelezen.gegevens, waarde))
@@ -148,7 +148,7 @@ std::optional<GelezenKlant> LeesKlant(const QByteArray& bytes, const QString& sl
 
 std::optional<GelezenKlant> OnthoudenKlant(const QString& programmaMap, const QString& sleutel)
 {
-    const QString map = AdressenMap(programmaMap);
+    const QString map = Map(programmaMap, Bestandsmap::Adressen);
     for (int n = 1; n <= kMeesteNamen; ++n) {
         std::optional<GelezenKlant> gelezen;
         switch (WieStaatEr(map, KlantBestandsnaam(sleutel, n), sleutel, &gelezen)) {
@@ -166,7 +166,7 @@ std::optional<GelezenKlant> OnthoudenKlant(const QString& programmaMap, const QS
 
 bool OnthoudKlant(const QString& programmaMap, const QString& sleutel, const Klantgegevens& k)
 {
-    const QString map = AdressenMap(programmaMap);
+    const QString map = Map(programmaMap, Bestandsmap::Adressen);
     if (!QDir().mkpath(map))
         return false;
     for (int n = 1; n <= kMeesteNamen; ++n) {

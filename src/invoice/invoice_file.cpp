@@ -101,7 +101,7 @@ bool SaveFactuur(Factuur& f, platform::Prompts& prompts, const QString& programm
     const platform::Opslag opslag{QStringLiteral(" Factuur opslaan"),
                                   QStringLiteral("Geef een naam voor deze factuur.."),
                                   f.FactuurDatum.value_or(QString()),
-                                  FacturenMap(programmaMap),
+                                  Map(programmaMap, Bestandsmap::Facturen),
                                   QString::fromLatin1(kFactuurExtensie),
                                   platform::kBestandBestaat,
                                   QStringLiteral("De factuur kon niet worden opgeslagen als ")};

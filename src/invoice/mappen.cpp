@@ -2,42 +2,22 @@
 
 #include "platform/files.h"
 
-QString FacturenMap(const QString& programmaMap)
-{
-    return platform::Submap(programmaMap, QStringLiteral("Facturen"));
-}
+#include <array>
 
-QString AdressenMap(const QString& programmaMap)
-{
-    return platform::Submap(programmaMap, QStringLiteral("Adressen"));
-}
+namespace {
 
-QString LogoMap(const QString& programmaMap)
-{
-    return platform::Submap(programmaMap, QStringLiteral("Logo"));
-}
+// By the order of Bestandsmap.
+constexpr std::array<const char*, 7> kNamen = {"Facturen", "Adressen", "Logo", "Backgrounds", "Pdf", "Efactuur",
+                                               "Btw-aangifte"};
 
-QString AchtergrondMap(const QString& programmaMap)
-{
-    return platform::Submap(programmaMap, QStringLiteral("Backgrounds"));
-}
+}  // namespace
 
-QString PdfMap(const QString& programmaMap)
+QString Map(const QString& programmaMap, Bestandsmap map)
 {
-    return platform::Submap(programmaMap, QStringLiteral("Pdf"));
-}
-
-QString EfactuurMap(const QString& programmaMap)
-{
-    return platform::Submap(programmaMap, QStringLiteral("Efactuur"));
+    return platform::Submap(programmaMap, QString::fromLatin1(kNamen.at(static_cast<std::size_t>(map))));
 }
 
 QString UitgegevenMap(const QString& programmaMap)
 {
-    return platform::Submap(FacturenMap(programmaMap), QStringLiteral("Uitgegeven"));
-}
-
-QString BtwAangifteMap(const QString& programmaMap)
-{
-    return platform::Submap(programmaMap, QStringLiteral("Btw-aangifte"));
+    return platform::Submap(Map(programmaMap, Bestandsmap::Facturen), QStringLiteral("Uitgegeven"));
 }

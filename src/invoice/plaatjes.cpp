@@ -5,10 +5,10 @@
 
 std::optional<QString> LogoVanFactuur(const Factuur& f, const QString& programmaMap)
 {
-    return platform::PadVanNaam(LogoMap(programmaMap), f.LogoBestand);
+    return platform::PadVanNaam(Map(programmaMap, Bestandsmap::Logo), f.LogoBestand);
 }
 
 std::optional<QString> AchtergrondVanFactuur(const Factuur& f, const QString& programmaMap)
 {
-    return platform::PadVanNaam(AchtergrondMap(programmaMap), f.AchtergrondBestand);
+    return platform::PadVanNaam(Map(programmaMap, Bestandsmap::Achtergronden), f.AchtergrondBestand);
 }

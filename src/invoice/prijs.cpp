@@ -69,7 +69,7 @@ bool GelezenAlsGetypt(const QString& getypt, const QString& gehouden)
     return PrijsWaarde(gehouden) == bedrag && ValMetPunt(gehouden) == bedrag;
 }
 
-// The text with every separator replaced as the program has always done;
+// The text with every separator replaced as stored prices hold it;
 // a number that text would misread becomes the plain number.
 QString Gehouden(const QString& prijs, QChar van, QChar naar, const QString& alsGetal)
 {

@@ -35,7 +35,7 @@ platform::Bedrag PrijsInCenten(const QString& prijs);
 QString OpgemaaktePrijs(const QString& tekst);
 
 // A price as an opened invoice and the printout hold it: every comma a point,
-// as the program has always held it ("12,50" becomes "12.50"), unless that
+// as every stored price holds it ("12,50" becomes "12.50"), unless that
 // text would stand for another amount: then the plain number ("1.234,50"
 // becomes "1234.50", not "1.234.50").
 QString PrijsMetPunt(const QString& prijs);

@@ -14,7 +14,7 @@ public:
     void LinksSleept(LogoCanvas& c, QPoint p) override
     {
         TekenStaat& s = c.Staat();
-        c.Vlak().line(s.StartX, s.StartY, p.x(), p.y(), Rgb(s.TekenKleur));
+        c.Vlak().line(s.StartX, s.StartY, p.x(), p.y(), QColorVan(s.TekenKleur));
         s.StartX = p.x();
         s.StartY = p.y();
     }
@@ -47,7 +47,7 @@ public:
         c.Vlak().setDrawMode(DrawMode::Invert);
         KeerOm(c, s.VorigeX, s.VorigeY);
         c.Vlak().setDrawMode(DrawMode::Copy);
-        c.Vlak().line(s.StartX, s.StartY, p.x(), p.y(), Rgb(s.TekenKleur));
+        c.Vlak().line(s.StartX, s.StartY, p.x(), p.y(), QColorVan(s.TekenKleur));
     }
 
 private:

@@ -13,12 +13,12 @@ const QString kExtensie = QStringLiteral(".bmp");
 
 QString LogoPad(const QString& programmaMap, const QString& naam)
 {
-    return platform::GevondenPad(LogoMap(programmaMap), naam + kExtensie);
+    return platform::GevondenPad(Map(programmaMap, Bestandsmap::Logo), naam + kExtensie);
 }
 
 QStringList LogoNamen(const QString& programmaMap)
 {
-    QStringList namen = platform::BestandenLijst(LogoMap(programmaMap), QStringLiteral("*.bmp"));
+    QStringList namen = platform::BestandenLijst(Map(programmaMap, Bestandsmap::Logo), QStringLiteral("*.bmp"));
     for (QString& naam : namen)
         naam.chop(4);
     return namen;
@@ -34,7 +34,7 @@ bool LogoOpslaan(const QImage& beeld, const QString& programmaMap, platform::Pro
     const platform::Opslag opslag{QStringLiteral(" Logo opslaan"),
                                   QStringLiteral("Geef een naam voor dit logo"),
                                   QString(),
-                                  LogoMap(programmaMap),
+                                  Map(programmaMap, Bestandsmap::Logo),
                                   kExtensie,
                                   {QStringLiteral(" Exist"), QStringLiteral("Naam logo bestaat reeds, overschrijven?")},
                                   QStringLiteral("Het logo kon niet worden opgeslagen als "),

@@ -5,6 +5,7 @@
 
 #include "imaging/canvas_paint.h"
 #include "imaging/mirrors.h"
+#include "ui/common/bezige_muis.h"
 
 #include <QApplication>
 
@@ -38,9 +39,8 @@ constexpr Spiegel kSpiegels[4] = {imaging::SpiegelHorizontaal, imaging::SpiegelV
 void LogoForm::PasToe(std::function<void(imaging::Pixels&)> bewerking)
 {
     Voorkant->MaakBackup();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BezigeMuis bezig;
     Voorkant->Bewerk(bewerking);
-    QApplication::restoreOverrideCursor();
 }
 
 void LogoForm::Filter(int nummer, std::int32_t param)

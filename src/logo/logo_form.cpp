@@ -4,11 +4,13 @@
 #include "invoice/plaatjes.h"
 #include "logo/logo_bestanden.h"
 #include "logo/tool_icons.h"
-#include "platform/files.h"
 #include "platform/escape.h"
+#include "platform/files.h"
 #include "platform/lijst.h"
 #include "platform/pictures.h"
 #include "platform/wachten.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/plaatsing.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,40 +29,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
-
-constexpr int Px(int twips)
-{
-    return twips / 15;
-}
-
-// A fixed window frame: 4 pixels of border on each side and a caption of 23.
-constexpr int kRandBreedte = 8;
-constexpr int kTitelHoogte = 23;
-
-// Places a control at left, top with the given size, all in twips.
-template <class Control>
-Control* Plaats(Control* control, int left, int top, int width, int height)
-{
-    control->setGeometry(Px(left), Px(top), Px(width), Px(height));
-    return control;
-}
-
-QLabel* NieuwLabel(QWidget* parent, const QString& tekst, int left, int top, int width)
-{
-    auto* label = new QLabel(tekst, parent);
-    label->setTextFormat(Qt::PlainText);
-    return Plaats(label, left, top, width, 225);
-}
-
-QFrame* NieuwFrame(QWidget* parent, int left, int top, int width, int height)
-{
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    return Plaats(frame, left, top, width, height);
-}
 
 void ZetKleur(QWidget* w, QPalette::ColorRole rol, const QColor& kleur)
 {
@@ -76,7 +45,8 @@ void ZetAchtergrond(QWidget* w, const QColor& kleur)
     ZetKleur(w, w->backgroundRole(), kleur);
 }
 
-const QColor kInvoerKleur(190, 230, 190);
+// The boxes one types the text, its font and its size into.
+const QColor kTekstvakKleur(190, 230, 190);
 const QColor kKnopKleur(200, 200, 220);
 const QColor kLijstKleur(210, 210, 160);
 
@@ -125,8 +95,7 @@ LogoForm::LogoForm(const Factuur& factuur, platform::Prompts& prompts, const QSt
     indeling->setSpacing(0);
     indeling->setMenuBar(Menu);
     indeling->addWidget(vlak);
-    vlak->setFixedSize(Px(kBreedte) - kRandBreedte,
-                       Px(kHoogte) - kRandBreedte - kTitelHoogte - Menu->sizeHint().height());
+    vlak->setFixedSize(Binnenmaat(kBreedte, kHoogte) - QSize(0, Menu->sizeHint().height()));
     MaakVenster(vlak);
     Koppel();
     KleurSchemaToepassen();
@@ -135,34 +104,34 @@ LogoForm::LogoForm(const Factuur& factuur, platform::Prompts& prompts, const QSt
 
 void LogoForm::MaakVenster(QWidget* vlak)
 {
-    Frame1 = NieuwFrame(vlak, 105, 30, 9765, 2355);
-    InfoLabel = NieuwLabel(Frame1, kInformatie, 75, 30, 9375);
+    Frame1 = NieuwFrame(vlak, Links{105}, Boven{30}, 9765, 2355);
+    InfoLabel = NieuwLabel(Frame1, kInformatie, Links{75}, Boven{30}, 9375, 225);
     Voorkant = new LogoCanvas(Frame1);
     Voorkant->move(Px(180 - 105), Px(285 - 30));
 
-    Frame2 = NieuwFrame(vlak, 105, 2400, 9765, 2895);
+    Frame2 = NieuwFrame(vlak, Links{105}, Boven{2400}, 9765, 2895);
     MaakKleurenEnLijn(Frame2);
     MaakGereedschapKnoppen(Frame2);
     MaakTekstPaneel(Frame2);
 
-    List1 = Plaats(platform::NieuweLijst(Frame2), 7830, 150, 1815, 2175);
+    List1 = Plaats(platform::NieuweLijst(Frame2), Links{7830}, Boven{150}, 1815, 2175);
     List1->setToolTip(QStringLiteral(" Dubbelklik om logo te laden "));
-    ZetKleur(List1, QPalette::Base, kLijstKleur);
-    CancelKnop = Plaats(new QPushButton(QStringLiteral("Exit"), Frame2), 7830, 2400, 1815, 390);
+    ZetVakKleur(List1, kLijstKleur);
+    CancelKnop = Plaats(new QPushButton(QStringLiteral("Exit"), Frame2), Links{7830}, Boven{2400}, 1815, 390);
     CancelKnop->setAutoDefault(false);
 }
 
 void LogoForm::MaakKleurenEnLijn(QWidget* paneel)
 {
-    Label10 = NieuwLabel(paneel, QStringLiteral("Tekenkleur       Vulkleur"), 150, 225, 2400);
-    Label3 = Plaats(new QPushButton(paneel), 150, 525, 1035, 495);
-    Label4 = Plaats(new QPushButton(paneel), 1365, 525, 1035, 495);
+    Label10 = NieuwLabel(paneel, QStringLiteral("Tekenkleur       Vulkleur"), Links{150}, Boven{225}, 2400, 225);
+    Label3 = Plaats(new QPushButton(paneel), Links{150}, Boven{525}, 1035, 495);
+    Label4 = Plaats(new QPushButton(paneel), Links{1365}, Boven{525}, 1035, 495);
     for (QPushButton* staal : {Label3, Label4}) {
         staal->setFocusPolicy(Qt::NoFocus);
         staal->setCursor(Qt::PointingHandCursor);
     }
-    Label7 = NieuwLabel(paneel, QStringLiteral("Lijndikte : 2"), 150, 1290, 2250);
-    Slider1 = Plaats(new QScrollBar(Qt::Horizontal, paneel), 150, 1560, 2250, 255);
+    Label7 = NieuwLabel(paneel, QStringLiteral("Lijndikte : 2"), Links{150}, Boven{1290}, 2250, 225);
+    Slider1 = Plaats(new QScrollBar(Qt::Horizontal, paneel), Links{150}, Boven{1560}, 2250, 255);
     Slider1->setRange(1, 10);
     Slider1->setPageStep(1);
     Slider1->setValue(2);
@@ -174,7 +143,7 @@ void LogoForm::MaakGereedschapKnoppen(QWidget* paneel)
     int L = 2640;
     int T = 225;
     for (int i = 0; i < 12; ++i) {
-        auto* knop = Plaats(new QPushButton(paneel), L, T, 645, i < 9 ? 645 : 615);
+        auto* knop = Plaats(new QPushButton(paneel), Links{L}, Boven{T}, 645, i < 9 ? 645 : 615);
         knop->setIcon(GereedschapIcoon(i));
         knop->setIconSize(QSize(28, 28));
         knop->setCheckable(true);
@@ -192,15 +161,15 @@ void LogoForm::MaakGereedschapKnoppen(QWidget* paneel)
 
 void LogoForm::MaakTekstPaneel(QWidget* paneel)
 {
-    Frame3 = NieuwFrame(paneel, 4710, 150, 3000, 2640);
-    Text1 = Plaats(new QLineEdit(QStringLiteral("Plaats hier uw tekst..."), Frame3), 90, 120, 2820, 345);
-    Label8 = NieuwLabel(Frame3, QStringLiteral("Lettertype"), 90, 555, 1500);
-    ListFonts = Plaats(new QComboBox(Frame3), 90, 795, 1860, 345);
+    Frame3 = NieuwFrame(paneel, Links{4710}, Boven{150}, 3000, 2640);
+    Text1 = Plaats(new QLineEdit(QStringLiteral("Plaats hier uw tekst..."), Frame3), Links{90}, Boven{120}, 2820, 345);
+    Label8 = NieuwLabel(Frame3, QStringLiteral("Lettertype"), Links{90}, Boven{555}, 1500, 225);
+    ListFonts = Plaats(new QComboBox(Frame3), Links{90}, Boven{795}, 1860, 345);
     ListFonts->setEditable(true);
     ListFonts->setInsertPolicy(QComboBox::NoInsert);
     ListFonts->setCurrentText(QStringLiteral("Arial"));  // the font list itself is filled once the window shows
-    Label5 = NieuwLabel(Frame3, QStringLiteral("Grootte"), 2040, 555, 870);
-    ComboSize = Plaats(new QComboBox(Frame3), 2040, 795, 870, 345);
+    Label5 = NieuwLabel(Frame3, QStringLiteral("Grootte"), Links{2040}, Boven{555}, 870, 225);
+    ComboSize = Plaats(new QComboBox(Frame3), Links{2040}, Boven{795}, 870, 345);
     ComboSize->setEditable(true);
     ComboSize->setInsertPolicy(QComboBox::NoInsert);
     // A size typed is used as typed: the list would complete a "7" to "70".
@@ -210,21 +179,21 @@ void LogoForm::MaakTekstPaneel(QWidget* paneel)
     ComboSize->setCurrentText(QStringLiteral("12"));
     for (QWidget* invoer : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(ListFonts),
                             static_cast<QWidget*>(ComboSize)})
-        ZetKleur(invoer, QPalette::Base, kInvoerKleur);
+        ZetVakKleur(invoer, kTekstvakKleur);
 
-    CheckBold = Plaats(new QCheckBox(QStringLiteral("Bold"), Frame3), 90, 1230, 1000, 255);
-    CheckItalic = Plaats(new QCheckBox(QStringLiteral("Italic"), Frame3), 1740, 1230, 1170, 255);
-    CheckOnderstreept = Plaats(new QCheckBox(QStringLiteral("Onderstreept"), Frame3), 90, 1500, 1560, 255);
-    Check2 = Plaats(new QCheckBox(QStringLiteral("Schaduw"), Frame3), 1740, 1500, 1170, 255);
-    Check1 = Plaats(new QCheckBox(QStringLiteral("Rand om tekst"), Frame3), 90, 1770, 1950, 255);
-    PlaatsKnop = Plaats(new QPushButton(QStringLiteral("Plaats tekst"), Frame3), 90, 2100, 2820, 420);
+    CheckBold = Plaats(new QCheckBox(QStringLiteral("Bold"), Frame3), Links{90}, Boven{1230}, 1000, 255);
+    CheckItalic = Plaats(new QCheckBox(QStringLiteral("Italic"), Frame3), Links{1740}, Boven{1230}, 1170, 255);
+    CheckOnderstreept =
+        Plaats(new QCheckBox(QStringLiteral("Onderstreept"), Frame3), Links{90}, Boven{1500}, 1560, 255);
+    Check2 = Plaats(new QCheckBox(QStringLiteral("Schaduw"), Frame3), Links{1740}, Boven{1500}, 1170, 255);
+    Check1 = Plaats(new QCheckBox(QStringLiteral("Rand om tekst"), Frame3), Links{90}, Boven{1770}, 1950, 255);
+    PlaatsKnop = Plaats(new QPushButton(QStringLiteral("Plaats tekst"), Frame3), Links{90}, Boven{2100}, 2820, 420);
     PlaatsKnop->setAutoDefault(false);
 }
 
 void LogoForm::KleurSchemaToepassen()
 {
-    const auto deel = [](int waarde) { return std::clamp(waarde, 0, 255); };
-    const QColor schema(deel(factuur.KleurR), deel(factuur.KleurG), deel(factuur.KleurB));
+    const QColor schema = SchemaKleur(factuur);
     for (QWidget* w : std::initializer_list<QWidget*>{this, Frame1, Frame2, Frame3, CheckBold, CheckItalic,
                                                       CheckOnderstreept, Check1, Check2})
         ZetAchtergrond(w, schema);
@@ -289,7 +258,8 @@ void LogoForm::ToonGereedschap()
 void LogoForm::ToonKleuren()
 {
     const auto staal = [](QPushButton* knop, imaging::Kleur k) {
-        knop->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black;").arg(Rgb(k).name()));
+        const QString stijl = QStringLiteral("background-color: %1; border: 1px solid black;");
+        knop->setStyleSheet(stijl.arg(QColorVan(k).name()));
     };
     staal(Label3, Voorkant->Staat().TekenKleur);
     staal(Label4, Voorkant->Staat().VulKleur);
@@ -297,7 +267,7 @@ void LogoForm::ToonKleuren()
 
 void LogoForm::KiesKleurVoor(imaging::Kleur& kleur)
 {
-    if (const auto gekozen = KiesKleur(Rgb(kleur))) {
+    if (const auto gekozen = KiesKleur(QColorVan(kleur))) {
         kleur = KleurVan(*gekozen);
         ToonKleuren();
     }

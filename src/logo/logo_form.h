@@ -45,7 +45,7 @@ public:
              QWidget* parent = nullptr);
 
     // How the window asks for a picture file and a colour; nothing or an
-    // empty name is a cancel. Tests answer in the user's place.
+    // empty name is a cancel.
     std::function<QString()> KiesFotoBestand;
     std::function<std::optional<QColor>(const QColor& huidig)> KiesKleur;
 

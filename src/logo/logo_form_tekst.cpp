@@ -4,6 +4,7 @@
 #include "logo/logo_form.h"
 
 #include "platform/pictures.h"
+#include "ui/common/bezige_muis.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -57,7 +58,7 @@ void LogoForm::PlaatsKnop_Click()
     QLabel* voorbeeld = Voorkant->Label12;
     voorbeeld->setFont(font);
     QPalette kleuren = voorbeeld->palette();
-    kleuren.setColor(QPalette::WindowText, Rgb(opmaak.vulKleur));
+    kleuren.setColor(QPalette::WindowText, QColorVan(opmaak.vulKleur));
     voorbeeld->setPalette(kleuren);
     voorbeeld->setText(QLatin1Char(' ') + Text1->text());
     voorbeeld->adjustSize();
@@ -79,7 +80,7 @@ void LogoForm::FotoLaden(int x1, int y1, int x2, int y2)
     if (pad.isEmpty())
         return;
     Voorkant->MaakBackup();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BezigeMuis bezig;
     // A file that is no picture leaves the canvas as it was.
     if (const auto foto = platform::LaadPlaatjeOpMaat(pad, QSize(x2 - x1, y2 - y1))) {
         const QSize maat = foto->eigenMaat;
@@ -90,5 +91,4 @@ void LogoForm::FotoLaden(int x1, int y1, int x2, int y2)
         ToonGereedschap();
         Voorkant->Ververs();
     }
-    QApplication::restoreOverrideCursor();
 }

@@ -32,14 +32,14 @@ void MaakTekst(platform::Surface& vlak, const TekstOpmaak& opmaak, int cX, int c
             Print(vlak, cX + i, cY + i, Cs);
         }
     }
-    vlak.setForeColor(Rgb(opmaak.tekenKleur));
+    vlak.setForeColor(QColorVan(opmaak.tekenKleur));
     if (opmaak.rand) {
         // Round the text once, ending where it began.
         constexpr QPoint kRand[] = {{0, -2}, {1, -1}, {2, 0}, {1, 1}, {0, 2}, {-1, 1}, {-2, 0}, {-1, -1}, {0, -2}};
         for (const QPoint d : kRand)
             Print(vlak, cX + d.x(), cY + d.y(), Cs);
     }
-    vlak.setForeColor(Rgb(opmaak.vulKleur));
+    vlak.setForeColor(QColorVan(opmaak.vulKleur));
     Print(vlak, cX, cY, Cs);
 }
 

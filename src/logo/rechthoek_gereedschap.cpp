@@ -40,7 +40,7 @@ protected:
     static void Vul(LogoCanvas& c, bool gevuld, Figuur teken)
     {
         if (gevuld) {
-            c.Vlak().setFillColor(Rgb(c.Staat().VulKleur));
+            c.Vlak().setFillColor(QColorVan(c.Staat().VulKleur));
             c.Vlak().setFillStyle(c.Staat().VulStijl);
         }
         teken();
@@ -56,7 +56,7 @@ public:
 protected:
     void Teken(LogoCanvas& c, QPoint van, QPoint tot) override
     {
-        Vul(c, gevuld, [&] { c.Vlak().box(van.x(), van.y(), tot.x(), tot.y(), Rgb(c.Staat().TekenKleur)); });
+        Vul(c, gevuld, [&] { c.Vlak().box(van.x(), van.y(), tot.x(), tot.y(), QColorVan(c.Staat().TekenKleur)); });
     }
 
 private:
@@ -77,7 +77,7 @@ protected:
         const double straal = a > b ? a : b;
         const double aspect = b / a;
         Vul(c, gevuld, [&] {
-            c.Vlak().circle(van.x() + a, van.y() + b, straal, Rgb(c.Staat().TekenKleur), aspect);
+            c.Vlak().circle(van.x() + a, van.y() + b, straal, QColorVan(c.Staat().TekenKleur), aspect);
         });
     }
 

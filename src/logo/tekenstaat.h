@@ -22,7 +22,7 @@ struct TekenStaat {
     bool TekstPlaatsen = false;
 };
 
-inline QColor Rgb(imaging::Kleur k)
+inline QColor QColorVan(imaging::Kleur k)
 {
     return QColor(k.R, k.G, k.B);
 }

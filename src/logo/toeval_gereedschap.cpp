@@ -28,7 +28,7 @@ public:
     {
         c.ZetTekenBreedte(1);
         const int r = KlokToeval().Tot(10);
-        c.Vlak().point(p.x() - 10 + r, p.y() - 10 + r, Rgb(c.Staat().TekenKleur));
+        c.Vlak().point(p.x() - 10 + r, p.y() - 10 + r, QColorVan(c.Staat().TekenKleur));
         c.ZetTekenBreedte(2);
     }
 };

@@ -12,7 +12,7 @@ public:
     {
         platform::ImageSurface& v = c.Vlak();
         v.setDrawMode(platform::Surface::DrawMode::Copy);
-        v.setFillColor(Rgb(c.Staat().VulKleur));
+        v.setFillColor(QColorVan(c.Staat().VulKleur));
         v.setFillStyle(c.Staat().VulStijl);
         v.floodFill(p.x(), p.y());
         v.setFillStyle(1);

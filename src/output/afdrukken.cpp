@@ -13,7 +13,6 @@
 #include "platform/surface.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 
 using platform::Surface;
 
@@ -25,13 +24,6 @@ constexpr int kRechterRand = 11190;
 constexpr int kTekenBreedte = 105;
 
 const QColor kGrijs(120, 120, 120);
-
-// The busy pointer while the page is drawn.
-class BezigeMuis {
-public:
-    BezigeMuis() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BezigeMuis() { QGuiApplication::restoreOverrideCursor(); }
-};
 
 void Druk(Surface& s, double x, double y, const QString& tekst)
 {
@@ -117,12 +109,11 @@ void Afdrukken::DrukBedrag(Surface& s, const QString& tekst, int verschuiving, i
 
 bool Afdrukken::FactuurAfdrukken(Factuur& f, Surface& s, const AfdrukBronnen& bronnen, platform::Prompts& prompts)
 {
-    BezigeMuis bezig;
     bool meldFout = true;
     try {
         ProbeerAfdrukken(f, s, bronnen, meldFout);
     } catch (const platform::SurfaceFout&) {
-        // Once a picture was on its way, a failing printer is no longer reported.
+        // A printer that fails once a picture was on its way is not reported.
         if (meldFout)
             prompts.Melding(QApplication::applicationName(), kGeenPrinter);
         return false;

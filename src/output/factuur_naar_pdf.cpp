@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr std::int32_t Rgb(int r, int g, int b)
+constexpr std::int32_t PdfKleur(int r, int g, int b)
 {
     return r + 256 * g + 65536 * b;
 }
@@ -64,7 +64,7 @@ bool LaadBeeld(pdf::PdfWriter& w, const char* naam, const std::optional<QString>
 
 void KoppenEnLijnen(pdf::PdfWriter& w, const PdfBronnen& b, int layout)
 {
-    w.SetColorFill(Rgb(50, 50, 50));
+    w.SetColorFill(PdfKleur(50, 50, 50));
     Tekst(w, 5, 184, b.Kop[1], "Fnt2", 12);
     Tekst(w, 33, 184, b.Kop[2], "Fnt2", 12);
     Lijn(w, 5, 180, 205, 180);
@@ -99,10 +99,10 @@ RegelBedrag RegelBedragen(const Factuur& f, int i)
     return BerekenRegel(f.Prijs[i], f.BtwProcent);
 }
 
-// The lines column by column, as the page has always been written.
+// The lines, column by column.
 void Regels(pdf::PdfWriter& w, Factuur& f)
 {
-    w.SetColorFill(Rgb(60, 60, 60));
+    w.SetColorFill(PdfKleur(60, 60, 60));
     auto y = [](int i) { return 175.0f - 5.0f * i; };
     for (int i = 0; i < Factuur::kRegels; ++i)
         Tekst(w, 5, y(i), f.Aantal[i], "Fnt1", 11);
@@ -128,12 +128,12 @@ void WettelijkeRegels(pdf::PdfWriter& w, const Factuur& f, const PdfBronnen& b)
 {
     const QStringList geval = BtwGevalRegels(f, KoperBtwNummer(f, b.programmaMap));
     if ((f.LayoutNr == 1 || f.LayoutNr == 2) && !geval.isEmpty()) {
-        w.SetColorFill(Rgb(0, 0, 0));
+        w.SetColorFill(PdfKleur(0, 0, 0));
         for (int i = 0; i < geval.size(); ++i)
             Tekst(w, 33, 26.5f - 4 * i, geval[i], "Fnt1", 9);
     }
     if (const auto verkoper = VerkopersRegel(f.Bedrijf)) {
-        w.SetColorFill(Rgb(60, 60, 60));
+        w.SetColorFill(PdfKleur(60, 60, 60));
         Tekst(w, 5, 5, *verkoper, "Fnt1", 9);
     }
 }
@@ -145,7 +145,7 @@ void CreditnotaKop(pdf::PdfWriter& w, const Factuur& f)
     const QStringList regels = CreditnotaRegels(f);
     if (regels.isEmpty())
         return;
-    w.SetColorFill(Rgb(40, 40, 40));
+    w.SetColorFill(PdfKleur(40, 40, 40));
     Tekst(w, 100, 245.5f, regels[0], "Fnt2", 14);
     Tekst(w, 100, 239.5f, regels[1], "Fnt1", 11);
 }
@@ -163,11 +163,11 @@ void Pagina(pdf::PdfWriter& w, Factuur& f, const PdfBronnen& b)
     if (achtergrond)
         w.DrawImg("Img2", 30, 180, achtergrondPlek.width(), achtergrondPlek.height());
 
-    w.SetColorFill(Rgb(120, 120, 120));
+    w.SetColorFill(PdfKleur(120, 120, 120));
     Lijst(w, b.afzender, 15, 240, 5, 12);
     Tekst(w, 15, 204, QStringLiteral("Factuurnr.          : ") + f.FactuurNummer, "Fnt2", 12);
     Tekst(w, 15, 199, QStringLiteral("Factuurdatum    : ") + f.FactuurDatum.value_or(QString()), "Fnt2", 12);
-    w.SetColorFill(Rgb(40, 40, 40));
+    w.SetColorFill(PdfKleur(40, 40, 40));
     Lijst(w, b.adres, 100, 230, 6, 14);
     CreditnotaKop(w, f);
 

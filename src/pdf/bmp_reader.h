@@ -9,7 +9,7 @@
 
 namespace pdf {
 
-// Where the bitmap bytes come from: a file, or memory in tests and fuzzing.
+// Where the bitmap bytes come from: a file, or memory.
 class ByteSource {
 public:
     virtual ~ByteSource() = default;

@@ -39,7 +39,7 @@ std::filesystem::path ProgramFolder()
 }
 
 // Program folder + "~" + H + ".pdf", H the upper-case hexadecimal form of the
-// number "dhhmmss" + one random digit (InitPDFFile step 2).
+// number "dhhmmss" + one random digit.
 std::string GeneratedFileName()
 {
     const std::tm t = LocalNow();

@@ -35,13 +35,13 @@ public:
 
     // ---- properties --------------------------------------------
 
-    // Image data written ASCII85-encoded from now on.
+    // Image data loaded after this is written ASCII85-encoded.
     void EncodeASCII85(bool value) { encodeAscii85_ = value; }
     bool EncodeASCII85() const { return encodeAscii85_; }
-    // Inset of the crop box and form bounding boxes; converted to points now.
+    // Inset of the crop box and form bounding boxes; converted to points when set.
     void Margin(float value);
     float Margin() const;
-    // Page width and height; converted to points now.
+    // Page width and height; converted to points when set.
     void PaperWidth(float value);
     float PaperWidth() const;
     void PaperHeight(float value);

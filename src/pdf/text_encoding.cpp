@@ -8,7 +8,7 @@ namespace {
 // Windows-1252 bytes 0x80 to 0x9F and the characters they stand for. The five
 // codes Windows leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
 // controls of the same number, as Windows itself converts them.
-constexpr char32_t kHighControls[32] = {
+constexpr char32_t kCharsOf80To9F[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -20,7 +20,7 @@ char AnsiOf(char32_t cp)
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<char>(cp);
     for (int i = 0; i < 32; ++i) {
-        if (kHighControls[i] == cp)
+        if (kCharsOf80To9F[i] == cp)
             return static_cast<char>(0x80 + i);
     }
     return '?';

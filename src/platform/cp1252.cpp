@@ -8,7 +8,7 @@ namespace platform {
 namespace {
 
 // 0x80-0x9F; the five unassigned codes map to the C1 control of the same number.
-constexpr std::array<char16_t, 32> kHighControls = {
+constexpr std::array<char16_t, 32> kTekensVan80 = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -18,7 +18,7 @@ constexpr std::array<char16_t, 32> kHighControls = {
 char16_t CodeNaarUnicode(unsigned char code)
 {
     if (code >= 0x80 && code < 0xA0)
-        return kHighControls[code - 0x80];
+        return kTekensVan80[code - 0x80];
     return code;
 }
 
@@ -26,8 +26,8 @@ char UnicodeNaarCode(char16_t ch)
 {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
         return static_cast<char>(ch);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == ch)
+    for (std::size_t i = 0; i < kTekensVan80.size(); ++i)
+        if (kTekensVan80[i] == ch)
             return static_cast<char>(0x80 + i);
     return '?';
 }

@@ -4,7 +4,7 @@ class QDialog;
 
 namespace platform {
 
-// Escape no longer closes the dialog: where unsaved work would go with one
+// Escape does not close the dialog: where unsaved work would go with one
 // key, only the dialog's own Exit or Cancel closes it. Keys a child uses
 // itself (a list's popup, an edit box) keep their Escape.
 void EscapeSluitNiet(QDialog& dialoog);

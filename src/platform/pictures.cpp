@@ -13,8 +13,6 @@
 namespace platform {
 namespace {
 
-constexpr int kGrootsteZijde = 20000;
-
 // Qt reads a bitmap whose pixel rows stop early as a whole picture, with the
 // missing rows left as whatever memory held; such a file counts as damaged.
 // Compressed bitmaps are left to Qt, which knows where their data ends.
@@ -32,7 +30,7 @@ bool BitmapRijenCompleet(QFile& file)
     const qint64 hoogte = kernKop ? qFromLittleEndian<quint16>(b + 20) : qFromLittleEndian<qint32>(b + 22);
     const qint64 bits = qFromLittleEndian<quint16>(b + (kernKop ? 24 : 28));
     const quint32 compressie = kernKop ? 0 : qFromLittleEndian<quint32>(b + 30);
-    if (std::abs(breedte) > kGrootsteZijde || std::abs(hoogte) > kGrootsteZijde)
+    if (std::abs(breedte) > kGrootstePlaatjeZijde || std::abs(hoogte) > kGrootstePlaatjeZijde)
         return false;  // refused anyway, and the sums below stay small
     if (compressie != 0 && compressie != 3 && compressie != 6)
         return true;
@@ -50,7 +48,7 @@ bool MagGelezen(QImageReader& reader, QFile& file)
     if (soort == "bmp" && !BitmapRijenCompleet(file))
         return false;
     const QSize maat = reader.size();
-    return !maat.isValid() || (maat.width() <= kGrootsteZijde && maat.height() <= kGrootsteZijde);
+    return !maat.isValid() || (maat.width() <= kGrootstePlaatjeZijde && maat.height() <= kGrootstePlaatjeZijde);
 }
 
 // A header may claim no size, or another one than its picture has (a GIF
@@ -59,32 +57,42 @@ bool MagGelezen(QImageReader& reader, QFile& file)
 std::optional<QImage> Lees(QImageReader& reader)
 {
     QImage plaatje = reader.read();
-    if (plaatje.isNull() || plaatje.width() > kGrootsteZijde || plaatje.height() > kGrootsteZijde)
+    if (plaatje.isNull() || plaatje.width() > kGrootstePlaatjeZijde || plaatje.height() > kGrootstePlaatjeZijde)
         return std::nullopt;
     return plaatje;
+}
+
+// The file and its reader, which reads from it.
+struct Bron {
+    QFile file;
+    QImageReader reader;
+};
+
+// Opens the picture file; false when it may not be read at all.
+bool Open(Bron& bron, const QString& pad)
+{
+    if (!OpenGewoonBestand(bron.file, pad))
+        return false;
+    bron.reader.setDevice(&bron.file);
+    return MagGelezen(bron.reader, bron.file);
 }
 
 }  // namespace
 
 std::optional<QImage> LaadPlaatje(const QString& pad)
 {
-    QFile file;
-    if (!OpenGewoonBestand(file, pad))
+    Bron bron;
+    if (!Open(bron, pad))
         return std::nullopt;
-    QImageReader reader(&file);
-    if (!MagGelezen(reader, file))
-        return std::nullopt;
-    return Lees(reader);
+    return Lees(bron.reader);
 }
 
 std::optional<PlaatjeOpMaat> LaadPlaatjeOpMaat(const QString& pad, QSize maat)
 {
-    QFile file;
-    if (!OpenGewoonBestand(file, pad))
+    Bron bron;
+    if (!Open(bron, pad))
         return std::nullopt;
-    QImageReader reader(&file);
-    if (!MagGelezen(reader, file))
-        return std::nullopt;
+    QImageReader& reader = bron.reader;
     const QSize eigenMaat = reader.size();
     // Enlarging is left to the painting, which copies pixels without blending them.
     if (eigenMaat.isValid() && maat.isValid() && eigenMaat.width() > maat.width()

@@ -8,7 +8,16 @@
 
 #include <optional>
 
+// A build may set another limit.
+#ifndef QUILLET_GROOTSTE_PLAATJE_ZIJDE
+#define QUILLET_GROOTSTE_PLAATJE_ZIJDE 20000
+#endif
+
 namespace platform {
+
+// The longest side, in pixels, of a picture the program reads; a larger one
+// counts as damaged.
+inline constexpr int kGrootstePlaatjeZijde = QUILLET_GROOTSTE_PLAATJE_ZIJDE;
 
 // A BMP, JPEG, GIF or PNG file as an image; nothing when the file is missing,
 // of another kind (a WMF, say), damaged, or no regular file (a link, a pipe,

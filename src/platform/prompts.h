@@ -9,7 +9,7 @@ class QWidget;
 namespace platform {
 
 // Message and input boxes. Every routine that asks the user takes a Prompts&,
-// so tests can answer in its place.
+// so its caller decides who answers.
 class Prompts {
 public:
     virtual ~Prompts() = default;

@@ -44,7 +44,7 @@ public:
     virtual void line(double x1, double y1, double x2, double y2, const QColor& colour) = 0;
     virtual void box(double x1, double y1, double x2, double y2, const QColor& colour) = 0;
     virtual void filledBox(double x1, double y1, double x2, double y2, const QColor& colour) = 0;
-    // Aspect above 1 makes the radius the vertical one, as on the original platform.
+    // Aspect above 1 makes the radius the vertical one.
     virtual void circle(double x, double y, double radius, const QColor& colour, double aspect = 1) = 0;
     virtual void point(double x, double y, const QColor& colour) = 0;
     // The whole picture stretched into the rectangle, copied opaquely.

@@ -16,10 +16,12 @@ QString HeleTekens(const QString& tekst)
     QString heel;
     heel.reserve(tekst.size());
     for (qsizetype i = 0; i < tekst.size(); ++i) {
-        if (IsPaarBij(tekst, i))
-            heel.append(tekst[i]).append(tekst[++i]);
-        else if (!tekst[i].isSurrogate())
+        if (IsPaarBij(tekst, i)) {
+            heel.append(tekst.sliced(i, 2));
+            ++i;
+        } else if (!tekst[i].isSurrogate()) {
             heel.append(tekst[i]);
+        }
     }
     return heel;
 }

@@ -17,7 +17,7 @@ _at_exit="rm -f '$QUILLET_E2E_LOG';"
 # Adds a command to what runs when the script ends, whichever way it ends.
 at_exit() {
   _at_exit="${_at_exit:-}$1;"
-  # shellcheck disable=SC2064  # the steps are fixed now, on purpose
+  # shellcheck disable=SC2064  # the steps are fixed when the trap is set, on purpose
   trap "$_at_exit" EXIT
 }
 

@@ -74,7 +74,7 @@ TEST(Klant, RememberedPerCustomerBesideTheUntouchedAddressBook)
 
 TEST(Klant, FilesOfTheFirstFormAndUnusableFieldsAreRead)
 {
-    // The first form: the fields in a fixed order, then a 0 % case that now belongs to the invoice.
+    // The first form: the fields in a fixed order, then a 0 % case, which the invoice holds itself.
     const QByteArray eerste("\"Quillet klantgegevens\"\r\n\"Bakkerij\"\r\n\"Bakkerij\"\r\n\"Dorpsstraat 12\"\r\n"
                             "\"8011 CW\"\r\n\"Zwolle\"\r\n\"NL\"\r\n\"PO-7\"\r\n\"NL987654321B01\"\r\n"
                             "\"inkoop@bakkerij.nl\"\r\n\"AE\"\r\n\"\"\r\n");

@@ -2,13 +2,13 @@
 #include "platform/files.h"
 #include "platform/pictures.h"
 #include "ui/main/main_window.h"
-#include "ui/main/page_controls.h"
 
 #include "support/bedrag.h"
 #include "support/bitmap.h"
 #include "support/odd_files.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
+#include "ui/common/pagina_font.h"
 
 #include <QAction>
 #include <QCloseEvent>

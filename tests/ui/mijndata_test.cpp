@@ -308,7 +308,7 @@ TEST(Mijndata, BackgroundIsChosenOrRemoved)
     o.dialoog->List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     o.dialoog->OkKnop_Click();
     EXPECT_EQ(o.factuur.AchtergrondBestand, QString());
-    EXPECT_EQ(o.main->Pic->Achtergrond(), o.dialoog->Grijs);
+    EXPECT_EQ(o.main->Pic->Achtergrond(), o.dialoog->GeenAchtergrond);
     EXPECT_EQ(o.gesloten, 5);
 }
 

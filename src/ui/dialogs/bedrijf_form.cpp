@@ -6,8 +6,8 @@
 #include "invoice/factuur.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
-#include "ui/dialogs/besturing.h"
-#include "ui/dialogs/dialoog.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/plaatsing.h"
 #include "ui/main/main_window.h"
 
 #include <QCheckBox>
@@ -32,7 +32,7 @@ T* Als(QWidget* w)
 BedrijfForm::BedrijfForm(Main& main, Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
                          QWidget* parent)
     : OkCancelDialoog(main, factuur, QStringLiteral("Bedrijfsgegevens"),
-                      {6000, kOkBoven + 1170, 90, 30, 5730, kOkBoven + 585}, parent),
+                      {6000, kOkBoven + 1170, Links{90}, Boven{30}, 5730, kOkBoven + 585}, parent),
       prompts(prompts), pad(platform::Pad(programmaMap, QString::fromLatin1(kBedrijfBestand)))
 {
     const auto velden = BedrijfVelden();
@@ -49,7 +49,7 @@ BedrijfForm::BedrijfForm(Main& main, Factuur& factuur, platform::Prompts& prompt
                     vinkje->setChecked(b.*lid);
                     invoer[i] = vinkje;
                 } else {
-                    NieuwLabel(Frame1, veld.naam, 150, top + 30);
+                    NieuwLabel(Frame1, veld.naam, Links{150}, Boven{top + 30});
                     if constexpr (std::is_same_v<Waarde, NulTarief>) {
                         auto* keuze = new QComboBox(Frame1);
                         for (const NulTariefGeval& g : NulTariefGevallen())
@@ -70,7 +70,7 @@ BedrijfForm::BedrijfForm(Main& main, Factuur& factuur, platform::Prompts& prompt
                 }
             },
             veld.lid);
-        ZetGeometrie(invoer[i], 2100, top, 3450, 300);
+        ZetPlaats(invoer[i], Links{2100}, Boven{top}, 3450, 300);
     }
     BetaalQrCheck = Als<QCheckBox>(invoer[BetaalQr]);
     VerkopersRegelCheck = Als<QCheckBox>(invoer[VerkopersRegel]);
@@ -78,7 +78,7 @@ BedrijfForm::BedrijfForm(Main& main, Factuur& factuur, platform::Prompts& prompt
     // Nothing stored yet: the sender block's first line is the likely name.
     if (ZijnLeeg(b))
         Text[Naam]->setText(factuur.AfzenderTekst.section(QStringLiteral("\r\n"), 0, 0).trimmed());
-    PlaatsOkCancel(3780, kOkBoven);
+    PlaatsOkCancel(Links{3780}, Boven{kOkBoven});
     OkKnop->setDefault(true);
 }
 

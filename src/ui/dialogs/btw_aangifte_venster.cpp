@@ -2,8 +2,8 @@
 
 #include "boek/overzicht.h"
 #include "platform/prompts.h"
-#include "ui/dialogs/besturing.h"
-#include "ui/dialogs/dialoog.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/plaatsing.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -13,7 +13,6 @@
 namespace {
 
 const QString kAangifteTitel = QStringLiteral(" Btw-aangifte");
-const QColor kVakKleur(220, 230, 230);
 
 const char* const kOmschrijving[] = {
     "1a  Leveringen/diensten belast met hoog tarief",
@@ -25,7 +24,7 @@ const char* const kOmschrijving[] = {
 
 QLabel* Bedrag(QWidget* parent, int left, int top)
 {
-    QLabel* label = NieuwLabel(parent, QString(), left, top);
+    QLabel* label = NieuwLabel(parent, QString(), Links{left}, Boven{top});
     label->setFixedWidth(Px(1500));
     label->setAlignment(Qt::AlignRight);
     return label;
@@ -40,23 +39,23 @@ BtwAangifteVenster::BtwAangifteVenster(std::vector<Boekregel> regels, const Fact
 {
     setWindowTitle(QStringLiteral("Btw-aangifte"));
     ZetVenstermaat(this, 8700, 4950);
-    Frame1 = NieuwFrame(this, 90, 15, 8400, 4350);
+    Frame1 = NieuwFrame(this, Links{90}, Boven{15}, 8400, 4350);
 
-    NieuwLabel(Frame1, QStringLiteral("Jaar"), 150, 195);
+    NieuwLabel(Frame1, QStringLiteral("Jaar"), Links{150}, Boven{195});
     JaarKeuze = new QComboBox(Frame1);
-    ZetGeometrie(JaarKeuze, 600, 150, 1050, 330);
+    ZetPlaats(JaarKeuze, Links{600}, Boven{150}, 1050, 330);
     QList<int> jaren = Jaren(this->regels);
     if (!jaren.contains(vandaag.year()))
         jaren.prepend(vandaag.year());
     for (int jaar : jaren)
         JaarKeuze->addItem(QString::number(jaar));
-    NieuwLabel(Frame1, QStringLiteral("Periode"), 1800, 195);
+    NieuwLabel(Frame1, QStringLiteral("Periode"), Links{1800}, Boven{195});
     KwartaalKeuze = new QComboBox(Frame1);
     KwartaalKeuze->addItems({QStringLiteral("Heel jaar"), QStringLiteral("1e kwartaal"), QStringLiteral("2e kwartaal"),
                              QStringLiteral("3e kwartaal"), QStringLiteral("4e kwartaal")});
-    ZetGeometrie(KwartaalKeuze, 2550, 150, 1500, 330);
+    ZetPlaats(KwartaalKeuze, Links{2550}, Boven{150}, 1500, 330);
     for (QComboBox* keuze : {JaarKeuze, KwartaalKeuze})
-        ZetVakKleur(keuze, kVakKleur);
+        ZetVakKleur(keuze, kInvoerKleur);
 
     // The quarter that was last finished is the one to declare.
     const QDate vorig = vandaag.addMonths(-3);
@@ -67,16 +66,16 @@ BtwAangifteVenster::BtwAangifteVenster(std::vector<Boekregel> regels, const Fact
     Bedrag(Frame1, 6450, 690)->setText(QStringLiteral("Btw"));
     for (int r = 0; r < 5; ++r) {
         const int top = 1020 + 360 * r;
-        NieuwLabel(Frame1, QString::fromUtf8(kOmschrijving[r]), 150, top);
+        NieuwLabel(Frame1, QString::fromUtf8(kOmschrijving[r]), Links{150}, Boven{top});
         Omzet[r] = Bedrag(Frame1, 4650, top);
         Btw[r] = Bedrag(Frame1, 6450, top);
     }
-    KorLabel = NieuwLabel(Frame1, QString(), 150, 2900);
+    KorLabel = NieuwLabel(Frame1, QString(), Links{150}, Boven{2900});
     KorLabel->setFixedWidth(Px(8100));
-    AantalLabel = NieuwLabel(Frame1, QString(), 150, 3250);
+    AantalLabel = NieuwLabel(Frame1, QString(), Links{150}, Boven{3250});
     AantalLabel->setFixedWidth(Px(8100));
-    CsvKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan als CSV"), 4950, 3800, 1800, 390);
-    SluitenKnop = NieuweKnop(Frame1, QStringLiteral("Sluiten"), 6900, 3800, 1350, 390);
+    CsvKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan als CSV"), Links{4950}, Boven{3800}, 1800, 390);
+    SluitenKnop = NieuweKnop(Frame1, QStringLiteral("Sluiten"), Links{6900}, Boven{3800}, 1350, 390);
 
     for (QComboBox* keuze : {JaarKeuze, KwartaalKeuze})
         connect(keuze, &QComboBox::currentIndexChanged, this, &BtwAangifteVenster::Keuze_Change);

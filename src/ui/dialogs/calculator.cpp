@@ -1,9 +1,8 @@
 #include "ui/dialogs/calculator.h"
 
 #include "platform/prompts.h"
-#include "ui/dialogs/besturing.h"
-#include "ui/dialogs/dialoog.h"
-#include "ui/main/page_controls.h"
+#include "ui/common/pagina_font.h"
+#include "ui/common/plaatsing.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,13 +41,13 @@ Calculator::Calculator(platform::Prompts& prompts, QWidget* parent) : QDialog(pa
     Text1->setAlignment(Qt::AlignRight);
     Text1->setToolTip(QStringLiteral(" Bedrag copyeren "));
     Text1->installEventFilter(this);
-    ZetGeometrie(Text1, 105, 105, 3015, 315);
+    Plaats(Text1, Links{105}, Boven{105}, 3015, 315);
 
     Readout = new QLabel(this);
     Readout->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Readout->setFont(PaginaFont(12));
-    ZetGeometrie(Readout, 105, 480, 3015, 375);
+    Plaats(Readout, Links{105}, Boven{480}, 3015, 375);
 
     for (int i = 0; i < 10; ++i) {
         const bool nul = i == 0;
@@ -72,7 +71,7 @@ Calculator::Calculator(platform::Prompts& prompts, QWidget* parent) : QDialog(pa
 
 QPushButton* Calculator::NieuweToets(const QString& tekst, int rij, int kolom, int breedte)
 {
-    return NieuweKnop(this, tekst, kToetsLinks + kolom * kKolomStap, kToetsBoven + rij * kRijStap,
+    return NieuweKnop(this, tekst, Links{kToetsLinks + kolom * kKolomStap}, Boven{kToetsBoven + rij * kRijStap},
                       kToetsBreedte + (breedte - 1) * kKolomStap, kToetsHoogte);
 }
 

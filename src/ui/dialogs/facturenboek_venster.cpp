@@ -7,9 +7,9 @@
 #include "platform/mail.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"
-#include "ui/dialogs/besturing.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/plaatsing.h"
 #include "ui/dialogs/boek_model.h"
-#include "ui/dialogs/dialoog.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -21,14 +21,13 @@
 
 namespace {
 
-const QColor kVakKleur(220, 230, 230);
 
 QComboBox* NieuweKeuze(QWidget* parent, const QStringList& keuzes, int left, int width)
 {
     auto* keuze = new QComboBox(parent);
     keuze->addItems(keuzes);
-    ZetGeometrie(keuze, left, 150, width, 330);
-    ZetVakKleur(keuze, kVakKleur);
+    ZetPlaats(keuze, Links{left}, Boven{150}, width, 330);
+    ZetVakKleur(keuze, kInvoerKleur);
     return keuze;
 }
 
@@ -40,26 +39,26 @@ FacturenboekVenster::FacturenboekVenster(Facturenboek& boek, const Factuur& fact
 {
     setWindowTitle(QStringLiteral("Facturenboek"));
     ZetVenstermaat(this, 12900, 7920);
-    Frame1 = NieuwFrame(this, 90, 15, 12600, 7320);
+    Frame1 = NieuwFrame(this, Links{90}, Boven{15}, 12600, 7320);
 
-    NieuwLabel(Frame1, QStringLiteral("Jaar"), 150, 195);
+    NieuwLabel(Frame1, QStringLiteral("Jaar"), Links{150}, Boven{195});
     JaarKeuze = NieuweKeuze(Frame1, {QStringLiteral("Alle")}, 600, 1050);
-    NieuwLabel(Frame1, QStringLiteral("Kwartaal"), 1800, 195);
+    NieuwLabel(Frame1, QStringLiteral("Kwartaal"), Links{1800}, Boven{195});
     KwartaalKeuze = NieuweKeuze(Frame1,
                                 {QStringLiteral("Alle"), QStringLiteral("1e kwartaal"), QStringLiteral("2e kwartaal"),
                                  QStringLiteral("3e kwartaal"), QStringLiteral("4e kwartaal")},
                                 2700, 1500);
-    NieuwLabel(Frame1, QStringLiteral("Status"), 4400, 195);
+    NieuwLabel(Frame1, QStringLiteral("Status"), Links{4400}, Boven{195});
     StatusKeuze = NieuweKeuze(
         Frame1, {QStringLiteral("Alle"), QStringLiteral("Open"), QStringLiteral("Betaald"), QStringLiteral("Te laat")},
         5100, 1350);
-    NieuwLabel(Frame1, QStringLiteral("Zoeken (klant of nummer)"), 6750, 195);
+    NieuwLabel(Frame1, QStringLiteral("Zoeken (klant of nummer)"), Links{6750}, Boven{195});
     Zoeken = new QLineEdit(Frame1);
-    ZetGeometrie(Zoeken, 9450, 150, 3000, 330);
-    ZetVakKleur(Zoeken, kVakKleur);
+    ZetPlaats(Zoeken, Links{9450}, Boven{150}, 3000, 330);
+    ZetVakKleur(Zoeken, kInvoerKleur);
 
     Lijst = new QTableView(Frame1);
-    ZetGeometrie(Lijst, 150, 600, 12300, 5550);
+    ZetPlaats(Lijst, Links{150}, Boven{600}, 12300, 5550);
     Lijst->setModel(model);
     Lijst->setSelectionBehavior(QAbstractItemView::SelectRows);
     Lijst->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -73,12 +72,12 @@ FacturenboekVenster::FacturenboekVenster(Facturenboek& boek, const Factuur& fact
         Lijst->setColumnWidth(kolom, Px(breedte));
     ZetVakKleur(Lijst, QColor(250, 250, 245));
 
-    TotaalLabel = NieuwLabel(Frame1, QString(), 150, 6270);
+    TotaalLabel = NieuwLabel(Frame1, QString(), Links{150}, Boven{6270});
     TotaalLabel->setFixedWidth(Px(12300));
 
     int links = 150;
     auto knop = [this, &links](const QString& tekst) {
-        QPushButton* k = NieuweKnop(Frame1, tekst, links, 6750, 1650, 390);
+        QPushButton* k = NieuweKnop(Frame1, tekst, Links{links}, Boven{6750}, 1650, 390);
         links += 1770;
         return k;
     };

@@ -3,15 +3,14 @@
 #include "einvoice/efactuur_controle.h"
 #include "invoice/factuur.h"
 #include "platform/prompts.h"
-#include "ui/dialogs/besturing.h"
-#include "ui/dialogs/dialoog.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/plaatsing.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 namespace {
 
-const QColor kVakKleur(220, 230, 230);
 constexpr int kRij = 330;     // twips from one field to the next
 constexpr int kBoven = 180;   // the first field
 constexpr int kBreedte = 3600;
@@ -30,7 +29,7 @@ int Index(const QString& naam)
 KlantgegevensForm::KlantgegevensForm(Main& main, Factuur& factuur, const Klantgegevens& voorstel,
                                      platform::Prompts& prompts, QWidget* parent)
     : OkCancelDialoog(main, factuur, QStringLiteral("Klantgegevens"),
-                      {6000, 1470 + int(KlantVelden().size()) * kRij, 90, 15, 5730,
+                      {6000, 1470 + int(KlantVelden().size()) * kRij, Links{90}, Boven{15}, 5730,
                        885 + int(KlantVelden().size()) * kRij},
                       parent),
       prompts(prompts)
@@ -39,8 +38,8 @@ KlantgegevensForm::KlantgegevensForm(Main& main, Factuur& factuur, const Klantge
     for (const KlantVeld& v : KlantVelden()) {
         if (v.keuzes.empty()) {
             auto* vak = new QLineEdit(v.lees(voorstel), Frame1);
-            ZetGeometrie(vak, 150, top, kBreedte, 285);
-            ZetVakKleur(vak, kVakKleur);
+            Plaats(vak, Links{150}, Boven{top}, kBreedte, 285);
+            ZetVakKleur(vak, kInvoerKleur);
             Veld.push_back(vak);
         } else {
             auto* lijst = new QComboBox(Frame1);
@@ -49,16 +48,15 @@ KlantgegevensForm::KlantgegevensForm(Main& main, Factuur& factuur, const Klantge
                 if (k.code == v.lees(voorstel))
                     lijst->setCurrentIndex(lijst->count() - 1);
             }
-            ZetGeometrie(lijst, 150, top - 15);
-            lijst->setFixedWidth(Px(kBreedte));
+            Plaats(lijst, Links{150}, Boven{top - 15}, kBreedte);
             connect(lijst, &QComboBox::currentIndexChanged, this, &KlantgegevensForm::ZetBeschikbaar);
             Veld.push_back(lijst);
         }
-        NieuwLabel(Frame1, v.naam, 3840, top + 45);
+        NieuwLabel(Frame1, v.naam, Links{3840}, Boven{top + 45});
         top += kRij;
     }
     ZetBeschikbaar();
-    PlaatsOkCancel(3780, top + 225);
+    PlaatsOkCancel(Links{3780}, Boven{top + 225});
 }
 
 QLineEdit* KlantgegevensForm::Tekstvak(const QString& naam) const

@@ -8,7 +8,8 @@
 #include "platform/lijst.h"
 #include "platform/pictures.h"
 #include "platform/prompts.h"
-#include "ui/dialogs/besturing.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/plaatsing.h"
 #include "ui/dialogs/klantgegevens_form.h"
 #include "ui/main/main_window.h"
 
@@ -42,7 +43,8 @@ QString Titel(int modus)
 
 Mijndata::Mijndata(Main& main, Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
                    QWidget* parent)
-    : OkCancelDialoog(main, factuur, Titel(factuur.MijndataModus), {6000, 3900, 90, 30, 5730, 3315}, parent),
+    : OkCancelDialoog(main, factuur, Titel(factuur.MijndataModus), {6000, 3900, Links{90}, Boven{30}, 5730, 3315},
+                      parent),
       prompts(prompts), programmaMap(programmaMap)
 {
     MaakBesturing();
@@ -54,13 +56,14 @@ Mijndata::Mijndata(Main& main, Factuur& factuur, platform::Prompts& prompts, con
         LaadAdres();
         break;
     case 3:
-        LaadPlaatjes(AchtergrondMap(programmaMap),
+        LaadPlaatjes(Map(programmaMap, Bestandsmap::Achtergronden),
                      QStringLiteral("Dubbelklik op naam is achtergrond exporteren naar factuur,\r\n"
                                     "géén naam selecteren is geen achtergrond."));
         break;
     case 4:
-        LaadPlaatjes(LogoMap(programmaMap), QStringLiteral("Dubbelklik op naam is logo exporteren naar factuur,\r\n"
-                                                            "géén naam selecteren is geen logo."));
+        LaadPlaatjes(Map(programmaMap, Bestandsmap::Logo),
+                     QStringLiteral("Dubbelklik op naam is logo exporteren naar factuur,\r\n"
+                                    "géén naam selecteren is geen logo."));
         break;
     }
 }
@@ -74,33 +77,33 @@ void Mijndata::MaakBesturing()
     // Without scroll bars the box keeps one width, the width the lines are counted at.
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ZetGeometrie(Text1, 150, 240, 5415, 1950);
+    Plaats(Text1, Links{150}, Boven{240}, 5415, 1950);
     ZetVakKleur(Text1, QColor(230, 230, 180));
 
     List1 = platform::NieuweLijst(Frame1);
-    ZetGeometrie(List1, 150, 240, 5415, 1950);
+    Plaats(List1, Links{150}, Boven{240}, 5415, 1950);
     ZetVakKleur(List1, QColor(180, 230, 230));
     List1->hide();
     connect(List1, &QListWidget::itemDoubleClicked, this, &Mijndata::List1_DblClick);
 
-    Label5 = NieuwLabel(Frame1, QString(), 165, 2250);
+    Label5 = NieuwLabel(Frame1, QString(), Links{165}, Boven{2250});
 
-    Label4 = NieuwPaneel(Frame1, 150, 2790, 1800, 390);
-    AddKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan"), 180, 2820, 900, 330);
+    Label4 = NieuwPaneel(Frame1, Links{150}, Boven{2790}, 1800, 390);
+    AddKnop = NieuweKnop(Frame1, QStringLiteral("Opslaan"), Links{180}, Boven{2820}, 900, 330);
     AddKnop->setToolTip(QStringLiteral(" Nieuwe adres opslaan "));
-    OpenKnop = NieuweKnop(Frame1, QStringLiteral("Openen"), 1080, 2820, 840, 330);
+    OpenKnop = NieuweKnop(Frame1, QStringLiteral("Openen"), Links{1080}, Boven{2820}, 840, 330);
     OpenKnop->setToolTip(QStringLiteral(" Adressenbestand openen "));
-    Label6 = NieuwPaneel(Frame1, 1995, 2790, 1365, 390);
-    KlantKnop = NieuweKnop(Frame1, QStringLiteral("Klantgegevens"), 2025, 2820, 1305, 330);
+    Label6 = NieuwPaneel(Frame1, Links{1995}, Boven{2790}, 1365, 390);
+    KlantKnop = NieuweKnop(Frame1, QStringLiteral("Klantgegevens"), Links{2025}, Boven{2820}, 1305, 330);
     KlantKnop->setToolTip(QStringLiteral(" Btw-nummer en andere gegevens van deze klant "));
     connect(KlantKnop, &QPushButton::clicked, this, &Mijndata::KlantKnop_Click);
     connect(AddKnop, &QPushButton::clicked, this, &Mijndata::AddKnop_Click);
     connect(OpenKnop, &QPushButton::clicked, this, &Mijndata::OpenKnop_Click);
-    PlaatsOkCancel(3780, 2790);
+    PlaatsOkCancel(Links{3780}, Boven{2790});
     OkKnop->setToolTip(QStringLiteral(" Adres of afbeelding  exporteren "));
 
-    Grijs = QImage(1, 1, QImage::Format_RGB32);
-    Grijs.fill(Qt::white);   // the page's own colour: no background
+    GeenAchtergrond = QImage(1, 1, QImage::Format_RGB32);
+    GeenAchtergrond.fill(Qt::white);   // the page's own colour: no background
 }
 
 void Mijndata::LaadAfzender()
@@ -118,7 +121,7 @@ void Mijndata::LaadAdres()
     setWindowTitle(QStringLiteral(" Adres gegevens"));
     ZetTekst(main.Pic->AdresRechthoek->Tekst());
     ZetHint(kAdresHint);
-    VulFile1(AdressenMap(programmaMap), QStringLiteral("*.adr"));
+    VulFile1(Map(programmaMap, Bestandsmap::Adressen), QStringLiteral("*.adr"));
 }
 
 void Mijndata::LaadPlaatjes(const QString& folder, const QString& hint)
@@ -247,7 +250,7 @@ bool Mijndata::IsBruikbaarPlaatje(const QString& bestand)
 }
 
 // A picture that cannot be read is not taken: the page and the invoice keep
-// the old picture and its name.
+// the picture they show and its name.
 void Mijndata::KiesAchtergrond(const QString& bestand)
 {
     if (!IsBruikbaarPlaatje(bestand))
@@ -292,7 +295,7 @@ void Mijndata::OkKnop_Click()
         if (const QString bestand = GekozenBestand(); !bestand.isEmpty()) {
             KiesAchtergrond(bestand);
         } else {
-            main.Pic->ZetAchtergrond(Grijs);
+            main.Pic->ZetAchtergrond(GeenAchtergrond);
             factuur.AchtergrondBestand.clear();
         }
         break;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/dialogs/dialoog.h"
+#include "ui/common/plaatsing.h"
 #include "ui/dialogs/ok_cancel_dialoog.h"
 
 #include <QImage>
@@ -43,7 +43,7 @@ public:
     QLabel* Label6;            // the panel behind KlantKnop
     QPushButton* KlantKnop;    // "Klantgegevens" of the address, with the address only
     QStringList File1;   // the files of the folder the list shows, in its order
-    QImage Grijs;        // put in place of the background when none is chosen
+    QImage GeenAchtergrond;   // a white picture, put in place of the background when none is chosen
 
 public slots:
     void AddKnop_Click();

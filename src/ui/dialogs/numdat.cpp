@@ -1,8 +1,8 @@
 #include "ui/dialogs/numdat.h"
 
 #include "invoice/factuur.h"
-#include "ui/dialogs/besturing.h"
-#include "ui/dialogs/dialoog.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/plaatsing.h"
 #include "ui/main/main_window.h"
 
 #include <QComboBox>
@@ -10,8 +10,6 @@
 #include <QLineEdit>
 
 namespace {
-
-const QColor kVakKleur(220, 230, 230);
 
 QString TweeCijfers(int getal)
 {
@@ -21,28 +19,29 @@ QString TweeCijfers(int getal)
 }  // namespace
 
 NumDat::NumDat(Main& main, Factuur& factuur, QDate vandaag, QWidget* parent)
-    : OkCancelDialoog(main, factuur, QStringLiteral("Factuur Datum / Nummer"), {4800, 2430, 90, 15, 4545, 1860},
-                      parent)
+    : OkCancelDialoog(main, factuur, QStringLiteral("Factuur Datum / Nummer"),
+                      {4800, 2430, Links{90}, Boven{15}, 4545, 1860}, parent)
 {
-    Combo1 = NieuweKeuzelijst(150, 600, 1, 31, vandaag.day());
-    Combo2 = NieuweKeuzelijst(840, 600, 1, 12, vandaag.month());
-    Combo3 = NieuweKeuzelijst(1530, 810, 2010, 2099, vandaag.year());
-    Label3 = NieuwLabel(Frame1, QStringLiteral("Factuurdatum ( D / M / J )"), 2400, 285);
+    Combo1 = NieuweKeuzelijst(Links{150}, 600, 1, 31, vandaag.day());
+    Combo2 = NieuweKeuzelijst(Links{840}, 600, 1, 12, vandaag.month());
+    Combo3 = NieuweKeuzelijst(Links{1530}, 810, 2010, 2099, vandaag.year());
+    Label3 = NieuwLabel(Frame1, QStringLiteral("Factuurdatum ( D / M / J )"), Links{2400}, Boven{285});
 
     Text1 = new QLineEdit(factuur.FactuurNummer, Frame1);
-    ZetGeometrie(Text1, 150, 660, 2175, 300);
-    ZetVakKleur(Text1, kVakKleur);
-    Label2 = NieuwLabel(Frame1, QStringLiteral("Factuurnummer"), 2400, 705);
+    Plaats(Text1, Links{150}, Boven{660}, 2175, 300);
+    ZetVakKleur(Text1, kInvoerKleur);
+    Label2 = NieuwLabel(Frame1, QStringLiteral("Factuurnummer"), Links{2400}, Boven{705});
 
-    Label4 = NieuwLabel(Frame1, QStringLiteral("Géén aanhalingstekens \" of ' gebruiken in het nummer."), 150, 1140);
+    Label4 = NieuwLabel(Frame1, QStringLiteral("Géén aanhalingstekens \" of ' gebruiken in het nummer."), Links{150},
+                        Boven{1140});
     Label4->setWordWrap(true);
-    ZetGeometrie(Label4, 150, 1140, 2130, 600);
+    Plaats(Label4, Links{150}, Boven{1140}, 2130, 600);
 
-    PlaatsOkCancel(2610, 1350);
+    PlaatsOkCancel(Links{2610}, Boven{1350});
 }
 
 // A list of the numbers van to tot, two digits at least, preset to today's.
-QComboBox* NumDat::NieuweKeuzelijst(int left, int width, int van, int tot, int vandaag)
+QComboBox* NumDat::NieuweKeuzelijst(Links links, int breedte, int van, int tot, int vandaag)
 {
     auto* lijst = new QComboBox(Frame1);
     lijst->setEditable(true);
@@ -55,9 +54,8 @@ QComboBox* NumDat::NieuweKeuzelijst(int left, int width, int van, int tot, int v
         lijst->setCurrentIndex(index);
     else
         lijst->setCurrentText(TweeCijfers(vandaag));
-    ZetGeometrie(lijst, left, 240);
-    lijst->setFixedWidth(Px(width));
-    ZetVakKleur(lijst, kVakKleur);
+    Plaats(lijst, links, Boven{240}, breedte);
+    ZetVakKleur(lijst, kInvoerKleur);
     return lijst;
 }
 

@@ -26,5 +26,5 @@ public slots:
     void OkKnop_Click() override;
 
 private:
-    QComboBox* NieuweKeuzelijst(int left, int width, int van, int tot, int vandaag);
+    QComboBox* NieuweKeuzelijst(Links links, int breedte, int van, int tot, int vandaag);
 };

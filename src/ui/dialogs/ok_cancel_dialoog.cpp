@@ -1,8 +1,8 @@
 #include "ui/dialogs/ok_cancel_dialoog.h"
 
-#include "ui/dialogs/besturing.h"
-#include "ui/dialogs/dialoog.h"
-#include "ui/main/page_controls.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/pagina_font.h"
+#include "ui/common/plaatsing.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -18,11 +18,12 @@ OkCancelDialoog::OkCancelDialoog(Main& main, Factuur& factuur, const QString& ti
     KleurSchemaToepassen(this, Frame1, factuur);
 }
 
-void OkCancelDialoog::PlaatsOkCancel(int left, int top)
+void OkCancelDialoog::PlaatsOkCancel(Links links, Boven boven)
 {
-    Label1 = NieuwPaneel(Frame1, left, top, 1800, 390);
-    CancelKnop = NieuweKnop(Frame1, QStringLiteral("Cancel"), left + 30, top + 30, 900, 330);
-    OkKnop = NieuweKnop(Frame1, QStringLiteral("Ok"), left + 930, top + 30, 840, 330);
+    Label1 = NieuwPaneel(Frame1, links, boven, 1800, 390);
+    const Boven knopBoven{boven.twips + 30};
+    CancelKnop = NieuweKnop(Frame1, QStringLiteral("Cancel"), Links{links.twips + 30}, knopBoven, 900, 330);
+    OkKnop = NieuweKnop(Frame1, QStringLiteral("Ok"), Links{links.twips + 930}, knopBoven, 840, 330);
     OkKnop->setDefault(true);   // Return confirms; a multi-line box keeps Return for its new line
     connect(OkKnop, &QPushButton::clicked, this, &OkCancelDialoog::OkKnop_Click);
     connect(CancelKnop, &QPushButton::clicked, this, &OkCancelDialoog::CancelKnop_Click);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/plaatsing.h"
+
 #include <QDialog>
 
 class Main;
@@ -28,14 +30,14 @@ protected:
     struct Maten {
         int breedte;
         int hoogte;
-        int frameLinks;
-        int frameBoven;
+        Links frameLinks;
+        Boven frameBoven;
         int frameBreedte;
         int frameHoogte;
     };
     OkCancelDialoog(Main& main, Factuur& factuur, const QString& titel, const Maten& maten, QWidget* parent);
-    // The panel at left, top (twips, in the frame); Cancel 900 and Ok 840 twips wide on it.
-    void PlaatsOkCancel(int left, int top);
+    // The panel at its place in the frame; Cancel 900 and Ok 840 twips wide on it.
+    void PlaatsOkCancel(Links links, Boven boven);
 
     Main& main;
     Factuur& factuur;

@@ -5,9 +5,10 @@
 #include "platform/amount.h"
 #include "platform/escape.h"
 #include "platform/prompts.h"
-#include "ui/dialogs/besturing.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/pagina_font.h"
+#include "ui/common/plaatsing.h"
 #include "ui/dialogs/calculator.h"
-#include "ui/dialogs/dialoog.h"
 #include "ui/main/main_window.h"
 
 #include <QEvent>
@@ -28,29 +29,29 @@ const QString kHint = QStringLiteral(
 }  // namespace
 
 Omschrijf::Omschrijf(Main& main, Factuur& factuur, platform::Prompts& prompts, QWidget* parent)
-    : OkCancelDialoog(main, factuur, QStringLiteral("Omschrijving factuur"), {9300, 8025, 90, 30, 9030, 7425},
-                      parent),
+    : OkCancelDialoog(main, factuur, QStringLiteral("Omschrijving factuur"),
+                      {9300, 8025, Links{90}, Boven{30}, 9030, 7425}, parent),
       prompts(prompts)
 {
     platform::EscapeSluitNiet(*this);   // twenty typed lines would go with one key
-    Label2 = NieuwLabel(Frame1, factuur.KopTekst[1], 150, 165);
-    Label3 = NieuwLabel(Frame1, factuur.KopTekst[2], 1170, 165);
-    Label4 = NieuwLabel(Frame1, factuur.KopTekst[5], 8420, 165);
+    Label2 = NieuwLabel(Frame1, factuur.KopTekst[1], Links{150}, Boven{165});
+    Label3 = NieuwLabel(Frame1, factuur.KopTekst[2], Links{1170}, Boven{165});
+    Label4 = NieuwLabel(Frame1, factuur.KopTekst[5], Links{8420}, Boven{165});
     MaakRegels();
     MaakKnoppen();
 }
 
 void Omschrijf::MaakRegels()
 {
-    BackInvoer = NieuwPaneel(Frame1, 120, 450, 8790, 5820);
+    BackInvoer = NieuwPaneel(Frame1, Links{120}, Boven{450}, 8790, 5820);
     for (int i = 0; i < Factuur::kRegels; ++i) {
-        const int top = kEersteRij + kRijStap * i;
-        Invoer1[i] = NieuwRegelvak(180, top, 1050);
+        const Boven boven{kEersteRij + kRijStap * i};
+        Invoer1[i] = NieuwRegelvak(Links{180}, boven, 1050);
         Invoer1[i]->setMaxLength(10);
         Invoer1[i]->setText(factuur.Aantal[i]);
-        Invoer2[i] = NieuwRegelvak(1245, top, 6525);
+        Invoer2[i] = NieuwRegelvak(Links{1245}, boven, 6525);
         Invoer2[i]->setText(factuur.Omschrijving[i]);
-        Invoer3[i] = NieuwRegelvak(7785, top, 1050);
+        Invoer3[i] = NieuwRegelvak(Links{7785}, boven, 1050);
         Invoer3[i]->setAlignment(Qt::AlignRight);
         Invoer3[i]->setText(QString(factuur.Prijs[i]).replace(QLatin1Char('.'), QLatin1Char(',')));
         Invoer3[i]->installEventFilter(this);
@@ -59,18 +60,18 @@ void Omschrijf::MaakRegels()
 
 void Omschrijf::MaakKnoppen()
 {
-    Label8 = NieuwPaneel(Frame1, 6900, 6315, 900, 315);
-    TotaalKnop = NieuweKnop(Frame1, QStringLiteral("Totaal"), 6930, 6345, 840, 255);
+    Label8 = NieuwPaneel(Frame1, Links{6900}, Boven{6315}, 900, 315);
+    TotaalKnop = NieuweKnop(Frame1, QStringLiteral("Totaal"), Links{6930}, Boven{6345}, 840, 255);
     TotaalText = new QLineEdit(Frame1);
     TotaalText->setAlignment(Qt::AlignRight);
-    ZetGeometrie(TotaalText, 7845, 6315, 1035, 300);
+    Plaats(TotaalText, Links{7845}, Boven{6315}, 1035, 300);
     ZetVakKleur(TotaalText, QColor(240, 210, 210));
-    Label6 = NieuwLabel(Frame1, MetRegeleinden(kHint), 150, 6345);
+    Label6 = NieuwLabel(Frame1, MetRegeleinden(kHint), Links{150}, Boven{6345});
 
-    Label5 = NieuwPaneel(Frame1, 120, 6915, 1950, 390);
-    AddKnop = NieuweKnop(Frame1, QStringLiteral("Clear"), 150, 6945, 870, 330);
-    DelKnop = NieuweKnop(Frame1, QStringLiteral("Calculator"), 1020, 6945, 1020, 330);
-    PlaatsOkCancel(7110, 6915);
+    Label5 = NieuwPaneel(Frame1, Links{120}, Boven{6915}, 1950, 390);
+    AddKnop = NieuweKnop(Frame1, QStringLiteral("Clear"), Links{150}, Boven{6945}, 870, 330);
+    DelKnop = NieuweKnop(Frame1, QStringLiteral("Calculator"), Links{1020}, Boven{6945}, 1020, 330);
+    PlaatsOkCancel(Links{7110}, Boven{6915});
     OkKnop->setToolTip(QStringLiteral(" Gegevens exporteren naar de factuur "));
 
     connect(TotaalKnop, &QPushButton::clicked, this, &Omschrijf::TotaalKnop_Click);
@@ -78,11 +79,11 @@ void Omschrijf::MaakKnoppen()
     connect(DelKnop, &QPushButton::clicked, this, &Omschrijf::DelKnop_Click);
 }
 
-QLineEdit* Omschrijf::NieuwRegelvak(int left, int top, int width)
+QLineEdit* Omschrijf::NieuwRegelvak(Links links, Boven boven, int breedte)
 {
     auto* vak = new QLineEdit(Frame1);
     vak->setFont(PaginaFont(10));
-    ZetGeometrie(vak, left, top, width, kRijHoogte);
+    Plaats(vak, links, boven, breedte, kRijHoogte);
     QPalette p = vak->palette();
     p.setColor(QPalette::Base, QColor(230, 230, 190));
     p.setColor(QPalette::Text, QColor(60, 60, 60));

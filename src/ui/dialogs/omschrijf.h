@@ -48,7 +48,7 @@ protected:
 private:
     void MaakRegels();
     void MaakKnoppen();
-    QLineEdit* NieuwRegelvak(int left, int top, int width);
+    QLineEdit* NieuwRegelvak(Links links, Boven boven, int breedte);
     RegelTeksten Teksten(const std::array<QLineEdit*, Factuur::kRegels>& vakken) const;
     // Tells the user of the first price too large to compute and puts the
     // cursor in it; true when there is none.

@@ -7,8 +7,9 @@
 #include "platform/files.h"
 #include "platform/lijst.h"
 #include "platform/prompts.h"
-#include "ui/dialogs/besturing.h"
-#include "ui/dialogs/dialoog.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/pagina_font.h"
+#include "ui/common/plaatsing.h"
 #include "ui/main/main_window.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,7 @@ const QColor kKnopKleur(220, 220, 200);
 
 QPushButton* NieuweOpenfacKnop(QWidget* parent, const QString& tekst, int left, int width)
 {
-    QPushButton* knop = NieuweKnop(parent, tekst, left, 2920, width, 300);
+    QPushButton* knop = NieuweKnop(parent, tekst, Links{left}, Boven{2920}, width, 300);
     QPalette p = knop->palette();
     p.setColor(QPalette::Button, kKnopKleur);
     knop->setPalette(p);
@@ -35,17 +36,17 @@ QPushButton* NieuweOpenfacKnop(QWidget* parent, const QString& tekst, int left, 
 Openfac::Openfac(Main& main, Factuur& factuur, platform::Prompts& prompts, const QString& programmaMap,
                  QWidget* parent)
     : QDialog(parent), main(main), factuur(factuur), prompts(prompts),
-      map(FacturenMap(programmaMap))
+      map(Map(programmaMap, Bestandsmap::Facturen))
 {
     setWindowTitle(QStringLiteral("Open project"));
     setFont(PaginaFont(8));
     ZetVenstermaat(this, 6045, 3915);
-    Frame1 = NieuwFrame(this, 90, 0, 5745, 3375);
+    Frame1 = NieuwFrame(this, Links{90}, Boven{0}, 5745, 3375);
     List1 = platform::NieuweLijst(Frame1);
-    ZetGeometrie(List1, 120, 210, 5490, 2595);
+    Plaats(List1, Links{120}, Boven{210}, 5490, 2595);
     ZetVakKleur(List1, QColor(200, 200, 180));
-    Label2 = NieuwLabel(Frame1, QString(), 150, 2920);
-    Label1 = NieuwPaneel(Frame1, 3780, 2890, 1845, 360);
+    Label2 = NieuwLabel(Frame1, QString(), Links{150}, Boven{2920});
+    Label1 = NieuwPaneel(Frame1, Links{3780}, Boven{2890}, 1845, 360);
     CancelKnop = NieuweOpenfacKnop(Frame1, QStringLiteral("Cancel"), 3810, 900);
     OpenKnop = NieuweOpenfacKnop(Frame1, QStringLiteral("Open"), 4710, 885);
     OpenKnop->setDefault(true);   // Return opens the selected invoice

@@ -14,7 +14,7 @@ class PrinterInstellen : public QDialog {
 public:
     PrinterInstellen(const platform::PrinterKeuze& keuze, QWidget* parent = nullptr);
 
-    // The choice as the lists show it now.
+    // The choice the lists show.
     platform::PrinterKeuze Keuze() const;
 
     QComboBox* PrinterLijst;

@@ -5,13 +5,14 @@
 #include "ui/main/palette.h"
 
 #include "platform/shell.h"
+#include "ui/common/plaatsing.h"
 
 #include <QAction>
 
 namespace {
 
-// The palette opens this far right of and below the main window's corner (in pixels).
-const QPoint kPaletAfstand(1200 / 15, 600 / 15);
+// The palette opens this far right of and below the main window's corner.
+const QPoint kPaletAfstand(Px(1200), Px(600));
 
 }  // namespace
 

@@ -3,14 +3,17 @@
 #include "invoice/algemeen.h"
 #include "invoice/creditnota_regels.h"
 #include "invoice/plaatjes.h"
-#include "output/betaal_qr.h"
 #include "invoice/settings_file.h"
+#include "output/betaal_qr.h"
 #include "platform/amount.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
 #include "platform/prompts.h"
-#include "ui/main/layout_icons.h"
+#include "ui/common/kleuren.h"
+#include "ui/common/pagina_font.h"
+#include "ui/common/plaatsing.h"
 #include "ui/main/bijzondere_tekens.h"
+#include "ui/main/layout_icons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,50 +27,8 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-// The window sizes are outer sizes: a border of 4 pixels on each side, and a
-// caption and menu bar of 43 pixels above the client area.
-constexpr int kRandBreedte = 8;
-constexpr int kTitelEnMenu = 43;
-
-int Px(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
-
-void Plaats(QWidget* w, int top, int left, int width = 0, int height = 0)
-{
-    w->move(Px(left), Px(top));
-    if (width > 0 && height > 0)
-        w->setFixedSize(Px(width), Px(height));
-    else if (width > 0)
-        w->setFixedWidth(Px(width));
-}
-
-void ZetAchtergrondKleur(QWidget* w, const QColor& kleur)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, kleur);
-    w->setPalette(p);
-}
-
-QFrame* NieuwFrame(QWidget* parent, int top, int left, int width, int height)
-{
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Plaats(frame, top, left, width, height);
-    return frame;
-}
-
-QLabel* NieuwLabel(QWidget* parent, int top, int left, const QString& tekst)
-{
-    auto* label = new QLabel(tekst, parent);
-    label->setTextFormat(Qt::PlainText);
-    Plaats(label, top, left);
-    label->adjustSize();
-    return label;
-}
+// The menu bar, between the caption and the client area.
+constexpr int kMenuHoogte = 20;
 
 // A filled column body is written small enough for its 20 lines.
 void ToonKolom(PaginaLabel* label, const QString& tekst)
@@ -111,15 +72,15 @@ void Main::MaakVenster()
     setCentralWidget(centraal);
     ZetBreedte(kBreedteGesloten);
 
-    Frame1 = NieuwFrame(centraal, 30, 120, 6375, 9480);
+    Frame1 = NieuwFrame(centraal, Links{120}, Boven{30}, 6375, 9480);
     BackA4 = new QLabel(Frame1);
-    Plaats(BackA4, 195, 90, 6195, 9195);
+    Plaats(BackA4, Links{90}, Boven{195}, 6195, 9195);
     ZetAchtergrondKleur(BackA4, QColor(180, 200, 200));
 
     Pic = new Pagina(Frame1);
-    Plaats(Pic, 285, 180);
+    Plaats(Pic, Links{180}, Boven{285});
     HelpLabel = new PaginaLabel(Frame1);
-    Plaats(HelpLabel, 285, 210, 6000, 9000);
+    Plaats(HelpLabel, Links{210}, Boven{285}, 6000, 9000);
     ZetAchtergrondKleur(HelpLabel, QColor(180, 200, 200));
     HelpLabel->setWordWrap(true);
     HelpLabel->hide();
@@ -163,42 +124,42 @@ void Main::KoppelDubbelKlikken()
 
 void Main::MaakZijpaneel()
 {
-    Frame2 = NieuwFrame(centraal, 30, 6615, 1800, 2550);
+    Frame2 = NieuwFrame(centraal, Links{6615}, Boven{30}, 1800, 2550);
     Combo1 = new QComboBox(Frame2);
-    Plaats(Combo1, 240, 150, 780);
+    Plaats(Combo1, Links{150}, Boven{240}, 780);
     QPalette combo = Combo1->palette();
     combo.setColor(QPalette::Base, QColor(230, 220, 220));
     combo.setColor(QPalette::Button, QColor(230, 220, 220));
     Combo1->setPalette(combo);
-    Label1 = NieuwLabel(Frame2, 285, 990, QStringLiteral("Btw in %"));
+    Label1 = NieuwLabel(Frame2, QStringLiteral("Btw in %"), Links{990}, Boven{285});
     NultariefKeuze = new QComboBox(Frame2);
-    Plaats(NultariefKeuze, 585, 60, 1680, 330);
+    Plaats(NultariefKeuze, Links{60}, Boven{585}, 1680, 330);
     MaakNultariefKeuze();
-    Label3 = NieuwLabel(Frame2, 930, 165, QStringLiteral("Layout factuur = 2"));
+    Label3 = NieuwLabel(Frame2, QStringLiteral("Layout factuur = 2"), Links{165}, Boven{930});
     Label2 = new QLabel(Frame2);
     Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Plaats(Label2, 1200, 150, 1500, 1025);
+    Plaats(Label2, Links{150}, Boven{1200}, 1500, 1025);
     for (int i : {1, 2}) {
         LayoutKnop[i] = new QPushButton(Frame2);
-        Plaats(LayoutKnop[i], 1230, i == 1 ? 180 : 900, 720, 965);
+        Plaats(LayoutKnop[i], Links{i == 1 ? 180 : 900}, Boven{1230}, 720, 965);
         LayoutKnop[i]->setIcon(LayoutIcoon(i));
         LayoutKnop[i]->setIconSize(LayoutKnop[i]->size() - QSize(10, 10));
         LayoutKnop[i]->setToolTip(QStringLiteral("Layout %1").arg(i));
         connect(LayoutKnop[i], &QPushButton::clicked, this, [this, i] { LayoutKnop_Click(i); });
     }
-    Label4 = NieuwLabel(Frame2, 2250, 480, QStringLiteral("1          2"));
+    Label4 = NieuwLabel(Frame2, QStringLiteral("1          2"), Links{480}, Boven{2250});
 
-    Frame3 = NieuwFrame(centraal, 2610, 6615, 1800, 6900);
+    Frame3 = NieuwFrame(centraal, Links{6615}, Boven{2610}, 1800, 6900);
     Label6 = new QLabel(Frame3);
     Label6->setTextFormat(Qt::PlainText);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label6->setWordWrap(true);
-    Plaats(Label6, 240, 150, 1530, 5700);
+    Plaats(Label6, Links{150}, Boven{240}, 1530, 5700);
     Label5 = new QLabel(Frame3);
     Label5->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Plaats(Label5, 6360, 150, 1500, 390);
+    Plaats(Label5, Links{150}, Boven{6360}, 1500, 390);
     Tabblad = new QPushButton(QStringLiteral("Tabblad sluiten"), Frame3);
-    Plaats(Tabblad, 6390, 180, 1440, 330);
+    Plaats(Tabblad, Links{180}, Boven{6390}, 1440, 330);
     connect(Tabblad, &QPushButton::clicked, this, &Main::Tabblad_Click);
 }
 
@@ -251,7 +212,7 @@ void Main::MaakMenus()
     HelpMeerSoftware = actie(help, QStringLiteral("Meer Software"), QKeySequence(Qt::Key_F3));
     HelpOrbano = actie(help, QStringLiteral("Orbano Software"), QKeySequence(Qt::Key_F4));
 
-    // Their windows are not part of the program yet.
+    // Each is enabled where its window is wired in.
     for (QAction* a : {FileNieuw, FileLoad, FileSave, FilePrintTo[1], FilePrintTo[2], FileEfactuur, FilePrintTo[4],
                        FileSetupPrinter, FileBoek, FileAangifte, ToolsCalc, ToolsLogoDesign, ToolsAchtergrond})
         a->setEnabled(false);
@@ -259,21 +220,21 @@ void Main::MaakMenus()
 
 void Main::ZetBreedte(int twips)
 {
-    centraal->setFixedSize(Px(twips) - kRandBreedte, Px(kHoogte) - kRandBreedte - kTitelEnMenu);
+    centraal->setFixedSize(Binnenmaat(twips, kHoogte) - QSize(0, kMenuHoogte));
     adjustSize();
     setFixedSize(sizeHint());
 }
 
 bool Main::ZijpaneelOpen() const
 {
-    return centraal->width() == Px(kBreedteOpen) - kRandBreedte;
+    return centraal->width() == Binnenmaat(kBreedteOpen, kHoogte).width();
 }
 
 void Main::LaadInstellingen()
 {
     const QString pad = platform::Pad(programmaMap, QString::fromLatin1(kInstellingenBestand));
     if (platform::GeenGewoonBestand(pad)) {
-        // A link, pipe or device is neither read nor written through, now or on exit.
+        // A link, pipe or device is neither read at start nor written through on exit.
         instellingenBruikbaar = false;
         prompts.Melding(QStringLiteral(" Instellingen"),
                         QStringLiteral("Het bestand ") + pad
@@ -290,7 +251,7 @@ void Main::LaadInstellingen()
         return;
     } else {
         // An unreadable file is replaced silently by one made of the values
-        // as they stand; the old one is kept beside it.
+        // as they stand; the unreadable one is kept beside it under another name.
         HerschrijfInstellingen(factuur, pad);
     }
     ZetLayout(factuur.LayoutNr);
@@ -313,14 +274,10 @@ void Main::ZetLayout(int layout)
 
 void Main::LayoutKnop_Click(int index)
 {
-    // A layout number from a settings file that the page does not know
-    // arranges nothing, but is kept and shown.
-    if (index == 1 || index == 2) {
-        ZetLayout(index);
-        LayoutKnop[1]->setEnabled(index != 1);
-        LayoutKnop[2]->setEnabled(index != 2);
-        Pic->ZetAchtergrondHoogte(AchtergrondHoogte(index));
-    }
+    ZetLayout(index);
+    LayoutKnop[1]->setEnabled(index != 1);
+    LayoutKnop[2]->setEnabled(index != 2);
+    Pic->ZetAchtergrondHoogte(AchtergrondHoogte(index));
     factuur.LayoutNr = static_cast<std::uint8_t>(index);
     Label3->setText(QStringLiteral("Layout factuur = %1").arg(index));
     Label3->adjustSize();

@@ -1,13 +1,8 @@
 #include "ui/main/page_controls.h"
 
-#include <QMouseEvent>
+#include "ui/common/pagina_font.h"
 
-QFont PaginaFont(double punten)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(punten);
-    return font;
-}
+#include <QMouseEvent>
 
 QString MetRegeleinden(const QString& tekst)
 {

@@ -38,6 +38,5 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
-QFont PaginaFont(double punten);
 QString MetRegeleinden(const QString& tekst);  // CR LF to the toolkit's line breaks
 QString MetCrLf(const QString& tekst);         // the toolkit's line breaks to CR LF

@@ -2,6 +2,7 @@
 
 #include "invoice/factuur.h"
 #include "output/betaal_qr.h"
+#include "ui/common/pagina_font.h"
 
 #include <QFontMetrics>
 #include <QHelpEvent>
@@ -33,7 +34,7 @@ Pagina::Pagina(QWidget* parent) : QWidget(parent)
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
 
-    LogoLabel = NieuwLabel(4, 4, 8.25, QStringLiteral("Dubbelklik om logo te laden"));
+    LogoLabel = NieuwLabel({4, 4}, 8.25, QStringLiteral("Dubbelklik om logo te laden"));
     LogoLabel->setFixedSize(kLogoMaat);
     LogoLabel->setAutoFillBackground(true);
     QPalette logo = LogoLabel->palette();
@@ -45,46 +46,46 @@ Pagina::Pagina(QWidget* parent) : QWidget(parent)
     LabelAfz->setFont(PaginaFont(7));
     LabelAfz->setToolTip(QStringLiteral("Mijn gegevens"));
 
-    FactuurLabel = NieuwLabel(170, 20, 7, QStringLiteral("Factuurdatum en nummer"));
+    FactuurLabel = NieuwLabel({20, 170}, 7, QStringLiteral("Factuurdatum en nummer"));
     // A credit note says so between the logo and the address frame.
-    CreditnotaLabel = NieuwLabel(87, 182, 9);
+    CreditnotaLabel = NieuwLabel({182, 87}, 9);
     QFont vet = CreditnotaLabel->font();
     vet.setBold(true);
     CreditnotaLabel->setFont(vet);
     CreditnotaLabel->hide();
-    BetreftLabel = NieuwLabel(102, 182, 7);
+    BetreftLabel = NieuwLabel({182, 102}, 7);
     BetreftLabel->hide();
 
     AdresRechthoek = new PaginaTekstvak(this);
     AdresRechthoek->setGeometry(182, 120, 185, 58);
     AdresRechthoek->setToolTip(QStringLiteral("Adres gegevens"));
 
-    DatumLabel = NieuwLabel(226, 8, 8.25);
-    OmschrijfLabel = NieuwLabel(226, 58, 8.25, QStringLiteral("Omschrijving factuur"));
+    DatumLabel = NieuwLabel({8, 226}, 8.25);
+    OmschrijfLabel = NieuwLabel({58, 226}, 8.25, QStringLiteral("Omschrijving factuur"));
     OmschrijfLabel->setMinimumSize(OmschrijfVlak());
-    PrijsExBtwLabel = NieuwLabel(226, 358, 8.25);
-    BtwLabel = NieuwLabel(226, 314, 8.25);
-    PrijsTotaalLabel = NieuwLabel(226, 358, 8.25);
-    BottomLabel = NieuwLabel(565, 10, 7, QStringLiteral("Voettekst"));
+    PrijsExBtwLabel = NieuwLabel({358, 226}, 8.25);
+    BtwLabel = NieuwLabel({314, 226}, 8.25);
+    PrijsTotaalLabel = NieuwLabel({358, 226}, 8.25);
+    BottomLabel = NieuwLabel({10, 565}, 7, QStringLiteral("Voettekst"));
 
     for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12})
-        Kop[i] = NieuwLabel(204, 8, 8.25);
-    BetaalQrLabel = NieuwLabel(betaalqr::kPaginaBoven, betaalqr::kPaginaLinks, 5, QStringLiteral("Bedrijfsgegevens"));
+        Kop[i] = NieuwLabel({8, 204}, 8.25);
+    BetaalQrLabel = NieuwLabel({betaalqr::kPaginaLinks, betaalqr::kPaginaBoven}, 5, QStringLiteral("Bedrijfsgegevens"));
     BetaalQrLabel->hide();
     // Between the rules of the description column, under the totals row of
     // layout 1 and left of the stacked totals of layout 2.
-    BtwGevalLabel = NieuwLabel(542, 54, 6);
+    BtwGevalLabel = NieuwLabel({54, 542}, 6);
     BtwGevalLabel->hide();
-    VerkopersLabel = NieuwLabel(588, 10, 6, QStringLiteral("Bedrijfsgegevens"));   // under the footer's two lines
+    VerkopersLabel = NieuwLabel({10, 588}, 6, QStringLiteral("Bedrijfsgegevens"));   // under the footer's two lines
     VerkopersLabel->hide();
     Kop[6]->ToonTekst(QStringLiteral("Ex.Btw"));
     Kop[8]->ToonTekst(QStringLiteral("Totaal"));
 }
 
-PaginaLabel* Pagina::NieuwLabel(int top, int left, double punten, const QString& hint)
+PaginaLabel* Pagina::NieuwLabel(QPoint plek, double punten, const QString& hint)
 {
     auto* label = new PaginaLabel(this);
-    label->move(left, top);
+    label->move(plek);
     label->setFont(PaginaFont(punten));
     label->setToolTip(hint);
     return label;

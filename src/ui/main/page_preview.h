@@ -54,7 +54,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    PaginaLabel* NieuwLabel(int top, int left, double punten, const QString& hint = {});
+    // A label with its top left corner at that page pixel.
+    PaginaLabel* NieuwLabel(QPoint plek, double punten, const QString& hint = {});
 
     QRect backLabel_{52, 223, 297, 276};
     QImage achtergrond_;

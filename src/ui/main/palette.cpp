@@ -1,8 +1,9 @@
 #include "ui/main/palette.h"
 
 #include "invoice/algemeen.h"
+#include "ui/common/pagina_font.h"
+#include "ui/common/plaatsing.h"
 #include "ui/main/main_window.h"
-#include "ui/main/page_controls.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,16 +17,6 @@ constexpr int kVeldBreedte = 16;
 constexpr int kVeldHoogte = 13;
 constexpr int kKolommen = 12;
 constexpr int kRijen = 13;
-
-int Px(int twips)
-{
-    return twips / 15;
-}
-
-void Plaats(QWidget* w, int top, int left, int width, int height)
-{
-    w->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
 
 // Soft colours that suit a window background, the default scheme first.
 const QColor kSchemaKleuren[kKolommen] = {
@@ -75,12 +66,12 @@ Kleuren::Kleuren(Main& main, Factuur& factuur)
     setFixedSize(Px(3195), Px(3225));
 
     KnopBack = new QLabel(this);
-    Plaats(KnopBack, 0, 0, 3195, 3225);
+    Plaats(KnopBack, Links{0}, Boven{0}, 3195, 3225);
     Picture2 = new QFrame(this);
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Plaats(Picture2, 90, 90, 3000, 2660);
+    Plaats(Picture2, Links{90}, Boven{90}, 3000, 2660);
     Picture1 = new QLabel(Picture2);
-    Plaats(Picture1, 30, 30, 2880, 2540);
+    Plaats(Picture1, Links{30}, Boven{30}, 2880, 2540);
     Picture1->setPixmap(QPixmap::fromImage(plaatje));
     Picture1->setMouseTracking(true);
     Picture1->installEventFilter(this);
@@ -91,7 +82,7 @@ Kleuren::Kleuren(Main& main, Factuur& factuur)
     Picture3->setContentsMargins(3, 2, 0, 0);
     // Small enough for the whole sentence within the strip's border.
     Picture3->setFont(PaginaFont(7.5));
-    Plaats(Picture3, 2790, 90, 3000, 315);
+    Plaats(Picture3, Links{90}, Boven{2790}, 3000, 315);
 }
 
 void Kleuren::Picture1_MouseMove(const QPoint& plek)
