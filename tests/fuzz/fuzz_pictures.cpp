@@ -65,6 +65,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     // A header that claims no size decodes to whatever the data says before
     // the size is known: Qt's own limit of 256 MB would be filled first.
     QImageReader::setAllocationLimit(4 * kGrootsteZijde * kGrootsteZijde / (1 << 20) + 1);
+    // The name is made before the handler is registered, so it is destroyed
+    // after the handler has used it.
+    Pad();
     std::atexit([] { QFile::remove(Pad()); });
     return 0;
 }
