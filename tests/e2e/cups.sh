@@ -81,3 +81,14 @@ printed_since() {
 wait_printed() {
   WAIT_SECONDS=30 wait_for printed_since "$1" || { echo "no page came out of the printer" >&2; return 1; }
 }
+
+# A fresh program folder with its folders ($folder, entered) and a scratch
+# folder ($work) whose "opened" file lists what the program asked the desktop
+# to open; both go, with the program and the print system, when the test ends.
+enter_printing_program_folder() {
+  folder=$(new_program_folder "$1" with-folders)
+  work=$(mktemp -d)
+  at_exit 'kill "${pid:-}" 2>/dev/null || true; stop_cups; rm -rf "$folder" "$work"'
+  cd "$folder" || return
+  stand_in_for_xdg_open "$work/opened"
+}

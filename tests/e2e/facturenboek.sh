@@ -12,14 +12,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 source "$here/cups.sh"
-on_virtual_screen "$0" "$@"
+on_virtual_screen
 
 exe=$1
-folder=$(new_program_folder "$exe" with-folders)
-work=$(mktemp -d)
-at_exit 'kill "${pid:-}" 2>/dev/null || true; stop_cups; rm -rf "$folder" "$work"'
-cd "$folder"
-stand_in_for_xdg_open "$work/opened"
+enter_printing_program_folder "$exe"
 
 printf '"Quillet bedrijfsgegevens"\r\n"Korpela B.V."\r\n"Lindeplein 59"\r\n"7701 KL"\r\n"Dalmere"\r\n"NL"\r\n' > Bedrijf.ini
 # With the payment code asked for: an invoice carries one, a credit note none.
