@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 exe=$(realpath "${1:-$root/build/Quillet/quillet}")
 images=$root/docs/images
 source "$root/tests/e2e/lib.sh"
-on_virtual_screen "$0" "$exe"
+on_virtual_screen
 
 work=$(mktemp -d)
 at_exit 'rm -rf "$work"'

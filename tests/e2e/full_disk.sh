@@ -10,7 +10,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 source "$here/cups.sh"
-on_virtual_screen "$0" "$@"
+on_virtual_screen
 
 start_cups with-queue
 at_exit stop_cups

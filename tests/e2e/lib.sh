@@ -1,24 +1,33 @@
 # shellcheck shell=bash
 # Shared steps of the end-to-end tests; source it, then call these.
 
-# Runs the calling script again on a virtual screen of its own, once:
-#   on_virtual_screen "$0" "$@"
-on_virtual_screen() {
-  if [ -z "${QUILLET_E2E_DISPLAY:-}" ]; then
-    export QUILLET_E2E_DISPLAY=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
-  fi
-}
-
 # What the program prints on its error output, shown when a window fails to appear.
 QUILLET_E2E_LOG="${TMPDIR:-/tmp}/quillet-e2e-$$.log"
 _at_exit="rm -f '$QUILLET_E2E_LOG';"
+_screen_at_exit=""
 
-# Adds a command to what runs when the script ends, whichever way it ends.
+# Adds a command to what runs when the script ends, whichever way it ends;
+# the virtual screen goes last, after everything that drew on it.
 at_exit() {
   _at_exit="${_at_exit:-}$1;"
   # shellcheck disable=SC2064  # the steps are fixed when the trap is set, on purpose
-  trap "$_at_exit" EXIT
+  trap "$_at_exit$_screen_at_exit" EXIT
+}
+
+# Runs the rest of the calling script on a virtual screen of its own. The
+# server picks a free display itself and says which (-displayfd), and the
+# script waits for it to be gone at the end: a display chosen by looking for
+# lock files, beside a server of the previous test still shutting down, lost
+# its socket to that server now and then.
+on_virtual_screen() {
+  local number xvfb
+  number=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" 2>/dev/null &
+  xvfb=$!
+  _screen_at_exit="kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -f '$number';"
+  at_exit ":"
+  wait_for grep -q . "$number"
+  export DISPLAY=":$(head -n 1 "$number")"
 }
 
 # Succeeds when the command fails: wait_for not side_panel_shown "$main".

@@ -6,7 +6,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
-on_virtual_screen "$0" "$@"
+on_virtual_screen
 
 samples=$(cd "$(dirname "$1")" && pwd)
 start_in_fresh_folder "$1"

@@ -6,7 +6,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
-on_virtual_screen "$0" "$@"
+on_virtual_screen
 
 outside=$(mktemp -d)
 at_exit 'kill "$pid" 2>/dev/null || true; rm -rf "$outside" "${folder:-}"'

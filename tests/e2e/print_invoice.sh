@@ -6,7 +6,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 source "$here/cups.sh"
-on_virtual_screen "$0" "$@"
+on_virtual_screen
 
 folder=$(new_program_folder "$1")
 at_exit 'kill "${pid:-}" 2>/dev/null || true; stop_cups; rm -rf "$folder"'

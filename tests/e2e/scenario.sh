@@ -11,7 +11,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 source "$here/cups.sh"
-on_virtual_screen "$0" "$@"
+on_virtual_screen
 
 work=$(mktemp -d)
 at_exit 'stop_cups; rm -rf "$work"'
