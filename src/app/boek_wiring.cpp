@@ -15,16 +15,23 @@
 #include "ui/main/main_window.h"
 
 #include <QAction>
-#include <QFile>
-#include <QTimer>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
 bool BoekBestaat(const Omgeving& o)
 {
     return QFile::exists(platform::Pad(o.programmaMap, QString::fromLatin1(Facturenboek::kBestand)));
+}
+
+// The one given while it is not issued, else the next free one after the last issued.
+QString VolgendNummer(Facturenboek& boek, const QString& nummer)
+{
+    return VoorgesteldNummer(nummer, boek.LaatsteNummer(), [&boek](const QString& n) { return boek.IsUitgegeven(n); },
+                             QDate::currentDate());
 }
 
 // Without a book there is nothing to go on, and asking makes none.
@@ -34,10 +41,7 @@ QString Voorstel(const Omgeving& o)
         return o.factuur.FactuurNummer;
     // A book that cannot be opened proposes nothing; the issue tells why.
     OpenStil(o.boek, o.prompts);
-    Facturenboek& boek = o.boek;
-    const Factuur& f = o.factuur;
-    return VoorgesteldNummer(f.FactuurNummer, boek.LaatsteNummer(),
-                             [&boek](const QString& n) { return boek.IsUitgegeven(n); }, QDate::currentDate());
+    return VolgendNummer(o.boek, o.factuur.FactuurNummer);
 }
 
 // The page shows the invoice as it now stands in every part.
@@ -82,9 +86,7 @@ void MaakCreditnotaVan(Omgeving& o, const QString& nummer)
     }
     if (!OpenUitBoek(o, nummer))
         return;
-    const QString creditnummer = VoorgesteldNummer(nummer, o.boek.LaatsteNummer(),
-                                                   [&o](const QString& n) { return o.boek.IsUitgegeven(n); },
-                                                   QDate::currentDate());
+    const QString creditnummer = VolgendNummer(o.boek, nummer);
     MaakCreditnota(o.factuur, *origineel, creditnummer, QDate::currentDate());
     ToonHeleFactuur(o.main, o.factuur);
     o.prompts.Melding(kBoekTitel, QStringLiteral("Creditnota ") + creditnummer + QStringLiteral(" bij factuur ")
