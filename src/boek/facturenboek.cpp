@@ -305,7 +305,7 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
     }
     if (!zelfde && !platform::SchrijfBestand(snapshot, SnapshotBytes(u)))
         nietBewaard << QStringLiteral("de kopie in de map Facturen/Uitgegeven");
-    QString pdf = zelfde ? regel->pdf : QString();
+    QString pdf = zelfde && regel ? regel->pdf : QString();
     if (!bestanden.pdf.isEmpty() && pdf.isEmpty()) {
         pdf = KopiePad(naam, QStringLiteral(".pdf"));
         if (!platform::SchrijfBestand(pdf, bestanden.pdf)) {
@@ -313,12 +313,14 @@ bool Facturenboek::Uitgeven(const Uitgifte& u, const UitgifteBestanden& bestande
             pdf.clear();
         }
     }
-    QString efactuur = regel ? regel->efactuur : QString();
+    // A page that took the number's place has no e-invoice yet: the earlier one went aside with its page.
+    const QString eerdereEfactuur = zelfde && regel ? regel->efactuur : QString();
+    QString efactuur = eerdereEfactuur;
     if (!bestanden.ubl.isEmpty()) {
         efactuur = KopiePad(naam, QStringLiteral(".xml"));
         if (!platform::SchrijfBestand(efactuur, bestanden.ubl)) {
             nietBewaard << QStringLiteral("de e-factuur");
-            efactuur = regel ? regel->efactuur : QString();
+            efactuur = eerdereEfactuur;
         }
     }
 

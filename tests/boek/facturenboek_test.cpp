@@ -81,6 +81,7 @@ TEST(Facturenboek, TheSameNumberAddsNothingForTheSamePageAndTakesTheNumbersPlace
     ASSERT_EQ(boek.Regels().size(), 1u);
     EXPECT_EQ(boek.Regel("17")->uitgifte.exBtw, B("13"));
     EXPECT_EQ(boek.Regels()[0].gemaakt, QStringList{"Pdf/17.pdf"});
+    EXPECT_TRUE(boek.Regel("17")->efactuur.isEmpty()) << "the earlier page's e-invoice went aside with it";
     const QStringList apart = QDir(boek.SnapshotMap()).entryList({"17.uitgifte-*.vervangen"});
     ASSERT_EQ(apart.size(), 1);
     QFile oud(boek.SnapshotMap() + "/" + apart[0]);
