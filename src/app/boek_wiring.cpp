@@ -4,7 +4,6 @@
 #include "boek/creditnota.h"
 #include "boek/facturenboek.h"
 #include "boek/uitgeven.h"
-#include "boek/volgend_nummer.h"
 #include "invoice/factuur.h"
 #include "invoice/regels_totalen.h"
 #include "platform/files.h"
@@ -27,13 +26,6 @@ bool BoekBestaat(const Omgeving& o)
     return QFile::exists(platform::Pad(o.programmaMap, QString::fromLatin1(Facturenboek::kBestand)));
 }
 
-// The one given while it is not issued, else the next free one after the last issued.
-QString VolgendNummer(Facturenboek& boek, const QString& nummer)
-{
-    return VoorgesteldNummer(nummer, boek.LaatsteNummer(), [&boek](const QString& n) { return boek.IsUitgegeven(n); },
-                             QDate::currentDate());
-}
-
 // Without a book there is nothing to go on, and asking makes none.
 QString Voorstel(const Omgeving& o)
 {
@@ -41,7 +33,7 @@ QString Voorstel(const Omgeving& o)
         return o.factuur.FactuurNummer;
     // A book that cannot be opened proposes nothing; the issue tells why.
     OpenStil(o.boek, o.prompts);
-    return VolgendNummer(o.boek, o.factuur.FactuurNummer);
+    return VolgendVrijNummer(o.boek, o.factuur.FactuurNummer);
 }
 
 // The page shows the invoice as it now stands in every part.
@@ -86,7 +78,7 @@ void MaakCreditnotaVan(Omgeving& o, const QString& nummer)
     }
     if (!OpenUitBoek(o, nummer))
         return;
-    const QString creditnummer = VolgendNummer(o.boek, nummer);
+    const QString creditnummer = VolgendVrijNummer(o.boek, nummer);
     MaakCreditnota(o.factuur, *origineel, creditnummer, QDate::currentDate());
     ToonHeleFactuur(o.main, o.factuur);
     o.prompts.Melding(kBoekTitel, QStringLiteral("Creditnota ") + creditnummer + QStringLiteral(" bij factuur ")

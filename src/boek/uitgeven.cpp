@@ -30,6 +30,12 @@ void OpenStil(Facturenboek& boek, platform::Prompts& prompts)
         prompts.Melding(kBoekTitel, boek.Melding());
 }
 
+QString VolgendVrijNummer(Facturenboek& boek, const QString& nummer)
+{
+    return VoorgesteldNummer(nummer, boek.LaatsteNummer(), [&boek](const QString& n) { return boek.IsUitgegeven(n); },
+                             QDate::currentDate());
+}
+
 bool MagUitgeven(Facturenboek& boek, const Uitgifte& u, platform::Prompts& prompts)
 {
     OpenStil(boek, prompts);
@@ -41,9 +47,7 @@ bool MagUitgeven(Facturenboek& boek, const Uitgifte& u, platform::Prompts& promp
         return true;
     const QString verschil = eerder->inclBtw != u.inclBtw ? QStringLiteral(" met een ander bedrag...")
                                                           : QStringLiteral(" met een andere inhoud...");
-    const QString volgend = VoorgesteldNummer(u.nummer, boek.LaatsteNummer(),
-                                              [&boek](const QString& n) { return boek.IsUitgegeven(n); },
-                                              QDate::currentDate());
+    const QString volgend = VolgendVrijNummer(boek, u.nummer);
     return prompts.Vraag(kBoekTitel, Soort(u) + u.nummer + QStringLiteral(" is al uitgegeven") + verschil
                                          + QStringLiteral("\r\nEen nummer mag maar één keer worden gebruikt; het "
                                                           "volgende vrije nummer is ")

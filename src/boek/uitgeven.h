@@ -17,6 +17,10 @@ bool OpenBoek(Facturenboek& boek, platform::Prompts& prompts);
 // recorded.
 void OpenStil(Facturenboek& boek, platform::Prompts& prompts);
 
+// The number to propose after this one: itself while it is not issued, else
+// the next free one after the last issued.
+QString VolgendVrijNummer(Facturenboek& boek, const QString& nummer);
+
 // Before an invoice leaves the program: a number issued before with another
 // page is asked about (a number may be used once); an invoice without a
 // number is asked about too, as the book cannot hold it. True when the
